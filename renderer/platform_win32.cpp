@@ -1,0 +1,31 @@
+#include "platform.h"
+
+#include <windows.h>
+
+int readProfileInt(const char* section, const char* key, int defaultValue, const char* path) {
+    return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, path));
+}
+
+void showPointer(bool visible) {
+    ShowCursor(visible ? TRUE : FALSE);
+}
+
+std::int64_t performanceCounter() {
+    LARGE_INTEGER value;
+    QueryPerformanceCounter(&value);
+    return value.QuadPart;
+}
+
+std::int64_t performanceFrequency() {
+    LARGE_INTEGER value;
+    QueryPerformanceFrequency(&value);
+    return value.QuadPart;
+}
+
+std::string nativePath(const char* path) {
+    return path;
+}
+
+const char* workingDirectory() {
+    return "C:\\tolvek_temp";
+}

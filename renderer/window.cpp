@@ -1,0 +1,88 @@
+#include "window.h"
+
+#include "platform.h"
+#include "scene.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdlib>
+
+int windowWidth = 1024;
+int windowHeight = 768;
+const float fieldOfViewY = 60.0f;
+const float nearPlane = 1.0f;
+const float farPlane = 200000.0f;
+
+namespace {
+constexpr unsigned char escapeKey = 27;
+}
+
+void initWindow(int* argc, char** argv) {
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+    glutInitWindowSize(windowWidth, windowHeight);
+    glutInitWindowPosition(0, 0);
+    glutCreateWindow("Butterfly_VC");
+    glutFullScreen();
+
+    glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    createMenus();
+    cameraPreset = ObliqueFar;
+    trailMode = TrailFade;
+    showPointer(false);
+}
+
+void registerCallbacks() {
+    glutReshapeFunc(onReshape);
+    glutDisplayFunc(onDisplay);
+    glutIdleFunc(onIdle);
+    glutMotionFunc(onMotion);
+    glutMouseFunc(onMouse);
+    glutKeyboardFunc(onKeyboard);
+    glutSpecialFunc(onSpecial);
+}
+
+void onReshape(int width, int height) {
+    windowWidth = width;
+    windowHeight = height;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // A window of zero height (minimised) keeps a finite projection: the
+    // aspect is taken as if the height were one pixel.
+    const double aspect = static_cast<double>(width) / static_cast<double>(height > 0 ? height : 1);
+    gluPerspective(static_cast<double>(fieldOfViewY), aspect, static_cast<double>(nearPlane),
+                   static_cast<double>(farPlane));
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void onDisplay() {
+    updateFlock();
+    drawScene();
+}
+
+void onIdle() {
+    glutPostRedisplay();
+}
+
+void onKeyboard(unsigned char key, int, int) {
+    if (key != escapeKey)
+        return;
+    showPointer(true);
+    quit(0);
+}
+
+// Registered so that clicks, drags and function keys are seen and ignored.
+void onMouse(int, int, int, int) {}
+void onMotion(int, int) {}
+void onSpecial(int, int, int) {}
+
+void quit(int status) {
+    releaseTextures();
+    std::exit(status);
+}

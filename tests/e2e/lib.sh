@@ -1,0 +1,110 @@
+# Shared helpers of the end-to-end tests. Source it; needs bash.
+# Programs run on $DISPLAY; without one a private Xvfb is started and stopped.
+set -euo pipefail
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+e2e_note() { echo "-- $*"; }
+
+e2e_cleanup_cmds=()
+e2e_on_exit() { e2e_cleanup_cmds+=("$1"); }
+e2e_run_cleanup() {
+  local i
+  for ((i = ${#e2e_cleanup_cmds[@]} - 1; i >= 0; i--)); do
+    eval "${e2e_cleanup_cmds[$i]}" >/dev/null 2>&1 || true
+  done
+}
+trap e2e_run_cleanup EXIT
+
+e2e_ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    return
+  fi
+  local fd_file
+  fd_file=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$fd_file" 2>/dev/null &
+  local xvfb_pid=$!
+  e2e_on_exit "kill $xvfb_pid"
+  local i
+  for i in $(seq 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -1 "$fd_file")"
+  rm -f "$fd_file"
+}
+
+# Screen size as "WIDTHxHEIGHT".
+e2e_screen_size() {
+  xdpyinfo | awk '/dimensions:/ && !s { s = $2 } END { print s }'
+}
+
+# Waits up to $2 seconds (default 20) for a window titled exactly $1; prints its id.
+e2e_wait_window() {
+  local title=$1 seconds=${2:-20} id
+  local deadline=$((SECONDS + seconds))
+  while [ $SECONDS -lt $deadline ]; do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+e2e_window_gone() {
+  ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+# Geometry of window $1 as "X Y W H".
+e2e_window_geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+# Saves a screenshot of the whole screen to $1.
+e2e_screenshot() {
+  import -window root "$1"
+}
+
+# Colour of pixel ($2, $3) of picture $1 as "R,G,B".
+e2e_pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Number of pixels of picture $1 that differ from colour "R,G,B" $2.
+e2e_count_not() {
+  local r g b
+  IFS=, read -r r g b <<<"$2"
+  convert "$1" -alpha off -fill black -fuzz 0 +opaque "rgb($r,$g,$b)" -fill white -opaque "rgb($r,$g,$b)" \
+    -negate -format '%[fx:int(w*h*mean+0.5)]' info:
+}
+
+# Focuses window $1 and types the xdotool key names that follow.
+e2e_keys() {
+  local id=$1
+  shift
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  xdotool key --delay 30 "$@"
+}
+
+# Waits up to $2 seconds for process $1 to end; prints its exit status.
+e2e_wait_exit() {
+  local pid=$1 seconds=$2
+  local deadline
+  deadline=$(($(date +%s%N) + seconds * 1000000000))
+  while kill -0 "$pid" 2>/dev/null; do
+    if [ "$(date +%s%N)" -gt "$deadline" ]; then
+      return 1
+    fi
+    sleep 0.02
+  done
+  local status=0
+  wait "$pid" || status=$?
+  echo "$status"
+}
