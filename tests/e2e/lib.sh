@@ -82,7 +82,12 @@ e2e_count_not() {
   local r g b
   IFS=, read -r r g b <<<"$2"
   convert "$1" -alpha off -fill black -fuzz 0 +opaque "rgb($r,$g,$b)" -fill white -opaque "rgb($r,$g,$b)" \
-    -negate -format '%[fx:int(w*h*mean+0.5)]' info:
+    -negate -format '%[fx:w*h*mean]' info: | e2e_round
+}
+
+# Reads a number (possibly in exponent form) and prints it as a whole number.
+e2e_round() {
+  awk '{ printf "%.0f\n", $1 }'
 }
 
 # Focuses window $1 and types the xdotool key names that follow.
@@ -93,7 +98,9 @@ e2e_keys() {
   xdotool key --delay 30 "$@"
 }
 
-# Waits up to $2 seconds for process $1 to end; prints its exit status.
+# Waits up to $2 seconds for process $1, a child of this shell, to end; sets
+# e2e_status to its exit status. Call it directly, not in a subshell.
+e2e_status=
 e2e_wait_exit() {
   local pid=$1 seconds=$2
   local deadline
@@ -104,7 +111,28 @@ e2e_wait_exit() {
     fi
     sleep 0.02
   done
-  local status=0
-  wait "$pid" || status=$?
-  echo "$status"
+  e2e_status=0
+  wait "$pid" || e2e_status=$?
+}
+
+# Bounding box "W H X Y" of the pixels of picture $1 that differ from colour
+# "R,G,B" $2 (empty when there are none).
+e2e_bbox_not() {
+  local r g b box
+  IFS=, read -r r g b <<<"$2"
+  box=$(convert "$1" -alpha off -fill "rgb($r,$g,$b)" -bordercolor "rgb($r,$g,$b)" -border 1 \
+    -format '%@' info:)
+  # %@ is WxH+X+Y of the border-padded picture.
+  if [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
+    local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
+    [ "$w" -gt 0 ] && [ "$h" -gt 0 ] && [ "$w" -lt 10000 ] || return 0
+    echo "$w $h $((x - 1)) $((y - 1))"
+  fi
+}
+
+# Number of pixels of picture $1 whose green exceeds red by more than $2.
+e2e_count_green_over_red() {
+  convert "$1" -alpha off \( -clone 0 -channel G -separate +channel \) \
+    \( -clone 0 -channel R -separate +channel \) -delete 0 -compose minus_src -composite \
+    -threshold "$(($2 * 100 / 255))%" -format '%[fx:w*h*mean]' info: | e2e_round
 }

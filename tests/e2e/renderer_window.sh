@@ -42,8 +42,8 @@ stray=$(e2e_count_not "$shot" "$expected_background")
 
 e2e_keys "$id" Escape
 start=$(date +%s%N)
-status=$(e2e_wait_exit "$pid" 1) || e2e_fail "the renderer did not end within a second of Escape"
+e2e_wait_exit "$pid" 1 || e2e_fail "the renderer did not end within a second of Escape"
 elapsed=$((($(date +%s%N) - start) / 1000000))
-[ "$status" -eq 0 ] || e2e_fail "exit status $status after Escape"
+[ "$e2e_status" -eq 0 ] || e2e_fail "exit status $e2e_status after Escape"
 e2e_note "ended with status 0, ${elapsed} ms after Escape"
 echo "PASS"

@@ -1,0 +1,36 @@
+#include "butterfly.h"
+#include "butterfly_pose.h"
+#include "scene.h"
+
+#include <GL/freeglut.h>
+
+namespace {
+
+void sendWing(const Vector3 (&corners)[4], const Vector3 (&colors)[4]) {
+    glBegin(GL_QUADS);
+    for (int i = 0; i < 4; ++i) {
+        glColor3fv(&colors[i].x);
+        glTexCoord2f(wingTexCoords[i][0], wingTexCoords[i][1]);
+        glVertex3f(corners[i].x, corners[i].y, corners[i].z);
+    }
+    glEnd();
+}
+
+} // namespace
+
+void Butterfly::draw() const {
+    const float angle = wingAngle(age, phaseOffset);
+    const float yaw = yawDegrees(heading);
+
+    glEnable(GL_TEXTURE_2D);
+    bindKindTexture(kind);
+
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    glRotatef(yaw, 0.0f, 1.0f, 0.0f);
+    glScalef(5.0f, 5.0f, 5.0f);
+    const WingCorners wings = wingCorners(angle, wingSpan, bodyLength);
+    sendWing(wings.first, cornerColors);
+    sendWing(wings.second, cornerColors);
+    glPopMatrix();
+}

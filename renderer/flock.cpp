@@ -1,0 +1,32 @@
+#include "flock.h"
+
+#include <new>
+
+int clampFlockSize(int requested) {
+    if (requested < 0)
+        return 0;
+    return requested > maxFlockSize ? maxFlockSize : requested;
+}
+
+bool Flock::build(int requested) {
+    birds_.reset();
+    count_ = 0;
+    const int wanted = clampFlockSize(requested);
+    if (wanted == 0)
+        return true;
+    birds_.reset(new (std::nothrow) Butterfly[wanted]);
+    if (!birds_)
+        return false;
+    count_ = wanted;
+    return true;
+}
+
+void Flock::update(float dt) {
+    for (Butterfly& b : *this)
+        b.update(dt);
+}
+
+void Flock::applyColorScheme(bool natural) {
+    for (Butterfly& b : *this)
+        b.applyColorScheme(natural);
+}

@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# The flock on screen and the right-button menu: trails, colour schemes and
+# cameras each change the next frame.
+# Usage: renderer_scene.sh WORKDIR COMMAND...
+source "$(dirname "$0")/lib.sh"
+workdir=$1
+shift
+fade=0,0,242
+clear=0,0,255
+menu_x=300
+menu_y=300
+
+e2e_ensure_display
+mkdir -p "$workdir"
+shot=$(mktemp --suffix=.png)
+e2e_on_exit "rm -f $shot"
+
+
+launch() {
+  printf '[Settings]\r\nNum100= %s\r\n' "$1" >"$workdir/Kalendra.ini"
+  shift
+  "$@" >/dev/null 2>&1 &
+  pid=$!
+  e2e_on_exit "kill -9 $pid"
+  id=$(e2e_wait_window Butterfly_VC 30) || e2e_fail "no Butterfly_VC window appeared"
+  sleep 1
+}
+
+finish() {
+  e2e_keys "$id" Escape
+  e2e_wait_exit "$pid" 3 || e2e_fail "the renderer did not end on Escape"
+  [ "$e2e_status" -eq 0 ] || e2e_fail "exit status $e2e_status"
+}
+
+# Retries "$@" (a test of a fresh screenshot) until it holds, for up to ten
+# seconds: Wine may take a moment under load to act on a menu choice.
+eventually() {
+  local deadline=$((SECONDS + 10))
+  while true; do
+    e2e_screenshot "$shot"
+    "$@" && return 0
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.3
+  done
+}
+all_background() { [ "$(e2e_count_not "$shot" "$1")" -eq 0 ]; }
+
+# Menu geometry, measured on an empty sky: the main menu's box and, for each
+# of its three entries, the box of the submenu it opens.
+declare -A sub_box
+main_box=
+# Each move settles before the click, so the click lands where it is meant.
+open_menu() {
+  # The window takes the focus first: Wine's menus answer clicks only when
+  # their owner is the foreground window.
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  xdotool mousemove "$menu_x" "$menu_y" sleep 0.3 click 3
+  sleep 0.8
+}
+entry_centre() { # box "W H X Y", entry index, entry count -> "X Y"
+  local w h x y
+  read -r w h x y <<<"$1"
+  echo "$((x + w / 2)) $((y + h * (2 * $2 + 1) / (2 * $3)))"
+}
+hover_main_entry() {
+  local cx cy
+  read -r cx cy <<<"$(entry_centre "$main_box" "$1" 3)"
+  xdotool mousemove "$cx" "$cy"
+  sleep 0.6
+}
+# With the submenu of main entry $1 open, clicks its entry $2 of $3.
+click_sub_entry() {
+  local cx cy tx ty
+  read -r cx cy <<<"$(entry_centre "$main_box" "$1" 3)"
+  read -r tx ty <<<"$(entry_centre "${sub_box[$1]}" "$2" "$3")"
+  # Along the entry's row into the submenu, then down to the choice.
+  xdotool mousemove "$tx" "$cy"
+  sleep 0.3
+  xdotool mousemove "$tx" "$ty"
+  sleep 0.3
+  xdotool click 1
+  sleep 0.3
+  xdotool mousemove 5 5
+  sleep 0.5
+}
+choose() { # main entry index, submenu entry index, submenu entry count
+  open_menu
+  hover_main_entry "$1"
+  click_sub_entry "$@"
+}
+
+# --- An empty sky: calibrate the menu, then the trail modes' backgrounds.
+launch 0 "$@"
+e2e_screenshot "$shot"
+[ "$(e2e_count_not "$shot" "$fade")" -eq 0 ] || e2e_fail "Fade background is not $fade"
+open_menu
+e2e_screenshot "$shot"
+main_box=$(e2e_bbox_not "$shot" "$fade")
+[ -n "$main_box" ] || e2e_fail "no menu appeared on the right button"
+e2e_note "menu box $main_box"
+entry_counts=(2 3 4)
+for entry in 0 1 2; do
+  if [ "$entry" -gt 0 ]; then
+    open_menu
+  fi
+  hover_main_entry "$entry"
+  read -r mw mh mx my <<<"$main_box"
+  # The submenu lies right of the main menu; wait until it stands still.
+  previous=none
+  submenu_settled() {
+    convert "$shot" -fill "rgb($fade)" -draw "rectangle $mx,$my $((mx + mw - 1)),$((my + mh - 1))" "$shot"
+    local box
+    box=$(e2e_bbox_not "$shot" "$fade")
+    [ -n "$box" ] && [ "$box" = "$previous" ] && return 0
+    previous=$box
+    return 1
+  }
+  eventually submenu_settled || e2e_fail "entry $entry opened no submenu"
+  sub_box[$entry]=$previous
+  e2e_note "submenu $entry box ${sub_box[$entry]}"
+  [ -z "${E2E_KEEP:-}" ] || cp "$shot" "$E2E_KEEP/calib$entry.png"
+  # Close the menu through its last entry: harmless on an empty sky, and
+  # Trails' last entry is the Fade already chosen.
+  count=${entry_counts[$entry]}
+  click_sub_entry "$entry" $((count - 1)) "$count"
+  eventually all_background "$fade" || e2e_fail "the menu did not close on a choice"
+done
+
+choose 1 0 3 # Trails / None
+eventually all_background "$clear" || e2e_fail "None: background is not $clear"
+choose 1 2 3 # Trails / Fade
+eventually all_background "$fade" || e2e_fail "Fade again: background is not $fade"
+choose 1 1 3 # Trails / Solid
+eventually all_background "$clear" || e2e_fail "Solid: background is not $clear"
+finish
+e2e_note "trail modes: Fade $fade, None and Solid $clear"
+
+# --- The default flock.
+launch 500 "$@"
+e2e_screenshot "$shot"
+first=$(e2e_count_not "$shot" "$fade")
+[ "$first" -gt 5000 ] || e2e_fail "only $first pixels of butterflies"
+cp "$shot" "$shot.a.png"
+e2e_on_exit "rm -f $shot.a.png"
+sleep 0.5
+e2e_screenshot "$shot"
+moved=$(compare -metric AE "$shot.a.png" "$shot" null: 2>&1 || true)
+[ "${moved%%.*}" -gt 1000 ] || e2e_fail "the flock did not move ($moved pixels changed)"
+e2e_note "butterflies cover $first pixels; $moved pixels changed in half a second"
+
+# Natural colours never have more green than red; random ones do.
+[ "$(e2e_count_green_over_red "$shot" 40)" -lt 50 ] || e2e_fail "natural colours show green"
+green_pixels() {
+  count=$(e2e_count_green_over_red "$shot" 40)
+  [ "$count" "$1" "$2" ]
+}
+choose 0 1 2 # Color Scheme / Random
+eventually green_pixels -gt 1000 || e2e_fail "Random colours: only $count green pixels"
+green=$count
+choose 0 0 2 # Color Scheme / Natural
+eventually green_pixels -lt 50 || e2e_fail "Natural again: $count green pixels"
+back=$count
+e2e_note "colour schemes: random $green green-dominant pixels, natural $back"
+
+# Cameras: from Top-Down Near the flock, seen from 65 units above, spills over
+# the screen's edges far more than from Oblique Far at 97 units.
+border_share() {
+  local size w h
+  size=$(e2e_screen_size)
+  w=${size%x*}
+  h=${size#*x}
+  convert "$1" -alpha off -fill black -opaque "rgb($fade)" -fill white +opaque black \
+    -fill black -draw "rectangle 60,60 $((w - 61)),$((h - 61))" \
+    -format '%[fx:1000*mean*w*h/(2*60*(w+h-120))]' info: | e2e_round
+}
+sleep 3
+e2e_screenshot "$shot"
+far=$(border_share "$shot")
+closer() {
+  near=$(border_share "$shot")
+  [ "$near" -gt $((far * 2 + 20)) ]
+}
+choose 2 3 4 # Camera / Top-Down Near
+eventually closer || e2e_fail "Top-Down Near does not bring the flock closer (${far} to ${near}/1000)"
+e2e_note "border band covered: Oblique Far ${far}/1000, Top-Down Near ${near}/1000"
+finish
+echo PASS

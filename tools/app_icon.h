@@ -1,0 +1,9 @@
+#pragma once
+
+#include "raster.h"
+
+constexpr int appIconPixels = 32;
+
+// The settings dialog's icon: a butterfly seen from above, blue-violet wings edged in
+// yellow-green, on a black field (opaque everywhere).
+RgbImage drawAppIcon();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "raster.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Uncompressed Windows bitmap files, rows stored bottom-up, 40-byte info header.
+
+// 8 bits per pixel with a 256-entry grey-ramp colour table (entry i is grey i), so each
+// byte is the grey level itself. `trailingZeros` zero bytes follow the pixel data.
+std::vector<std::uint8_t> encodeGreyBmp(const GreyImage& image, std::size_t trailingZeros = 0);
+
+// 24 bits per pixel, blue-green-red.
+std::vector<std::uint8_t> encodeRgbBmp(const RgbImage& image);
