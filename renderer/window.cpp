@@ -1,11 +1,14 @@
 #include "window.h"
 
+#include "frame_probe.h"
 #include "platform.h"
 #include "scene.h"
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 int windowWidth = 1024;
 int windowHeight = 768;
@@ -15,7 +18,8 @@ const float farPlane = 200000.0f;
 
 namespace {
 constexpr unsigned char escapeKey = 27;
-}
+std::unique_ptr<FrameProbe> frameProbe;
+} // namespace
 
 void initWindow(int* argc, char** argv) {
     glutInit(argc, argv);
@@ -33,6 +37,8 @@ void initWindow(int* argc, char** argv) {
     cameraPreset = ObliqueFar;
     trailMode = TrailFade;
     showPointer(false);
+    if (frameProbeWanted())
+        frameProbe = std::make_unique<FrameProbe>(performanceFrequency());
 }
 
 void registerCallbacks() {
@@ -62,8 +68,18 @@ void onReshape(int width, int height) {
 }
 
 void onDisplay() {
+    if (!frameProbe) {
+        updateFlock();
+        drawScene();
+        return;
+    }
+    const std::int64_t start = performanceCounter();
     updateFlock();
+    const std::int64_t updated = performanceCounter();
     drawScene();
+    // The frame counts as drawn when the driver has finished it.
+    glFinish();
+    frameProbe->addFrame(start, updated, performanceCounter());
 }
 
 void onIdle() {
@@ -83,6 +99,8 @@ void onMotion(int, int) {}
 void onSpecial(int, int, int) {}
 
 void quit(int status) {
+    if (frameProbe)
+        std::fprintf(stderr, "%s\n", frameProbe->report().c_str());
     releaseTextures();
     std::exit(status);
 }

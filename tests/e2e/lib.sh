@@ -61,6 +61,16 @@ e2e_window_gone() {
   ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
+# Before a start: waits up to $2 seconds (default 10) until no window titled
+# $1 is left from an earlier test, so that the next search finds the new one.
+e2e_await_no_window() {
+  local deadline=$((SECONDS + ${2:-10}))
+  until e2e_window_gone "$1"; do
+    [ $SECONDS -lt $deadline ] || e2e_fail "a window titled $1 is left from before"
+    sleep 0.1
+  done
+}
+
 # Geometry of window $1 as "X Y W H".
 e2e_window_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}

@@ -13,6 +13,7 @@ mkdir -p "$workdir"
 # An empty sky, so that every pixel is background.
 printf '[Settings]\r\nNum100= 0\r\n' >"$workdir/Kalendra.ini"
 
+e2e_await_no_window Butterfly_VC
 "$@" >/dev/null 2>&1 &
 pid=$!
 e2e_on_exit "kill -9 $pid"

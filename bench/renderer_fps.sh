@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Frame rate of the real renderer on a private Xvfb, and the share of frame
+# time spent updating the flock (the rest is drawing: mostly the GL driver).
+#   bench/renderer_fps.sh [--native] [SECONDS] [FLOCK SIZES...]
+# Defaults: the x64 Windows build under Wine, 10 seconds, 100 500 1000.
+# Needs the trees built (scripts/build-trees).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+source "$top/tests/e2e/lib.sh"
+
+mode=wine
+if [ "${1:-}" = --native ]; then
+  mode=native
+  shift
+fi
+seconds=${1:-10}
+shift || true
+sizes=("${@:-}")
+[ -n "${sizes[0]}" ] || sizes=(100 500 1000)
+
+if [ "$mode" = native ]; then
+  workdir=/tmp/tolvek_temp
+  cmd=("${KALENDRA_NATIVE_TREE:-$top/build/native}/dist/kalendra-renderer")
+else
+  prefix="$top/build/win64/wineprefix"
+  workdir="$prefix/drive_c/tolvek_temp"
+  cmd=("$top/scripts/wine-run" "$prefix" "$top/build/win64/dist/Kalendra.dll")
+fi
+mkdir -p "$workdir"
+for picture in "$top"/assets/textures/Butterfly0*.bmp; do
+  cp "$picture" "$workdir/$(basename "$picture" .bmp).alo"
+done
+
+e2e_ensure_display
+echo "renderer: $mode, screen $(e2e_screen_size), $seconds s per size"
+for size in "${sizes[@]}"; do
+  printf '[Settings]\r\nNum100= %s\r\n' "$size" >"$workdir/Kalendra.ini"
+  out=$(mktemp)
+  KALENDRA_FRAME_PROBE=1 "${cmd[@]}" 2>"$out" >/dev/null &
+  pid=$!
+  id=$(e2e_wait_window Butterfly_VC 60) || e2e_fail "no renderer window"
+  sleep "$seconds"
+  e2e_keys "$id" Escape
+  e2e_wait_exit "$pid" 30 || { kill -9 "$pid"; e2e_fail "the renderer did not end"; }
+  echo "$size butterflies: $(grep -a 'frames ' "$out" | tr -d '\r' | tail -1)"
+  rm -f "$out"
+done

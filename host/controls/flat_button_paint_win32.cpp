@@ -1,0 +1,129 @@
+#include "flat_button_paint.h"
+
+#include "flat_button_colours.h"
+
+namespace {
+
+COLORREF ToColorRef(Colour colour) {
+    return static_cast<COLORREF>(colour);
+}
+
+// A line from (x0, y) up to but not including (x1, y), with its own pen.
+void DrawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(colour));
+    if (!pen) {
+        return;
+    }
+    HGDIOBJ previous = SelectObject(dc, pen);
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x1, y1);
+    SelectObject(dc, previous);
+    DeleteObject(pen);
+}
+
+void FillArea(HDC dc, int left, int top, int right, int bottom, Colour colour) {
+    HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
+    if (!brush) {
+        return;
+    }
+    const RECT area{left, top, right, bottom};
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+}
+
+// Rows from the bottom (bottom colour) up to the top (top colour), both
+// included; each covers x from left to right - 1.
+void DrawGradient(HDC dc, int left, int top, int right, int bottom, Colour topColour,
+                  Colour bottomColour) {
+    const int rows = bottom - top;
+    for (int i = 0; i <= rows; ++i) {
+        const int y = top + rows - i;
+        DrawLine(dc, left, y, right, y, GradientColour(topColour, bottomColour, rows, i));
+    }
+}
+
+void SetCornerPixels(HDC dc, int w, int h, const ButtonColours& c) {
+    struct Pixel {
+        int x;
+        int y;
+        Colour colour;
+    };
+    const Pixel pixels[] = {
+        {0, 1, c.k2},         {0, 2, c.k1},         {1, 0, c.k2},         {1, 1, c.k3},
+        {2, 0, c.k1},         {w - 1, 1, c.k2},     {w - 1, 2, c.k1},     {w - 2, 0, c.k2},
+        {w - 2, 1, c.k3},     {w - 3, 0, c.k1},     {0, h - 2, c.k2},     {0, h - 3, c.k1},
+        {1, h - 1, c.k2},     {1, h - 2, c.k3},     {2, h - 1, c.k1},     {w - 1, h - 2, c.k2},
+        {w - 1, h - 3, c.k1}, {w - 2, h - 1, c.k2}, {w - 2, h - 2, c.k3}, {w - 3, h - 1, c.k1},
+    };
+    for (const Pixel& p : pixels) {
+        SetPixelV(dc, p.x, p.y, ToColorRef(p.colour));
+    }
+}
+
+std::wstring Widen(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                            length);
+    }
+    return wide;
+}
+
+void DrawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
+    RECT textArea{3, 3, w - 3, h - 3};
+    const Colour colour = look.enabled ? look.foreColor : DisabledCaptionColour;
+    HGDIOBJ previousFont = look.font ? SelectObject(dc, look.font) : nullptr;
+    const COLORREF previousColour = SetTextColor(dc, ToColorRef(colour));
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    // Prefix characters are honoured: the access key is underlined.
+    std::wstring caption = Widen(look.caption);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
+              DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    SetBkMode(dc, previousMode);
+    if (look.focusRect) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        const RECT focusArea{3, 3, w - 3, h - 3};
+        DrawFocusRect(dc, &focusArea);
+    }
+    SetTextColor(dc, previousColour);
+    if (previousFont) {
+        SelectObject(dc, previousFont);
+    }
+}
+
+} // namespace
+
+void PaintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look) {
+    const ButtonColours& c = ButtonColoursFor(state);
+
+    FillArea(dc, 0, 0, w, h, look.backColour);
+
+    DrawLine(dc, 3, 0, w - 3, 0, c.outline);
+    DrawLine(dc, 0, 3, 0, h - 3, c.outline);
+    DrawLine(dc, 3, h - 1, w - 3, h - 1, c.outline);
+    DrawLine(dc, w - 1, 3, w - 1, h - 3, c.outline);
+
+    if (HasGradientFace(state)) {
+        // The glow band stays visible in the two columns beside the face.
+        DrawGradient(dc, 1, 3, w - 1, h - 2, c.glowTop, c.glowBottom);
+        DrawGradient(dc, 3, 3, w - 3, h - 3, ButtonFaceTop, ButtonFaceBottom);
+        DrawLine(dc, 1, 1, w, 1, c.lineTop1);
+        DrawLine(dc, 1, 2, w, 2, c.lineTop2);
+        DrawLine(dc, 1, h - 3, w, h - 3, c.lineBottom3);
+        DrawLine(dc, 2, h - 2, w - 1, h - 2, c.lineBottom2);
+    } else {
+        FillArea(dc, 1, 1, w - 1, h - 1, c.flatFace);
+    }
+
+    SetCornerPixels(dc, w, h, c);
+    DrawCaption(dc, w, h, look);
+}
+
+UniqueRegion CreateFlatButtonRegion(int width, int height) {
+    return UniqueRegion(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
+}

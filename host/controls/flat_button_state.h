@@ -1,0 +1,159 @@
+#pragma once
+
+// The push button's whole input behaviour, free of any window system: which
+// of its five looks to paint, when to show the focus rectangle, and which
+// events and requests follow from mouse, keyboard, focus and activation.
+
+#include "subclass_table.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The looks the button paints (the argument of a repaint).
+enum ButtonDrawState : int {
+    StateDisabled = 0,
+    StateNormal = 1,
+    StateFocused = 2,
+    StateHot = 3,
+    StatePressed = 4,
+};
+
+// Mouse buttons and keys as the input events report them.
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+constexpr int MiddleButton = 4;
+constexpr int KeyCodeReturn = 13;
+constexpr int KeyCodeSpace = 32;
+constexpr int KeyCodeLeft = 37;
+constexpr int KeyCodeUp = 38;
+constexpr int KeyCodeRight = 39;
+constexpr int KeyCodeDown = 40;
+
+// Messages the button learns of through subclassing.
+constexpr MessageId WmActivate = 0x0006;
+constexpr MessageId WmNcActivate = 0x0086;
+constexpr MessageId WmMouseLeave = 0x02A3;
+
+// One whole repaint of the button.
+struct ButtonPaint {
+    int state = StateNormal;
+    bool focusRect = false; // draw the focus rectangle on the text area
+    bool enabled = true;    // caption in the fore colour, else in grey
+};
+
+// What the behaviour asks of the control around it, in the order it happens.
+class FlatButtonEvents {
+  public:
+    virtual void Paint(const ButtonPaint& paint) = 0;
+    virtual void Click() = 0;
+    virtual void DblClick() = 0;
+    virtual void MouseMove(int button, int shift, float x, float y) = 0;
+    virtual void FormActivate(int state) = 0;
+    // Ask the system for a leave notification; a failed request is ignored.
+    virtual void TrackMouseLeave() = 0;
+    // Move the focus to the previous (backwards) or next control.
+    virtual void SendTab(bool backwards) = 0;
+    virtual void ProcessPendingMessages() = 0;
+
+  protected:
+    ~FlatButtonEvents() = default;
+};
+
+class FlatButtonState {
+  public:
+    explicit FlatButtonState(FlatButtonEvents& events) : events_(events) {}
+
+    // Pointer position in the control's pixels; width and height are its
+    // inner size in pixels (the edges count as inside).
+    void MouseMove(int button, int shift, float x, float y, int width, int height);
+    void MouseLeave();
+    void MouseDown(int button);
+    void MouseUp(int button);
+    // The second press of a double click arrives here instead of MouseDown.
+    void DblClick();
+    void KeyDown(int keyCode);
+    void KeyUp(int keyCode);
+    // The button's access key, or Enter/Escape when the form made the button
+    // its default or cancel button.
+    void AccessKeyPress();
+    void GotFocus();
+    void LostFocus();
+    // The parent form was activated (true) or deactivated (false).
+    void FormActivation(bool active);
+    // The container changed an ambient property; displayAsDefault is the
+    // container's current "DisplayAsDefault" value.
+    void AmbientChanged(std::string_view name, bool displayAsDefault);
+
+    // Property changes. The caller passes Enabled on to the window itself.
+    void SetEnabled(bool value);
+    void SetFocusRect(bool value);
+    // Repaint in the current look (caption, fore colour or font changed).
+    void Repaint();
+    // Properties loaded and subclassing in place: painting starts.
+    void Loaded();
+    // A resize left both sides at least the minimum size.
+    void SizeSettled();
+
+    int drawState() const { return drawState_; }
+    bool busy() const { return busy_; }
+    bool pressed() const { return pressed_; }
+    bool hasFocus() const { return hasFocus_; }
+    bool hover() const { return hover_; }
+    bool formActive() const { return formActive_; }
+    bool spaceDown() const { return spaceDown_; }
+    bool mouseDown() const { return mouseDown_; }
+    bool isDefault() const { return isDefault_; }
+    bool enabled() const { return enabled_; }
+    bool focusRect() const { return focusRect_; }
+
+  private:
+    void Redraw(int state);
+    void RedrawIfNeeded(int state);
+
+    FlatButtonEvents& events_;
+    int drawState_ = StateDisabled;
+    bool busy_ = true; // no painting until loaded, resized or enabled
+    bool pressed_ = false;
+    bool hasFocus_ = false;
+    bool hover_ = false;
+    bool formActive_ = false;
+    bool spaceDown_ = false;
+    bool mouseDown_ = false;
+    bool isDefault_ = false;
+    int lastButton_ = 0;
+    bool enabled_ = true;
+    bool focusRect_ = true;
+};
+
+// The access key of a caption, lower-cased: the character after the first
+// "&" that is not doubled ("&&" stands for a literal "&"); empty if none.
+// Captions are UTF-8; the key is one whole character, ASCII letters lowered.
+std::string AccessKeyOf(std::string_view caption);
+
+// Caption of a button newly placed on a form: "&OK", "&Cancel", "&Apply"
+// for the first of these that no button on the form carries yet, otherwise
+// the new control's own name.
+std::string ChooseNewCaption(const std::vector<std::string>& buttonCaptions,
+                             const std::string& ownName);
+
+struct TwipsSize {
+    int width = 0;
+    int height = 0;
+};
+constexpr int MinimumButtonTwips = 100;
+// The size after the minimum-size rule: each side at least 100 twips.
+TwipsSize MinimumButtonSize(TwipsSize size);
+
+// The activation message a button registers on its parent form.
+MessageId ActivationMessageFor(bool parentIsMdiChild);
+// Whether an activation message turns the form on. WM_ACTIVATE carries the
+// state in its low word (the high word flags a minimised window).
+bool ActivationTurnsOn(MessageId uMsg, WordParam wParam);
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+// Screen point at the centre of the button, halves rounded to even.
+PixelPoint SnapTarget(int originX, int originY, int widthPixels, int heightPixels);

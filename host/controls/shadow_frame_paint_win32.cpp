@@ -1,0 +1,123 @@
+#include "shadow_frame_paint.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+COLORREF ToColorRef(Colour colour) {
+    return static_cast<COLORREF>(colour);
+}
+
+// A one-pixel solid pen and a solid or hollow brush selected for one shape.
+class ShapeTools {
+  public:
+    ShapeTools(HDC dc, Colour penColour, const Colour* fillColour)
+        : dc_(dc), pen_(CreatePen(PS_SOLID, 1, ToColorRef(penColour))),
+          brush_(fillColour ? CreateSolidBrush(ToColorRef(*fillColour)) : nullptr) {
+        oldPen_ = SelectObject(dc_, pen_);
+        oldBrush_ = SelectObject(dc_, brush_ ? brush_ : GetStockObject(NULL_BRUSH));
+    }
+    ~ShapeTools() {
+        SelectObject(dc_, oldPen_);
+        SelectObject(dc_, oldBrush_);
+        DeleteObject(pen_);
+        if (brush_) {
+            DeleteObject(brush_);
+        }
+    }
+    ShapeTools(const ShapeTools&) = delete;
+    ShapeTools& operator=(const ShapeTools&) = delete;
+
+  private:
+    HDC dc_;
+    HPEN pen_;
+    HBRUSH brush_;
+    HGDIOBJ oldPen_ = nullptr;
+    HGDIOBJ oldBrush_ = nullptr;
+};
+
+void DrawShape(HDC dc, const ShadowFrameProps& p, int left, int top, int right, int bottom,
+               Colour penColour, const Colour* fillColour) {
+    ShapeTools tools(dc, penColour, fillColour);
+    if (p.FrameStyle == FrameStyleRounded) {
+        RoundRect(dc, left, top, right, bottom, p.CornerDepth, p.CornerDepth);
+    } else {
+        Rectangle(dc, left, top, right, bottom);
+    }
+}
+
+void SmoothPass(HDC dc, int x0, int x1, int y0, int y1, int innerWidth, int innerHeight,
+                COLORREF background) {
+    // Only pixels with all four neighbours on the surface.
+    x0 = std::max(x0, 1);
+    y0 = std::max(y0, 1);
+    x1 = std::min(x1, innerWidth - 2);
+    y1 = std::min(y1, innerHeight - 2);
+    for (int x = x0; x <= x1; ++x) {
+        for (int y = y0; y <= y1; ++y) {
+            if (GetPixel(dc, x, y) != background) {
+                continue;
+            }
+            const COLORREF around[] = {GetPixel(dc, x, y - 1), GetPixel(dc, x + 1, y),
+                                       GetPixel(dc, x, y + 1), GetPixel(dc, x - 1, y)};
+            double red = 0;
+            double green = 0;
+            double blue = 0;
+            for (const COLORREF c : around) {
+                const ColourParts parts = SplitColour(static_cast<Colour>(c));
+                red += parts.red;
+                green += parts.green;
+                blue += parts.blue;
+            }
+            const auto average = [](double sum) {
+                return static_cast<int>(std::nearbyint(sum / 4));
+            };
+            SetPixelV(dc, x, y, ToColorRef(Rgb(average(red), average(green), average(blue))));
+        }
+    }
+}
+
+} // namespace
+
+void SmoothShadowCorners(HDC dc, int innerWidth, int innerHeight, int cornerDepth, int shadowDepth,
+                         Colour background) {
+    const int sw = innerWidth;
+    const int sh = innerHeight;
+    const int cd = cornerDepth;
+    const int d = shadowDepth;
+    const COLORREF bg = ToColorRef(background);
+    SmoothPass(dc, sw - 2 * cd, sw - 3, sh - 2 * cd, sh - 3, sw, sh, bg); // bottom right
+    SmoothPass(dc, sw - 2 * cd, sw - 3, d, 4 * d, sw, sh, bg);            // top right
+    SmoothPass(dc, d, 4 * d, sh - 2 * cd, sh - 3, sw, sh, bg);            // bottom left
+}
+
+void PaintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, int innerWidth,
+                int innerHeight, Colour containerBackColour) {
+    const ShadowFrameProps p = PaintableShadowFrame(props);
+    const Colour bg = FrameBackground(p, containerBackColour);
+
+    const RECT all{0, 0, std::max(width, innerWidth), std::max(height, innerHeight)};
+    if (HBRUSH clear = CreateSolidBrush(ToColorRef(bg))) {
+        FillRect(dc, &all, clear);
+        DeleteObject(clear);
+    }
+    if (p.FrameStyle != FrameStyleRounded && p.FrameStyle != FrameStyleSquare) {
+        return;
+    }
+    if (!p.ShowShadow) {
+        DrawShape(dc, p, 0, 0, width, height, p.BorderColour, &p.FillColour);
+        return;
+    }
+
+    const int d = p.ShadowDepth;
+    const Colour shadow = ShadowColour(bg, p.ShadowOpacity);
+    for (int i = 0; i <= d; ++i) {
+        DrawShape(dc, p, 2 * d - i, 2 * d - i, width - d + i, height - d + i,
+                  BlendColour(shadow, bg, d, i), nullptr);
+    }
+    if (p.FrameStyle == FrameStyleRounded) {
+        SmoothShadowCorners(dc, innerWidth, innerHeight, p.CornerDepth, d, bg);
+    }
+    DrawShape(dc, p, 0, 0, width - d, height - d, p.BorderColour, &p.FillColour);
+}

@@ -1,0 +1,190 @@
+#include "bgm.h"
+
+#include <array>
+#include <cstring>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+const char* const NoCommandText = "コマンド文字列が指定されていません";
+const char* const NoErrorText = "Error (文字列が取れません)";
+
+// The text a buffer holds: up to its first NUL, and never past its last
+// character, which belongs to the terminator even if a driver overwrote it.
+template <std::size_t N> std::string textOf(const std::array<char, N>& buffer) {
+    return std::string(buffer.data(), strnlen(buffer.data(), N - 1));
+}
+
+bool containsErr(std::string_view reply) {
+    for (std::size_t i = 0; i + 3 <= reply.size(); ++i) {
+        if ((reply[i] | 0x20) == 'e' && (reply[i + 1] | 0x20) == 'r' &&
+            (reply[i + 2] | 0x20) == 'r')
+            return true;
+    }
+    return false;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A reply read as a number: blanks around it, an optional sign, digits with
+// an optional fraction. Anything else is not a number.
+std::optional<double> replyAsNumber(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    double scale = 0.0; // nonzero once past the decimal point
+    bool digits = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            if (scale == 0.0) {
+                value = value * 10.0 + (c - '0');
+            } else {
+                value += (c - '0') * scale;
+                scale /= 10.0;
+            }
+        } else if (c == '.' && scale == 0.0) {
+            scale = 0.1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+} // namespace
+
+std::int32_t Butterfly_BGM::MciSend(const std::string& command, std::string& reply) {
+    if (command.empty()) {
+        reply = NoCommandText;
+        return EmptyCommandCode;
+    }
+    std::array<char, ReplyBufferSize> replyBuffer{};
+    const std::uint32_t code = port_.sendString(command, replyBuffer.data(), ReplyBufferSize);
+    if (code != 0) {
+        std::array<char, ErrorTextBufferSize> errorBuffer{};
+        if (port_.errorText(code, errorBuffer.data(), ErrorTextBufferSize))
+            reply = textOf(errorBuffer);
+        else
+            reply = NoErrorText;
+        return static_cast<std::int32_t>(code);
+    }
+    reply = textOf(replyBuffer);
+    return 0;
+}
+
+std::string Butterfly_BGM::MciQuery(const std::string& command) {
+    const std::int32_t code = MciSend(command, MciReply);
+    if (code == 0)
+        return MciReply;
+    return "Error:" + std::to_string(code);
+}
+
+std::int32_t Butterfly_BGM::MciPlay(const std::string& device, const std::string& from,
+                                    const std::string& to) {
+    std::string command = "play " + device;
+    if (!from.empty())
+        command += " from " + from;
+    if (!to.empty())
+        command += " to " + to;
+    return MciSend(command, MciReply);
+}
+
+std::uint32_t Butterfly_BGM::sendWithoutReply(const std::string& command) {
+    const std::uint32_t code = port_.sendString(command, nullptr, 0);
+    LastApiResult = static_cast<std::int32_t>(code);
+    return code;
+}
+
+void Butterfly_BGM::CdOpen() {
+    sendWithoutReply("open cdaudio");
+    sendWithoutReply("set cdaudio time format tmsf");
+}
+
+void Butterfly_BGM::CdTick() {
+    CdKeepPolling = true;
+    const std::string current = MciQuery("status cdaudio current track");
+    if (containsErr(current)) {
+        CdKeepPolling = false; // no disc, no drive, or the device is not open
+        return;
+    }
+    const std::string tracks = MciQuery("status cdaudio number of tracks");
+    if (containsErr(tracks)) {
+        CdKeepPolling = false;
+        return;
+    }
+    std::array<char, CdModeBufferSize> modeBuffer{};
+    LastApiResult = static_cast<std::int32_t>(
+        port_.sendString("status cdaudio mode", modeBuffer.data(), CdModeBufferSize));
+    const bool stopped = textOf(modeBuffer).compare(0, 7, "stopped") == 0;
+
+    if (BgmRepeat != 0) {
+        // A current track that is not a number means the drive answers
+        // nonsense: stop watching rather than restarting blindly.
+        const std::optional<double> currentTrack = replyAsNumber(current);
+        if (!currentTrack) {
+            CdKeepPolling = false;
+            return;
+        }
+        // Once the drive has moved past the chosen track (or stopped), play
+        // again from the chosen track's start.
+        if (stopped || *currentTrack != BgmRepeat) {
+            const std::string start =
+                MciQuery("status cdaudio position track " + std::to_string(BgmRepeat));
+            MciPlay("cdaudio", start, "");
+        }
+    } else if (stopped) {
+        MciPlay("cdaudio", "", "");
+    }
+}
+
+void Butterfly_BGM::CdClose() {
+    sendWithoutReply("stop cdaudio");
+    sendWithoutReply("close cdaudio");
+}
+
+void Butterfly_BGM::Mp3Open() {
+    // The quotes keep a path with blanks in one piece.
+    if (sendWithoutReply("open \"" + BgmFile + "\" type MPEGVideo Alias MP3Play") == 0)
+        sendWithoutReply("play MP3Play");
+}
+
+bool Butterfly_BGM::Mp3IsPlaying() {
+    std::array<char, Mp3ModeBufferSize> modeBuffer{};
+    LastApiResult = static_cast<std::int32_t>(
+        port_.sendString("status MP3Play mode", modeBuffer.data(), Mp3ModeBufferSize));
+    return textOf(modeBuffer).compare(0, 7, "playing") == 0;
+}
+
+void Butterfly_BGM::Mp3Tick() {
+    if (!Mp3IsPlaying()) {
+        sendWithoutReply("stop MP3Play");
+        sendWithoutReply("play MP3Play from 0");
+    }
+}
+
+void Butterfly_BGM::Mp3Close() {
+    sendWithoutReply("stop MP3Play");
+    sendWithoutReply("close MP3Play");
+}
+
+void Butterfly_BGM::WavPlay() {
+    if (port_.waveOutDeviceCount() > 0)
+        LastApiResult = port_.playSound(BgmFile.c_str(), WavPlayFlags);
+}
+
+void Butterfly_BGM::WavStop() {
+    LastApiResult = port_.playSound(nullptr, 0);
+}
