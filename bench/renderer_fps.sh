@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Frame rate of the real renderer on a private Xvfb, and the share of frame
-# time spent updating the flock (the rest is drawing: mostly the GL driver).
+# Frame rate of the real renderer on a private Xvfb, the share of frame time
+# spent updating the flock (the rest is drawing: mostly the GL driver), and
+# the renderer's resident memory at the start and end of each run.
 #   bench/renderer_fps.sh [--native] [SECONDS] [FLOCK SIZES...]
 # Defaults: the x64 Windows build under Wine, 10 seconds, 100 500 1000.
 # Needs the trees built (scripts/build-trees).
@@ -39,9 +40,13 @@ for size in "${sizes[@]}"; do
   KALENDRA_FRAME_PROBE=1 "${cmd[@]}" 2>"$out" >/dev/null &
   pid=$!
   id=$(e2e_wait_window Butterfly_VC 60) || e2e_fail "no renderer window"
+  sleep 2
+  rss_start=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
   sleep "$seconds"
+  rss_end=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
   e2e_keys "$id" Escape
   e2e_wait_exit "$pid" 30 || { kill -9 "$pid"; e2e_fail "the renderer did not end"; }
   echo "$size butterflies: $(grep -a 'frames ' "$out" | tr -d '\r' | tail -1)"
+  echo "  resident memory: ${rss_start} kB after 2 s, ${rss_end} kB after $((seconds + 2)) s"
   rm -f "$out"
 done

@@ -18,33 +18,61 @@ Butterfly::Butterfly() {
     applyColorScheme(true);
 }
 
-void Butterfly::update(float dt) {
-    age = age + dt;
+namespace {
 
-    Vector3 jitter{};
-    randomizeUnit(jitter);
+// The step after the jitter's three draws: everything of an update that
+// does not touch the generator.
+inline void advance(Butterfly& b, Vector3 jitter, float dt) {
+    b.age = b.age + dt;
+
+    normalize(jitter);
     scale(jitter, 0.05f);
-    add(heading, heading, jitter);
-    normalize(heading);
+    add(b.heading, b.heading, jitter);
+    normalize(b.heading);
 
-    Vector3 step = heading;
-    scale(step, dt * speed);
-    add(position, position, step);
+    Vector3 step = b.heading;
+    scale(step, dt * b.speed);
+    add(b.position, b.position, step);
 
     // Later tests override earlier ones: z wins over y, y over x. The
     // position is not clamped; the butterfly flies back in.
-    if (position.x < -boxHalfSize)
-        set(heading, 1.0f, 0.0f, 0.0f);
-    if (position.x > boxHalfSize)
-        set(heading, -1.0f, 0.0f, 0.0f);
-    if (position.y < -boxHalfSize)
-        set(heading, 0.0f, 1.0f, 0.0f);
-    if (position.y > boxHalfSize)
-        set(heading, 0.0f, -1.0f, 0.0f);
-    if (position.z < -boxHalfSize)
-        set(heading, 0.0f, 0.0f, 1.0f);
-    if (position.z > boxHalfSize)
-        set(heading, 0.0f, 0.0f, -1.0f);
+    if (b.position.x < -boxHalfSize)
+        set(b.heading, 1.0f, 0.0f, 0.0f);
+    if (b.position.x > boxHalfSize)
+        set(b.heading, -1.0f, 0.0f, 0.0f);
+    if (b.position.y < -boxHalfSize)
+        set(b.heading, 0.0f, 1.0f, 0.0f);
+    if (b.position.y > boxHalfSize)
+        set(b.heading, 0.0f, -1.0f, 0.0f);
+    if (b.position.z < -boxHalfSize)
+        set(b.heading, 0.0f, 0.0f, 1.0f);
+    if (b.position.z > boxHalfSize)
+        set(b.heading, 0.0f, 0.0f, -1.0f);
+}
+
+} // namespace
+
+void Butterfly::update(float dt) {
+    updateButterflies(this, 1, dt);
+}
+
+void updateButterflies(Butterfly* first, int count, float dt) {
+    // The draws come in butterfly order, as one by one; the arithmetic after
+    // them is independent from butterfly to butterfly, so a block's worth of
+    // it can overlap in the processor (square roots and divisions are slow
+    // one at a time).
+    constexpr int block = 8;
+    Vector3 jitter[block];
+    for (int start = 0; start < count; start += block) {
+        const int n = count - start < block ? count - start : block;
+        for (int i = 0; i < n; ++i) {
+            jitter[i].x = randomRange(-1.0f, 1.0f);
+            jitter[i].y = randomRange(-1.0f, 1.0f);
+            jitter[i].z = randomRange(-1.0f, 1.0f);
+        }
+        for (int i = 0; i < n; ++i)
+            advance(first[start + i], jitter[i], dt);
+    }
 }
 
 bool naturalColor(int kind, Vector3& color) {

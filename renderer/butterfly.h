@@ -33,5 +33,9 @@ class Butterfly {
 constexpr int kindCount = 5;
 constexpr float boxHalfSize = 50.0f;
 
+// Updates count butterflies in index order, exactly as count calls of
+// update would.
+void updateButterflies(Butterfly* first, int count, float dt);
+
 // The natural colour of a kind 1..5; nothing for any other kind.
 bool naturalColor(int kind, Vector3& color);

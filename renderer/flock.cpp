@@ -22,8 +22,7 @@ bool Flock::build(int requested) {
 }
 
 void Flock::update(float dt) {
-    for (Butterfly& b : *this)
-        b.update(dt);
+    updateButterflies(begin(), count_, dt);
 }
 
 void Flock::applyColorScheme(bool natural) {

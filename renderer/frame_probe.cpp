@@ -30,7 +30,7 @@ double FrameProbe::updateShare() const {
 std::string FrameProbe::report() const {
     char line[128];
     std::snprintf(
-        line, sizeof line, "frames %lld, %.2f s, %.1f fps, flock update %.1f %% of frame time",
+        line, sizeof line, "frames %lld, %.2f s, %.1f fps, flock update %.2f %% of frame time",
         static_cast<long long>(frames_), seconds(), framesPerSecond(), 100.0 * updateShare());
     return line;
 }

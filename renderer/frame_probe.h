@@ -22,7 +22,7 @@ class FrameProbe {
     double framesPerSecond() const;
     // Share of frame time spent updating the flock, 0..1.
     double updateShare() const;
-    // One line: "frames 600, 10.02 s, 59.9 fps, flock update 3.1 % of frame time".
+    // One line: "frames 600, 10.02 s, 59.9 fps, flock update 3.10 % of frame time".
     std::string report() const;
 
   private:

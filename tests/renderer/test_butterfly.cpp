@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -188,5 +189,31 @@ TEST(Flock, ColourChoiceReachesEveryButterfly) {
         Vector3 natural{};
         ASSERT_TRUE(naturalColor(b.kind, natural));
         EXPECT_EQ(b.cornerColors[3].y, natural.y);
+    }
+}
+
+// The flock updates in blocks; it must move every butterfly bit for bit as
+// one update call per butterfly in index order would, also for a flock that
+// is no whole number of blocks and one that crosses the walls.
+TEST(Flock, BlockUpdateEqualsOneByOne) {
+    for (const int size : {1, 7, 8, 13, 100}) {
+        resetRandom();
+        Flock flock;
+        ASSERT_TRUE(flock.build(size));
+        resetRandom();
+        Flock single;
+        ASSERT_TRUE(single.build(size));
+        const std::uint32_t state = 12345;
+        resetRandom(state);
+        for (int step = 0; step < 400; ++step)
+            flock.update(0.25f);
+        resetRandom(state);
+        for (int step = 0; step < 400; ++step)
+            for (Butterfly& b : single)
+                b.update(0.25f);
+        for (int i = 0; i < size; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(std::memcmp(&flock[i], &single[i], sizeof(Butterfly)), 0);
+        }
     }
 }

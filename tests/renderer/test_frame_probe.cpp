@@ -10,7 +10,7 @@ TEST(FrameProbe, CountsWallTimeFromFirstStartToLastEndIncludingGaps) {
     EXPECT_DOUBLE_EQ(probe.seconds(), 1.0);
     EXPECT_DOUBLE_EQ(probe.framesPerSecond(), 2.0);
     EXPECT_DOUBLE_EQ(probe.updateShare(), 0.04);
-    EXPECT_EQ(probe.report(), "frames 2, 1.00 s, 2.0 fps, flock update 4.0 % of frame time");
+    EXPECT_EQ(probe.report(), "frames 2, 1.00 s, 2.0 fps, flock update 4.00 % of frame time");
 }
 
 TEST(FrameProbe, NoFramesOrNoClockGiveZeroesNotDivisionByZero) {

@@ -1,0 +1,53 @@
+#include "font_win32.h"
+
+#include "text_win32.h"
+
+#include <cmath>
+#include <cwchar>
+#include <utility>
+
+namespace forms {
+
+Font::Font(const FontDescription& description) : description_(description) {
+    HDC screen = GetDC(nullptr);
+    int dotsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) {
+        ReleaseDC(nullptr, screen);
+    }
+    LOGFONTW font = {};
+    font.lfHeight = -static_cast<LONG>(std::lround(description.size * dotsPerInch / 72.0));
+    font.lfWeight = description.weight;
+    font.lfItalic = description.italic;
+    font.lfUnderline = description.underline;
+    font.lfStrikeOut = description.strikethrough;
+    font.lfCharSet = static_cast<BYTE>(description.charset);
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    std::wstring face = widen(description.name);
+    std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    handle_ = CreateFontIndirectW(&font);
+}
+
+Font::Font(Font&& other) noexcept
+    : description_(std::move(other.description_)), handle_(std::exchange(other.handle_, nullptr)) {}
+
+Font& Font::operator=(Font&& other) noexcept {
+    if (this != &other) {
+        if (handle_) {
+            DeleteObject(handle_);
+        }
+        description_ = std::move(other.description_);
+        handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+}
+
+Font::~Font() {
+    if (handle_) {
+        DeleteObject(handle_);
+    }
+}
+
+} // namespace forms

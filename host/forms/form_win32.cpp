@@ -1,0 +1,626 @@
+#include "form_win32.h"
+
+#include "combo_box_win32.h"
+#include "form_builder_win32.h"
+#include "message_loop_win32.h"
+#include "screen_win32.h"
+#include "text_win32.h"
+#include "timer_win32.h"
+#include "twips.h"
+#include "user_control_win32.h"
+
+#include <algorithm>
+#include <climits>
+#include <cwctype>
+
+namespace forms {
+
+namespace {
+
+int loadedForms = 0;
+
+DWORD styleFor(BorderStyle border) {
+    switch (border) {
+    case BorderStyle::None:
+        return WS_POPUP | WS_CLIPCHILDREN;
+    case BorderStyle::FixedSingle:
+        return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case BorderStyle::FixedDialog:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case BorderStyle::Sizable:
+        break;
+    }
+    return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+}
+
+DWORD exStyleFor(BorderStyle border) {
+    return border == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
+}
+
+bool isChildWindow(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+}
+
+// The window's rectangle in the coordinates that positions it: its
+// parent's client area for a child, the screen otherwise.
+RECT placeOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    if (isChildWindow(window)) {
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return rect;
+}
+
+BOOL CALLBACK collectEnabledWindow(HWND window, LPARAM found) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    }
+    return TRUE;
+}
+
+bool comboIsDropped(WindowedControl* control) {
+    auto* combo = dynamic_cast<ComboBox*>(control);
+    return combo && combo->handle() && SendMessageW(combo->handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+} // namespace
+
+Form::Form() = default;
+
+Form::Form(FormDescription description, BuildContext context)
+    : description_(std::move(description)), context_(std::move(context)) {}
+
+Form::~Form() {
+    destroying_ = true;
+    for (Timer* timer : timers_) {
+        timer->form_ = nullptr;
+    }
+    timers_.clear();
+    controls_.clear();
+    if (window_) {
+        restoreDisabledWindows();
+        DestroyWindow(window_);
+    }
+    detachControls();
+}
+
+int Form::loadedCount() {
+    return loadedForms;
+}
+
+Form* Form::fromWindow(HWND window) {
+    HWND desktop = GetDesktopWindow();
+    for (HWND step = window; step && step != desktop; step = GetAncestor(step, GA_PARENT)) {
+        if (MessageTarget* target = messageTargetOf(step)) {
+            if (Form* found = target->asForm()) {
+                return found;
+            }
+        }
+    }
+    return nullptr;
+}
+
+bool Form::createWindow() {
+    float perPixelX = Screen::twipsPerPixelX();
+    float perPixelY = Screen::twipsPerPixelY();
+    RECT frame = {0, 0, twipsToPixels(4800, perPixelX), twipsToPixels(3600, perPixelY)};
+    DWORD style = styleFor(borderStyle_);
+    AdjustWindowRectEx(&frame, style, FALSE, exStyleFor(borderStyle_));
+    bool captioned = (style & WS_CAPTION) == WS_CAPTION && !(style & WS_POPUP);
+    window_ =
+        createTargetWindow(WindowClass::Form, exStyleFor(borderStyle_), style, widen(caption_),
+                           captioned ? CW_USEDEFAULT : 0, captioned ? CW_USEDEFAULT : 0,
+                           frame.right - frame.left, frame.bottom - frame.top, nullptr, this);
+    return window_ != nullptr;
+}
+
+bool Form::load() {
+    if (loaded_) {
+        return true;
+    }
+    loadError_.clear();
+    if (description_) {
+        const PropertyBag& properties = description_->properties;
+        caption_ = description_->caption;
+        borderStyle_ = static_cast<BorderStyle>(
+            std::clamp(properties.readLong("BorderStyle", static_cast<int>(borderStyle_)), 0, 3));
+        backColour_ = properties.readColour("BackColor", backColour_);
+        font_ = readFont(properties, "Font", font_);
+    }
+    if (description_) {
+        // A form loaded again gets fresh controls; those of the last load
+        // were kept until now because event handlers may still have been
+        // running on them when it unloaded.
+        controls_.clear();
+    }
+    if (!createWindow()) {
+        loadError_ = "the form's window could not be made";
+        return false;
+    }
+    loaded_ = true;
+    ++loadedForms;
+    if (description_ && !buildFromDescription()) {
+        // Nothing of a half-built form stays.
+        unloading_ = true;
+        controls_.clear();
+        DestroyWindow(window_);
+        unloading_ = false;
+        return false;
+    }
+    for (Timer* timer : timers_) {
+        timer->apply();
+    }
+    Form_Load();
+    return loaded_;
+}
+
+bool Form::buildFromDescription() {
+    const PropertyBag& properties = description_->properties;
+    static const char* const known[] = {"BorderStyle",  "BackColor", "Font", "ClientWidth",
+                                        "ClientHeight", "Left",      "Top",  "Icon"};
+    for (const auto& entry : properties.entries()) {
+        bool isKnown = std::any_of(std::begin(known), std::end(known),
+                                   [&](const char* key) { return keysEqual(key, entry.first); });
+        if (!isKnown) {
+            loadError_ = "form " + description_->name + ": unknown property " + entry.first;
+            return false;
+        }
+    }
+    setClientSize(properties.readLong("ClientWidth", clientWidth()),
+                  properties.readLong("ClientHeight", clientHeight()));
+    if (properties.contains("Left") || properties.contains("Top")) {
+        move(properties.readLong("Left", left()), properties.readLong("Top", top()));
+    }
+    if (auto icon = properties.text("Icon")) {
+        PictureRef picture = context_.picture ? context_.picture(*icon) : nullptr;
+        if (!picture) {
+            loadError_ = "form " + description_->name + ": no picture named " + *icon;
+            return false;
+        }
+        setIcon(picture);
+    }
+    return buildControls(*this, *description_, context_, &loadError_);
+}
+
+bool Form::show() {
+    if (!load()) {
+        return false;
+    }
+    bool child = isChildWindow(window_);
+    ShowWindow(window_, child ? SW_SHOWNA : SW_SHOW);
+    if (!child && GetActiveWindow() == window_ && !focusedControl()) {
+        focusFirst();
+    }
+    return true;
+}
+
+bool Form::showModal() {
+    if (!load()) {
+        return false;
+    }
+    std::vector<HWND> enabled;
+    EnumThreadWindows(GetCurrentThreadId(), collectEnabledWindow,
+                      reinterpret_cast<LPARAM>(&enabled));
+    for (HWND window : enabled) {
+        if (window != window_) {
+            EnableWindow(window, FALSE);
+            disabledWindows_.push_back(window);
+        }
+    }
+    show();
+    MSG message;
+    while (loaded_) {
+        BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // The program is ending: the loop that runs it sees the quit too.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got == -1) {
+            break;
+        }
+        dispatchMessage(message);
+    }
+    restoreDisabledWindows();
+    return true;
+}
+
+void Form::restoreDisabledWindows() {
+    for (HWND window : disabledWindows_) {
+        if (IsWindow(window)) {
+            EnableWindow(window, TRUE);
+        }
+    }
+    disabledWindows_.clear();
+}
+
+void Form::hide() {
+    if (window_) {
+        ShowWindow(window_, SW_HIDE);
+    }
+}
+
+bool Form::unload(UnloadMode mode) {
+    if (!loaded_ || unloading_) {
+        return false;
+    }
+    unloading_ = true;
+    bool cancel = false;
+    Form_QueryUnload(cancel, mode);
+    if (cancel) {
+        unloading_ = false;
+        return false;
+    }
+    Form_Unload();
+    finishUnload();
+    unloading_ = false;
+    return true;
+}
+
+void Form::finishUnload() {
+    // Other windows come back before this one goes, so one of them is activated.
+    restoreDisabledWindows();
+    if (window_) {
+        DestroyWindow(window_);
+    }
+}
+
+void Form::onWindowDestroyed() {
+    window_ = nullptr;
+    lastFocus_ = nullptr;
+    paintBuffer_ = MemoryCanvas();
+    restoreDisabledWindows();
+    if (loaded_) {
+        loaded_ = false;
+        --loadedForms;
+    }
+}
+
+void Form::setBackColour(Colour colour) {
+    backColour_ = colour;
+    if (window_) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+    notifyAmbientChanged("BackColor");
+}
+
+std::string Form::caption() const {
+    if (!window_) {
+        return caption_;
+    }
+    int length = GetWindowTextLengthW(window_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    int copied = GetWindowTextW(window_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return narrow(text);
+}
+
+void Form::setCaption(std::string_view caption) {
+    caption_ = std::string(caption);
+    if (window_) {
+        SetWindowTextW(window_, widen(caption_).c_str());
+    }
+}
+
+void Form::setBorderStyle(BorderStyle style) {
+    borderStyle_ = style;
+    if (!window_) {
+        return;
+    }
+    LONG_PTR kept = GetWindowLongPtrW(window_, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_DISABLED);
+    DWORD newStyle = styleFor(style);
+    if (kept & WS_CHILD) {
+        newStyle &= ~static_cast<DWORD>(WS_POPUP);
+    }
+    SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(newStyle) | kept);
+    SetWindowLongPtrW(window_, GWL_EXSTYLE, exStyleFor(style));
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Form::setIcon(PictureRef icon) {
+    icon_ = std::move(icon);
+    HICON handle = icon_ ? icon_->icon() : nullptr;
+    if (window_) {
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(handle));
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(handle));
+    }
+}
+
+int Form::left() const {
+    return window_ ? pixelsToTwips(placeOf(window_).left, Screen::twipsPerPixelX()) : 0;
+}
+
+int Form::top() const {
+    return window_ ? pixelsToTwips(placeOf(window_).top, Screen::twipsPerPixelY()) : 0;
+}
+
+int Form::width() const {
+    RECT rect = window_ ? placeOf(window_) : RECT{};
+    return pixelsToTwips(rect.right - rect.left, Screen::twipsPerPixelX());
+}
+
+int Form::height() const {
+    RECT rect = window_ ? placeOf(window_) : RECT{};
+    return pixelsToTwips(rect.bottom - rect.top, Screen::twipsPerPixelY());
+}
+
+void Form::move(int left, int top) {
+    if (window_) {
+        SetWindowPos(window_, nullptr, twipsToPixels(left, Screen::twipsPerPixelX()),
+                     twipsToPixels(top, Screen::twipsPerPixelY()), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Form::move(int left, int top, int width, int height) {
+    if (window_) {
+        float perPixelX = Screen::twipsPerPixelX();
+        float perPixelY = Screen::twipsPerPixelY();
+        SetWindowPos(window_, nullptr, twipsToPixels(left, perPixelX),
+                     twipsToPixels(top, perPixelY), twipsToPixels(width, perPixelX),
+                     twipsToPixels(height, perPixelY), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+int Form::clientWidth() const {
+    RECT client = {};
+    if (window_) {
+        GetClientRect(window_, &client);
+    }
+    return pixelsToTwips(client.right, Screen::twipsPerPixelX());
+}
+
+int Form::clientHeight() const {
+    RECT client = {};
+    if (window_) {
+        GetClientRect(window_, &client);
+    }
+    return pixelsToTwips(client.bottom, Screen::twipsPerPixelY());
+}
+
+void Form::setClientSize(int width, int height) {
+    if (!window_) {
+        return;
+    }
+    RECT frame = {0, 0, twipsToPixels(width, Screen::twipsPerPixelX()),
+                  twipsToPixels(height, Screen::twipsPerPixelY())};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::vector<WindowedControl*> Form::tabOrder() const {
+    std::vector<WindowedControl*> order;
+    collectWindowedControls(order);
+    std::stable_sort(order.begin(), order.end(), [](WindowedControl* a, WindowedControl* b) {
+        int keyA = a->tabIndex() < 0 ? INT_MAX : a->tabIndex();
+        int keyB = b->tabIndex() < 0 ? INT_MAX : b->tabIndex();
+        return keyA != keyB ? keyA < keyB : a->sequence() < b->sequence();
+    });
+    return order;
+}
+
+WindowedControl* Form::focusedControl() const {
+    HWND focus = GetFocus();
+    for (HWND step = focus; step && step != window_; step = GetParent(step)) {
+        WindowedControl* control = controlOf(step);
+        if (control && control->form() == this) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void Form::focusFirst() {
+    for (WindowedControl* control : tabOrder()) {
+        if (control->canReceiveFocus()) {
+            control->setFocus();
+            return;
+        }
+    }
+}
+
+void Form::restoreFocus() {
+    if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window_, lastFocus_) &&
+        IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+    } else if (!focusedControl()) {
+        focusFirst();
+    }
+}
+
+void Form::moveFocus(bool forward) {
+    std::vector<WindowedControl*> order = tabOrder();
+    if (order.empty()) {
+        return;
+    }
+    std::size_t count = order.size();
+    auto current = std::find(order.begin(), order.end(), focusedControl());
+    std::size_t start = current == order.end() ? (forward ? count - 1 : 0)
+                                               : static_cast<std::size_t>(current - order.begin());
+    for (std::size_t step = 1; step <= count; ++step) {
+        std::size_t at = forward ? (start + step) % count : (start + count - step) % count;
+        if (order[at]->canReceiveFocus()) {
+            order[at]->setFocus();
+            return;
+        }
+    }
+}
+
+void Form::setDefaultButton(UserControl* button) {
+    UserControl* previous = defaultButton_;
+    defaultButton_ = button;
+    if (previous && previous != button) {
+        previous->ambientChanged("DisplayAsDefault");
+    }
+    if (button) {
+        button->ambientChanged("DisplayAsDefault");
+    }
+}
+
+void Form::forgetButton(const UserControl* button) {
+    if (defaultButton_ == button) {
+        defaultButton_ = nullptr;
+    }
+    if (cancelButton_ == button) {
+        cancelButton_ = nullptr;
+    }
+}
+
+bool Form::preTranslateMessage(const MSG& message) {
+    if (!window_ || !IsWindowEnabled(window_)) {
+        return false;
+    }
+    if (message.message == WM_KEYDOWN) {
+        bool control = GetKeyState(VK_CONTROL) < 0;
+        bool alt = GetKeyState(VK_MENU) < 0;
+        WindowedControl* focused = focusedControl();
+        switch (message.wParam) {
+        case VK_TAB:
+            if (control || alt) {
+                return false;
+            }
+            moveFocus(GetKeyState(VK_SHIFT) >= 0);
+            return true;
+        case VK_RETURN:
+            // A focused user control takes Enter itself.
+            if (comboIsDropped(focused) || dynamic_cast<UserControl*>(focused) || !defaultButton_ ||
+                !defaultButton_->enabled() || !defaultButton_->visible()) {
+                return false;
+            }
+            defaultButton_->accessKeyPress(VK_RETURN);
+            return true;
+        case VK_ESCAPE:
+            if (comboIsDropped(focused) || !cancelButton_ || !cancelButton_->enabled() ||
+                !cancelButton_->visible()) {
+                return false;
+            }
+            cancelButton_->accessKeyPress(VK_ESCAPE);
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (message.message == WM_SYSCHAR) {
+        wchar_t key = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(message.wParam)));
+        if (key == 0 || key > 0x7F) {
+            return false;
+        }
+        std::vector<UserControl*> users;
+        collectUserControls(users);
+        for (UserControl* user : users) {
+            if (user->accessKeys().find(static_cast<char>(key)) == std::string::npos ||
+                !user->enabled() || !IsWindowVisible(user->handle())) {
+                continue;
+            }
+            if (user->canReceiveFocus()) {
+                user->setFocus();
+            }
+            user->accessKeyPress(static_cast<int>(key));
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::paint(HDC dc) {
+    RECT client = {};
+    GetClientRect(window_, &client);
+    if (client.right <= 0 || client.bottom <= 0) {
+        return;
+    }
+    if (paintBuffer_.width() != client.right || paintBuffer_.height() != client.bottom) {
+        paintBuffer_ = MemoryCanvas(client.right, client.bottom);
+    }
+    HDC target = paintBuffer_.valid() ? paintBuffer_.dc() : dc;
+    fillRectangle(target, client, backColour_);
+    paintWindowlessControls(target);
+    if (target != dc) {
+        BitBlt(dc, 0, 0, client.right, client.bottom, target, 0, 0, SRCCOPY);
+    }
+}
+
+bool Form::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_PAINT: {
+        PAINTSTRUCT paintInfo;
+        HDC dc = BeginPaint(window, &paintInfo);
+        paint(dc);
+        EndPaint(window, &paintInfo);
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return true;
+    case WM_CLOSE:
+        unload(UnloadMode::FormControlMenu);
+        return true;
+    case WM_QUERYENDSESSION: {
+        bool cancel = false;
+        if (loaded_ && !unloading_) {
+            Form_QueryUnload(cancel, UnloadMode::AppWindows);
+        }
+        result = cancel ? FALSE : TRUE;
+        return true;
+    }
+    case WM_ENDSESSION:
+        if (wParam && loaded_ && !unloading_) {
+            unloading_ = true;
+            Form_Unload();
+            finishUnload();
+            unloading_ = false;
+        }
+        return true;
+    case WM_DESTROY:
+        // Destroyed from outside, as when the window it is a child of goes.
+        if (!unloading_ && !destroying_ && loaded_) {
+            unloading_ = true;
+            Form_Unload();
+            restoreDisabledWindows();
+            unloading_ = false;
+        }
+        return false;
+    case WM_TIMER:
+        for (Timer* timer : timers_) {
+            if (timer->id_ == wParam) {
+                timer->tick();
+                break;
+            }
+        }
+        return true;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(window, focus)) {
+                lastFocus_ = focus;
+            }
+            return false;
+        }
+        if (HIWORD(wParam)) {
+            return false; // minimised
+        }
+        restoreFocus();
+        if (GetFocus() != window && !IsChild(window, GetFocus())) {
+            SetFocus(window);
+        }
+        return true;
+    case WM_SETFOCUS:
+        restoreFocus();
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        pressWindowlessControl(message, wParam, lParam);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace forms

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "colour.h"
+#include "container_win32.h"
+#include "control_set_win32.h"
+#include "font_description.h"
+#include "form_description.h"
+#include "gdi_win32.h"
+#include "picture_win32.h"
+#include "window_win32.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+class Timer;
+class UserControl;
+
+enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+
+// Why a form is being unloaded, as its QueryUnload handler is told.
+enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3 };
+
+// How a form description's kinds and picture names become objects: user
+// controls by their class name, pictures (Picture, MouseIcon, Icon) by name.
+struct BuildContext {
+    std::function<std::unique_ptr<UserControl>(std::string_view kind)> makeUserControl;
+    std::function<PictureRef(std::string_view name)> picture;
+};
+
+// A top-level window holding controls, subclassed for each form. It is
+// loaded hidden (its window and controls are made and Form_Load runs),
+// shown modelessly or modally, and unloaded: Form_QueryUnload may cancel,
+// then Form_Unload runs and the window goes. The window's close command and
+// the end of the Windows session unload it the same way.
+class Form : public Container, private MessageTarget {
+  public:
+    Form();
+    // A form whose window and controls come from a description.
+    Form(FormDescription description, BuildContext context);
+    ~Form() override;
+
+    bool load();
+    bool isLoaded() const { return loaded_; }
+    // Why the last load failed (a description that cannot be built).
+    const std::string& loadError() const { return loadError_; }
+    bool show();
+    // Shows the form and returns once it has been unloaded; meanwhile the
+    // thread's other windows are disabled.
+    bool showModal();
+    void hide();
+    // False when Form_QueryUnload cancelled.
+    bool unload(UnloadMode mode = UnloadMode::FormCode);
+    HWND handle() const { return window_; }
+
+    HWND containerWindow() const override { return window_; }
+    Form* form() const override { return const_cast<Form*>(this); }
+    Colour backColour() const override { return backColour_; }
+    void setBackColour(Colour colour);
+
+    std::string caption() const;
+    void setCaption(std::string_view caption);
+    BorderStyle borderStyle() const { return borderStyle_; }
+    void setBorderStyle(BorderStyle style);
+    const FontDescription& font() const { return font_; }
+    void setFont(const FontDescription& font) { font_ = font; }
+    void setIcon(PictureRef icon);
+
+    // Position and outer size in twips: on the screen, or in the parent's
+    // client area once the form is a child window.
+    int left() const;
+    int top() const;
+    int width() const;
+    int height() const;
+    void move(int left, int top);
+    void move(int left, int top, int width, int height);
+    int clientWidth() const;
+    int clientHeight() const;
+    void setClientSize(int width, int height);
+
+    ControlSet& controls() { return controls_; }
+
+    // Keyboard: Tab order, default (Enter) and cancel (Escape) buttons.
+    std::vector<WindowedControl*> tabOrder() const;
+    void moveFocus(bool forward);
+    WindowedControl* focusedControl() const;
+    UserControl* defaultButton() const { return defaultButton_; }
+    UserControl* cancelButton() const { return cancelButton_; }
+    void setDefaultButton(UserControl* button);
+    void setCancelButton(UserControl* button) { cancelButton_ = button; }
+    void forgetButton(const UserControl* button);
+    // Keyboard handling before a message is dispatched; true when used.
+    bool preTranslateMessage(const MSG& message);
+
+    static Form* fromWindow(HWND window);
+    static int loadedCount();
+
+  protected:
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {}
+    virtual void Form_Unload() {}
+
+  private:
+    friend class Timer;
+    bool onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                   LRESULT& result) override;
+    void onWindowDestroyed() override;
+    Form* asForm() override { return this; }
+    bool createWindow();
+    bool buildFromDescription();
+    void paint(HDC dc);
+    void focusFirst();
+    void restoreFocus();
+    void restoreDisabledWindows();
+    void finishUnload();
+
+    std::optional<FormDescription> description_;
+    BuildContext context_;
+    HWND window_ = nullptr;
+    std::string caption_;
+    Colour backColour_ = systemButtonFace;
+    BorderStyle borderStyle_ = BorderStyle::Sizable;
+    FontDescription font_;
+    PictureRef icon_;
+    MemoryCanvas paintBuffer_;
+    ControlSet controls_;
+    std::vector<Timer*> timers_;
+    std::vector<HWND> disabledWindows_;
+    HWND lastFocus_ = nullptr;
+    UserControl* defaultButton_ = nullptr;
+    UserControl* cancelButton_ = nullptr;
+    std::string loadError_;
+    bool loaded_ = false;
+    bool unloading_ = false;
+    bool destroying_ = false;
+};
+
+} // namespace forms

@@ -1,0 +1,22 @@
+#pragma once
+
+// The whole forms layer, for programs and forms that use much of it.
+#include "combo_box_win32.h"
+#include "font_win32.h"
+#include "form_builder_win32.h"
+#include "form_description.h"
+#include "form_win32.h"
+#include "hscroll_bar_win32.h"
+#include "image_win32.h"
+#include "label_win32.h"
+#include "message_loop_win32.h"
+#include "picture_box_win32.h"
+#include "picture_win32.h"
+#include "program_win32.h"
+#include "property_bag.h"
+#include "screen_win32.h"
+#include "shape_win32.h"
+#include "text_win32.h"
+#include "timer_win32.h"
+#include "twips.h"
+#include "user_control_win32.h"

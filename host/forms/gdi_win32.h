@@ -1,0 +1,95 @@
+#pragma once
+
+#include "colour.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace forms {
+
+// A colour for GDI: system colours become the system's current value.
+COLORREF colorRefOf(Colour colour);
+void fillRectangle(HDC dc, const RECT& area, Colour colour);
+
+// Owns one GDI object (bitmap, brush, pen, font, region).
+template <class Handle> class GdiObject {
+  public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    GdiObject(GdiObject&& other) noexcept : handle_(other.release()) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) {
+            reset(other.release());
+        }
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    ~GdiObject() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    Handle release() {
+        Handle handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
+    void reset(Handle handle = nullptr) {
+        if (handle_) {
+            DeleteObject(handle_);
+        }
+        handle_ = handle;
+    }
+
+  private:
+    Handle handle_ = nullptr;
+};
+
+// Selects an object into a device context for one scope.
+class SelectedObject {
+  public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (previous_ && previous_ != HGDI_ERROR) {
+            SelectObject(dc_, previous_);
+        }
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// A memory device context drawing into a 32-bit top-down DIB section: the
+// back buffers of forms and user controls, and captures in tests.
+class MemoryCanvas {
+  public:
+    MemoryCanvas() = default;
+    MemoryCanvas(int width, int height);
+    MemoryCanvas(MemoryCanvas&& other) noexcept;
+    MemoryCanvas& operator=(MemoryCanvas&& other) noexcept;
+    MemoryCanvas(const MemoryCanvas&) = delete;
+    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+    ~MemoryCanvas();
+
+    bool valid() const { return dc_ != nullptr; }
+    HDC dc() const { return dc_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // The colour at a pixel as COLORREF (&H00BBGGRR); CLR_INVALID outside.
+    COLORREF pixel(int x, int y) const;
+
+  private:
+    void release();
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previousBitmap_ = nullptr;
+    std::uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+} // namespace forms

@@ -1,0 +1,130 @@
+#include "picture_box_win32.h"
+
+#include "container_win32.h"
+#include "gdi_win32.h"
+
+#include <windowsx.h>
+
+namespace forms {
+
+PictureBox::PictureBox(Container& container, const Placement& placement) {
+    HWND window = createTargetWindow(
+        WindowClass::PictureBox, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, L"",
+        pixelRectIn(container, placement), parentWindowOf(container), this);
+    attach(container, window, placement);
+}
+
+PictureBox::~PictureBox() {
+    // Destroyed here, while this object still answers its window's messages.
+    if (HWND window = handle()) {
+        setControlOf(window, nullptr);
+        DestroyWindow(window);
+    }
+}
+
+void PictureBox::setBackColour(Colour colour) {
+    backColour_ = colour;
+    if (HWND window = handle()) {
+        InvalidateRect(window, nullptr, FALSE);
+    }
+}
+
+void PictureBox::setPicture(PictureRef picture) {
+    picture_ = std::move(picture);
+    if (HWND window = handle()) {
+        InvalidateRect(window, nullptr, FALSE);
+    }
+}
+
+bool PictureBox::border() const {
+    HWND window = handle();
+    return window && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+}
+
+void PictureBox::setBorder(bool border) {
+    if (HWND window = handle()) {
+        LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+        style = border ? (style | WS_EX_CLIENTEDGE) : (style & ~WS_EX_CLIENTEDGE);
+        SetWindowLongPtrW(window, GWL_EXSTYLE, style);
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+}
+
+void PictureBox::paint(HDC dc) const {
+    HWND window = handle();
+    RECT client = {};
+    GetClientRect(window, &client);
+    fillRectangle(dc, client, backColour_);
+    if (picture_) {
+        picture_->draw(dc, 0, 0);
+    }
+}
+
+bool PictureBox::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                           LRESULT& result) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_PAINT: {
+        PAINTSTRUCT paintInfo;
+        HDC dc = BeginPaint(window, &paintInfo);
+        paint(dc);
+        EndPaint(window, &paintInfo);
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return true;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && pointer_.apply()) {
+            result = TRUE;
+            return true;
+        }
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        if (message == WM_LBUTTONDOWN) {
+            if (canReceiveFocus()) {
+                SetFocus(window);
+            }
+            pressed_ = true;
+            SetCapture(window);
+        }
+        if (auto handler = onMouseDown) {
+            handler(mouseEventFrom(message, wParam, lParam));
+        }
+        return true;
+    }
+    case WM_LBUTTONUP: {
+        bool wasPressed = pressed_;
+        pressed_ = false;
+        if (GetCapture() == window) {
+            ReleaseCapture();
+        }
+        RECT client;
+        GetClientRect(window, &client);
+        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (wasPressed && PtInRect(&client, point)) {
+            if (auto handler = onClick) {
+                handler();
+            }
+        }
+        return true;
+    }
+    case WM_LBUTTONDBLCLK:
+        if (auto handler = onDblClick) {
+            handler();
+        }
+        return true;
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace forms

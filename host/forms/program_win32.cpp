@@ -1,0 +1,112 @@
+#include "program_win32.h"
+
+#include "text_win32.h"
+
+#include <utility>
+#include <vector>
+
+namespace forms {
+
+std::string programFolder() {
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            std::wstring full(path.data(), length);
+            std::size_t slash = full.find_last_of(L"\\/");
+            return narrow(slash == std::wstring::npos ? std::wstring() : full.substr(0, slash));
+        }
+        if (path.size() >= 32768) {
+            return {};
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring argumentsOf(std::wstring_view commandLine) {
+    std::size_t at = 0;
+    // The program name ends at the closing quote, or at the first blank.
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        std::size_t close = commandLine.find(L'"', 1);
+        at = close == std::wstring_view::npos ? commandLine.size() : close + 1;
+    }
+    while (at < commandLine.size() && commandLine[at] != L' ' && commandLine[at] != L'\t') {
+        ++at;
+    }
+    while (at < commandLine.size() && (commandLine[at] == L' ' || commandLine[at] == L'\t')) {
+        ++at;
+    }
+    return std::wstring(commandLine.substr(at));
+}
+
+std::string argumentString() {
+    const wchar_t* commandLine = GetCommandLineW();
+    return narrow(argumentsOf(commandLine ? commandLine : L""));
+}
+
+StartedProgram::StartedProgram(StartedProgram&& other) noexcept
+    : process_(std::exchange(other.process_, nullptr)), id_(other.id_) {}
+
+StartedProgram& StartedProgram::operator=(StartedProgram&& other) noexcept {
+    if (this != &other) {
+        if (process_) {
+            CloseHandle(process_);
+        }
+        process_ = std::exchange(other.process_, nullptr);
+        id_ = other.id_;
+    }
+    return *this;
+}
+
+StartedProgram::~StartedProgram() {
+    if (process_) {
+        CloseHandle(process_);
+    }
+}
+
+bool StartedProgram::hasEnded() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+}
+
+std::optional<DWORD> StartedProgram::exitCode() const {
+    DWORD code = 0;
+    if (!hasEnded() || !GetExitCodeProcess(process_, &code)) {
+        return std::nullopt;
+    }
+    return code;
+}
+
+std::optional<StartedProgram> startProgram(const std::string& pathUtf8) {
+    std::wstring path = widen(pathUtf8);
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    // The program sees its own quoted path as its command line.
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, nullptr, &startup, &started)) {
+        return std::nullopt;
+    }
+    CloseHandle(started.hThread);
+    // Lets the new program's window come to the front.
+    AllowSetForegroundWindow(started.dwProcessId);
+    return StartedProgram(started.hProcess, started.dwProcessId);
+}
+
+bool createDirectory(const std::string& pathUtf8) {
+    return CreateDirectoryW(widen(pathUtf8).c_str(), nullptr) != 0;
+}
+
+void endProgram(unsigned exitCode) {
+    ExitProcess(exitCode);
+}
+
+} // namespace forms

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+// The folder that holds the running program, without a closing backslash
+// (UTF-8; callers append "\" and a file name).
+std::string programFolder();
+
+// The command line after the program's name, leading blanks removed (UTF-8).
+std::string argumentString();
+// The same from a given command line, for callers that have one.
+std::wstring argumentsOf(std::wstring_view commandLine);
+
+// A program started by startProgram; the handle is closed with it.
+class StartedProgram {
+  public:
+    explicit StartedProgram(HANDLE process, DWORD id) : process_(process), id_(id) {}
+    StartedProgram(StartedProgram&& other) noexcept;
+    StartedProgram& operator=(StartedProgram&& other) noexcept;
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+    ~StartedProgram();
+
+    DWORD id() const { return id_; }
+    HANDLE handle() const { return process_; }
+    bool hasEnded() const;
+    // The exit status once it has ended.
+    std::optional<DWORD> exitCode() const;
+
+  private:
+    HANDLE process_;
+    DWORD id_;
+};
+
+// Starts a program by path, without arguments, and returns at once. Its
+// window is shown normally and may take the focus; a console program gets
+// no console window.
+std::optional<StartedProgram> startProgram(const std::string& pathUtf8);
+
+// False when the directory exists already or cannot be made.
+bool createDirectory(const std::string& pathUtf8);
+
+// Ends the process at once: no form is asked or told.
+[[noreturn]] void endProgram(unsigned exitCode = 0);
+
+} // namespace forms

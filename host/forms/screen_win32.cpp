@@ -1,0 +1,84 @@
+#include "screen_win32.h"
+
+#include "twips.h"
+
+#include <windows.h>
+
+namespace forms {
+
+namespace {
+
+MousePointer screenPointer = MousePointer::Default;
+
+int screenDotsPerInch(int index) {
+    HDC dc = GetDC(nullptr);
+    int dots = dc ? GetDeviceCaps(dc, index) : 96;
+    if (dc) {
+        ReleaseDC(nullptr, dc);
+    }
+    return dots;
+}
+
+// Lets the window under the pointer choose its cursor again.
+void refreshCursor() {
+    POINT point;
+    if (!GetCursorPos(&point)) {
+        return;
+    }
+    HWND window = WindowFromPoint(point);
+    if (window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
+        LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+        SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                     MAKELPARAM(static_cast<WORD>(hit), WM_MOUSEMOVE));
+    } else {
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    }
+}
+
+} // namespace
+
+float Screen::twipsPerPixelX() {
+    return twipsPerPixelFor(screenDotsPerInch(LOGPIXELSX));
+}
+
+float Screen::twipsPerPixelY() {
+    return twipsPerPixelFor(screenDotsPerInch(LOGPIXELSY));
+}
+
+int Screen::widthPixels() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+
+int Screen::heightPixels() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+float Screen::widthTwips() {
+    return static_cast<float>(widthPixels()) * twipsPerPixelX();
+}
+
+float Screen::heightTwips() {
+    return static_cast<float>(heightPixels()) * twipsPerPixelY();
+}
+
+MousePointer Screen::mousePointer() {
+    return screenPointer;
+}
+
+void Screen::setMousePointer(MousePointer pointer) {
+    screenPointer = pointer;
+    if (!applyPointer()) {
+        refreshCursor();
+    }
+}
+
+bool Screen::applyPointer() {
+    if (screenPointer == MousePointer::Default) {
+        return false;
+    }
+    HCURSOR cursor = systemCursor(screenPointer);
+    SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
+    return true;
+}
+
+} // namespace forms

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+// Our text is UTF-8; windows and their captions take UTF-16 (the W
+// functions), so Japanese captions show whatever the system code page.
+// Text from the ANSI functions (file paths of the common dialogs, settings
+// values) is in the system code page and is converted explicitly.
+std::wstring widen(std::string_view utf8);
+std::string narrow(std::wstring_view wide);
+std::string ansiToUtf8(std::string_view ansi);
+std::string utf8ToAnsi(std::string_view utf8);
+
+} // namespace forms

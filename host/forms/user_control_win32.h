@@ -1,0 +1,135 @@
+#pragma once
+
+#include "colour.h"
+#include "container_win32.h"
+#include "control_win32.h"
+#include "font_win32.h"
+#include "gdi_win32.h"
+#include "picture_win32.h"
+#include "property_bag.h"
+#include "window_win32.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+enum class FillStyle { Solid = 0, Transparent = 1 };
+
+// A control of our own, subclassed for each kind. It has a child window and
+// a drawing surface: a back buffer the size of the control that keeps what
+// was drawn on it and is copied to the window whenever the window is
+// painted, with the windowless controls inside drawn over it. Subclasses
+// override the UserControl_ handlers they need.
+//
+// Start: create() makes the window, then runs Initialize, ReadProperties
+// (loaded from a description's properties) or InitProperties (a new
+// control), then Resize, and shows the control.
+class UserControl : public WindowedControl, public Container, private MessageTarget {
+  public:
+    UserControl();
+    ~UserControl() override;
+
+    bool create(Container& container, const Placement& placement, const PropertyBag* properties,
+                bool visible = true);
+    // The control's properties as its WriteProperties handler saves them.
+    PropertyBag saveProperties();
+
+    HWND containerWindow() const override { return handle(); }
+    Form* form() const override { return WindowedControl::form(); }
+    Colour backColour() const override { return backColour_; }
+
+    // Drawing surface. Drawing through hdc() shows once the window is next
+    // painted; refresh() paints at once.
+    HDC hdc();
+    int scaleWidth() const { return canvas_.width(); } // pixels
+    int scaleHeight() const { return canvas_.height(); }
+    float scaleWidthTwips() const;
+    float scaleHeightTwips() const;
+    void setBackColour(Colour colour); // used by the next cls()
+    void cls();
+    Colour foreColour() const { return foreColour_; }
+    void setForeColour(Colour colour); // text colour and the pen of the surface
+    FillStyle fillStyle() const { return fillStyle_; }
+    void setFillStyle(FillStyle style);
+    Colour fillColour() const { return fillColour_; }
+    void setFillColour(Colour colour);
+    const Font& font() const { return font_; }
+    void setFont(const FontDescription& font);
+    void refresh();
+
+    // Enables or disables the window: a disabled window gets no input.
+    void setWindowEnabled(bool enabled) { WindowedControl::setEnabled(enabled); }
+    // The control's size in its container (twips).
+    void setSize(int widthTwips, int heightTwips);
+
+    // What the container tells its controls.
+    Colour ambientBackColour() const;
+    bool ambientDisplayAsDefault() const;
+    bool ambientUserMode() const { return true; }
+    HWND parentFormHandle() const;
+
+    // Keys that reach the control with Alt, lower case ("o" for "&OK").
+    const std::string& accessKeys() const { return accessKeys_; }
+    void setAccessKeys(std::string keys);
+    bool canGetFocus() const { return canGetFocus_; }
+    void setCanGetFocus(bool can) { canGetFocus_ = can; }
+    bool canReceiveFocus() const override;
+    // Moves the focus on as Tab (or Shift+Tab) would.
+    void sendTab(bool backwards);
+
+    void setMousePointer(MousePointer pointer) { pointer_.pointer = pointer; }
+    void setMouseIcon(PictureRef icon) { pointer_.icon = std::move(icon); }
+
+    // Property setters call this with the property's name.
+    void propertyChanged(std::string_view name);
+    std::function<void(std::string_view)> onPropertyChanged;
+
+    // Raised by the container and the form.
+    void ambientChanged(std::string_view name) { UserControl_AmbientChanged(name); }
+    void accessKeyPress(int keyAscii) { UserControl_AccessKeyPress(keyAscii); }
+
+  protected:
+    virtual void UserControl_Initialize() {}
+    virtual void UserControl_InitProperties() {}
+    virtual void UserControl_ReadProperties(const PropertyBag&) {}
+    virtual void UserControl_WriteProperties(PropertyBag&) {}
+    virtual void UserControl_Resize() {}
+    virtual void UserControl_AmbientChanged(std::string_view) {}
+    virtual void UserControl_GotFocus() {}
+    virtual void UserControl_LostFocus() {}
+    // Mouse positions are in the control's pixels.
+    virtual void UserControl_MouseDown(const MouseEvent&) {}
+    virtual void UserControl_MouseMove(const MouseEvent&) {}
+    virtual void UserControl_MouseUp(const MouseEvent&) {}
+    virtual void UserControl_DblClick() {}
+    virtual void UserControl_KeyDown(int, int) {} // key code, shift state
+    virtual void UserControl_KeyUp(int, int) {}
+    virtual void UserControl_KeyPress(int) {} // character
+    virtual void UserControl_AccessKeyPress(int) {}
+    // The window is about to go (its form unloads); it still exists.
+    virtual void UserControl_Terminate() {}
+
+  private:
+    bool onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                   LRESULT& result) override;
+    void resizeCanvas(int width, int height);
+    void prepareCanvas();
+    void compose(HDC target);
+    bool onMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    MemoryCanvas canvas_;
+    MemoryCanvas composition_;
+    Colour backColour_ = systemButtonFace;
+    Colour foreColour_ = systemButtonText;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+    Colour fillColour_ = 0;
+    Font font_;
+    std::string accessKeys_;
+    PointerSetting pointer_;
+    bool canGetFocus_ = true;
+    bool starting_ = false;
+};
+
+} // namespace forms

@@ -1,0 +1,134 @@
+#include "window_win32.h"
+
+#include "control_win32.h"
+#include "screen_win32.h"
+
+namespace forms {
+
+namespace {
+
+const wchar_t* const controlProperty = L"Kalendra.Control";
+
+// Pointers stored on windows are only meaningful in this process.
+bool isOwnWindow(HWND window) {
+    DWORD process = 0;
+    return window && GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId();
+}
+
+const wchar_t* className(WindowClass windowClass) {
+    switch (windowClass) {
+    case WindowClass::Form:
+        return L"KalendraForm";
+    case WindowClass::UserControl:
+        return L"KalendraUserControl";
+    case WindowClass::PictureBox:
+        return L"KalendraPictureBox";
+    }
+    return L"KalendraForm";
+}
+
+// Notifications that system controls send their parent go back to the
+// control's object, so each control handles its own.
+bool reflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        break;
+    default:
+        return false;
+    }
+    if (lParam == 0) {
+        return false;
+    }
+    WindowedControl* child = controlOf(reinterpret_cast<HWND>(lParam));
+    return child && child->onReflectedMessage(message, wParam, lParam, result);
+}
+
+LRESULT CALLBACK targetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* target = reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (target) {
+            target->onWindowDestroyed();
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    if (reflectToChild(message, wParam, lParam, result)) {
+        return result;
+    }
+    if (message == WM_SETCURSOR && Screen::applyPointer()) {
+        return TRUE;
+    }
+    if (target && target->onMessage(window, message, wParam, lParam, result)) {
+        return result;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void registerClass(WindowClass windowClass) {
+    static bool registered[3] = {};
+    int slot = static_cast<int>(windowClass);
+    if (registered[slot]) {
+        return;
+    }
+    WNDCLASSEXW info = {};
+    info.cbSize = sizeof info;
+    info.lpfnWndProc = targetWindowProc;
+    info.hInstance = GetModuleHandleW(nullptr);
+    info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    info.lpszClassName = className(windowClass);
+    // Forms take every press as a press; controls tell double clicks apart.
+    info.style = windowClass == WindowClass::Form ? 0 : CS_DBLCLKS;
+    registered[slot] = RegisterClassExW(&info) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+} // namespace
+
+HWND createTargetWindow(WindowClass windowClass, DWORD exStyle, DWORD style,
+                        const std::wstring& caption, int x, int y, int width, int height,
+                        HWND parent, MessageTarget* target) {
+    registerClass(windowClass);
+    return CreateWindowExW(exStyle, className(windowClass), caption.c_str(), style, x, y, width,
+                           height, parent, nullptr, GetModuleHandleW(nullptr), target);
+}
+
+MessageTarget* messageTargetOf(HWND window) {
+    if (!isOwnWindow(window)) {
+        return nullptr;
+    }
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    for (WindowClass windowClass :
+         {WindowClass::Form, WindowClass::UserControl, WindowClass::PictureBox}) {
+        if (lstrcmpW(name, className(windowClass)) == 0) {
+            return reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        }
+    }
+    return nullptr;
+}
+
+void setControlOf(HWND window, WindowedControl* control) {
+    if (control) {
+        SetPropW(window, controlProperty, control);
+    } else {
+        RemovePropW(window, controlProperty);
+    }
+}
+
+WindowedControl* controlOf(HWND window) {
+    return isOwnWindow(window) ? static_cast<WindowedControl*>(GetPropW(window, controlProperty))
+                               : nullptr;
+}
+
+} // namespace forms

@@ -1,0 +1,89 @@
+// Kalendra.scr: the screensaver host. Windows starts it with /s (run),
+// /c (settings), /p <window> (preview); anything else ends it.
+
+#include "command_line.h"
+#include "preview_form_win32.h"
+#include "screen_size.h"
+#include "screensaver_form_win32.h"
+#include "settings.h"
+#include "settings_file_win32.h"
+
+#include "message_loop_win32.h"
+#include "program_win32.h"
+#include "screen_win32.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+// While a window with either title exists nothing else starts; the second is
+// the settings dialog's caption.
+constexpr char guardCaption[] = "Butterfly_Main";
+constexpr wchar_t dialogCaption[] = L"\u25A0Kalendra\u25A0";
+
+bool anotherCopyIsBusy() {
+    return FindWindowA(nullptr, guardCaption) != nullptr ||
+           FindWindowW(nullptr, dialogCaption) != nullptr;
+}
+
+HWND windowOfHandle(std::int32_t handle) {
+    // Window handles carry 32 significant bits, sign-extended on 64-bit Windows.
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(handle));
+}
+
+void saveScreenSize(SettingsStore& store) {
+    auto width = screenSidePixels(forms::Screen::widthTwips(), forms::Screen::twipsPerPixelX());
+    auto height = screenSidePixels(forms::Screen::heightTwips(), forms::Screen::twipsPerPixelY());
+    if (width && height) {
+        SaveScreenSize(store, *width, *height);
+    }
+}
+
+// Settings loaded at the start, for the forms of this run.
+LoadedSettings Butterfly_B;
+
+// The module's entry routine: decides whether and how the host runs, and
+// hands over to a form. The returned form keeps the process alive.
+std::unique_ptr<forms::Form> Main() {
+    if (anotherCopyIsBusy()) {
+        forms::endProgram(0);
+    }
+    CommandLine command = parseCommandLine(forms::argumentString());
+    if (command.mode == HostMode::Preview) {
+        auto preview = std::make_unique<Butterfly_R>();
+        if (!preview->setUp(windowOfHandle(command.previewWindow))) {
+            forms::endProgram(0);
+        }
+        return preview;
+    }
+
+    forms::createDirectory(workingDirectoryPath);
+    SettingsFile store;
+    LoadSettings(store, Butterfly_B, forms::programFolder(), isAnsiLeadByte);
+
+    if (command.mode != HostMode::Screensaver && command.mode != HostMode::ScreensaverNoCursor) {
+        // The settings dialog is not part of this program yet: /c ends here.
+        forms::endProgram(0);
+    }
+    bool hideCursor = command.mode == HostMode::Screensaver;
+    if (hideCursor) {
+        ShowCursor(FALSE);
+    }
+    saveScreenSize(store);
+    auto run = std::make_unique<Butterfly_S>(Butterfly_B, hideCursor);
+    if (!run->load() && hideCursor) {
+        ShowCursor(TRUE);
+    }
+    return run;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    std::unique_ptr<forms::Form> form = Main();
+    forms::runMessageLoop();
+    return 0;
+}

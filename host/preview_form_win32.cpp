@@ -1,0 +1,62 @@
+#include "preview_form_win32.h"
+
+#include "colour.h"
+#include "picture_win32.h"
+#include "program_win32.h"
+#include "screen_win32.h"
+#include "twips.h"
+
+namespace {
+
+constexpr forms::Colour black = 0x000000;
+
+forms::PictureRef previewPicture() {
+    return forms::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW");
+}
+
+} // namespace
+
+Butterfly_R::Butterfly_R() : Img_Prev(*this, forms::Placement{}, previewPicture()) {
+    setCaption("Preview Window");
+    setBorderStyle(forms::BorderStyle::None);
+    setBackColour(black);
+    parentWatch_.onTimer = [this] { watchParent(); };
+}
+
+bool Butterfly_R::setUp(HWND parent) {
+    RECT area = {};
+    if (!parent || !IsWindow(parent) || !GetWindowRect(parent, &area)) {
+        return false;
+    }
+    float perPixelX = forms::Screen::twipsPerPixelX();
+    float perPixelY = forms::Screen::twipsPerPixelY();
+    int widthTwips = forms::pixelsToTwips(area.right - area.left, perPixelX);
+    int heightTwips = forms::pixelsToTwips(area.bottom - area.top, perPixelY);
+    if (!load()) {
+        return false;
+    }
+    parent_ = parent;
+    HWND window = handle();
+    // A child window may not keep the pop-up style as well.
+    LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    SetWindowLongPtrW(window, GWL_STYLE, (style & ~static_cast<LONG_PTR>(WS_POPUP)) | WS_CHILD);
+    if (!SetParent(window, parent)) {
+        return false;
+    }
+    move(0, 0, widthTwips, heightTwips);
+    Img_Prev.move(forms::Placement{0, 0, widthTwips, heightTwips});
+    parentWatch_.setEnabled(true);
+    return show();
+}
+
+void Butterfly_R::watchParent() {
+    if (!IsWindow(parent_)) {
+        forms::endProgram(0);
+    }
+}
+
+void Butterfly_R::Form_Unload() {
+    // Also runs when the preview area is destroyed and takes our window with
+    // it; then no message would wake the program's loop again.
+    PostQuitMessage(0);
+}

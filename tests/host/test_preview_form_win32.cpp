@@ -1,0 +1,140 @@
+// The preview form in a window of this process, where its painting can be
+// read back (a child of another process's window has no drawing surface
+// under Wine).
+
+#include "preview_form_win32.h"
+
+#include "picture_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+class ParentWindow {
+  public:
+    ParentWindow(int width, int height) {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"PreviewTestParent";
+        RegisterClassW(&windowClass);
+        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"parent",
+                                  WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, width, height,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+    }
+    ~ParentWindow() { destroy(); }
+    void destroy() {
+        if (window_) {
+            DestroyWindow(window_);
+            window_ = nullptr;
+        }
+    }
+    HWND handle() const { return window_; }
+
+  private:
+    HWND window_ = nullptr;
+};
+
+// The top-down 0x00RRGGBB pixels of a window's client area as it paints them.
+std::vector<std::uint32_t> paintedPixels(HWND window, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0x123456);
+    std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    std::copy_n(static_cast<std::uint32_t*>(bits), pixels.size(), pixels.begin());
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    for (auto& pixel : pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    return pixels;
+}
+
+// Pixel (x, y) of the 24-bit bottom-up preview file.
+std::uint32_t previewPixel(const std::vector<std::uint8_t>& file, int x, int y) {
+    std::uint32_t offset = file[10] | file[11] << 8 | file[12] << 16 | file[13] << 24;
+    int width = file[18] | file[19] << 8;
+    int height = file[22] | file[23] << 8;
+    std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    const std::uint8_t* p = file.data() + offset + stride * (height - 1 - y) + x * 3;
+    return p[2] << 16 | p[1] << 8 | p[0];
+}
+
+void drainQuit() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+}
+
+TEST(PreviewForm, CarriesA152By112Picture) {
+    forms::PictureRef picture = forms::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width(), 152);
+    EXPECT_EQ(picture->height(), 112);
+}
+
+TEST(PreviewForm, FillsItsParentWithThePictureAtTheTopLeft) {
+    std::vector<std::uint8_t> file =
+        forms::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")->fileBytes();
+    for (auto [width, height] : {std::pair{152, 112}, std::pair{240, 180}, std::pair{100, 80}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        ParentWindow parent(width, height);
+        Butterfly_R preview;
+        ASSERT_TRUE(preview.setUp(parent.handle()));
+        HWND window = preview.handle();
+        EXPECT_EQ(GetParent(window), parent.handle());
+        LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+        EXPECT_TRUE(style & WS_CHILD);
+        EXPECT_FALSE(style & WS_POPUP);
+        EXPECT_TRUE(IsWindowVisible(window));
+        RECT place = {};
+        GetWindowRect(window, &place);
+        MapWindowPoints(nullptr, parent.handle(), reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, 0);
+        EXPECT_EQ(place.top, 0);
+        EXPECT_EQ(place.right, width);
+        EXPECT_EQ(place.bottom, height);
+
+        std::vector<std::uint32_t> pixels = paintedPixels(window, width, height);
+        int wrong = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                std::uint32_t expected = x < 152 && y < 112 ? previewPixel(file, x, y) : 0;
+                wrong += pixels[static_cast<std::size_t>(y) * width + x] != expected;
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+
+        // The preview area goes: the form is unloaded with it.
+        parent.destroy();
+        EXPECT_FALSE(preview.isLoaded());
+        drainQuit();
+    }
+}
+
+TEST(PreviewForm, RefusesWhatIsNotAWindow) {
+    Butterfly_R none;
+    EXPECT_FALSE(none.setUp(nullptr));
+    Butterfly_R wrong;
+    EXPECT_FALSE(wrong.setUp(reinterpret_cast<HWND>(static_cast<INT_PTR>(12345))));
+    EXPECT_FALSE(wrong.isLoaded());
+}
+
+} // namespace
