@@ -92,6 +92,9 @@ class FlatButtonState {
     void Repaint();
     // Properties loaded and subclassing in place: painting starts.
     void Loaded();
+    // Paints the whole button in a look and makes it the current one;
+    // nothing while painting is held back (Busy).
+    void Redraw(int state);
     // A resize left both sides at least the minimum size.
     void SizeSettled();
 
@@ -108,7 +111,6 @@ class FlatButtonState {
     bool focusRect() const { return focusRect_; }
 
   private:
-    void Redraw(int state);
     void RedrawIfNeeded(int state);
 
     FlatButtonEvents& events_;

@@ -2,6 +2,7 @@
 
 #include "combo_box_win32.h"
 #include "form_builder_win32.h"
+#include "gdi_win32.h"
 #include "message_loop_win32.h"
 #include "screen_win32.h"
 #include "text_win32.h"
@@ -544,20 +545,10 @@ void Form::paint(HDC dc) {
 }
 
 bool Form::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
-    case WM_PAINT: {
-        PAINTSTRUCT paintInfo;
-        HDC dc = BeginPaint(window, &paintInfo);
-        paint(dc);
-        EndPaint(window, &paintInfo);
+    if (handlePaintMessage(window, message, wParam, result, [this](HDC dc) { paint(dc); })) {
         return true;
     }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return true;
+    switch (message) {
     case WM_CLOSE:
         unload(UnloadMode::FormControlMenu);
         return true;

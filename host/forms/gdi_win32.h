@@ -12,6 +12,31 @@ namespace forms {
 COLORREF colorRefOf(Colour colour);
 void fillRectangle(HDC dc, const RECT& area, Colour colour);
 
+// The painting messages of a window that paints its whole client area
+// itself: no background erase (no flicker), WM_PAINT and WM_PRINTCLIENT
+// both go to paint(HDC). True when the message was one of them.
+template <class PaintFunction>
+bool handlePaintMessage(HWND window, UINT message, WPARAM wParam, LRESULT& result,
+                        PaintFunction paint) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_PAINT: {
+        PAINTSTRUCT paintInfo;
+        HDC dc = BeginPaint(window, &paintInfo);
+        paint(dc);
+        EndPaint(window, &paintInfo);
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Owns one GDI object (bitmap, brush, pen, font, region).
 template <class Handle> class GdiObject {
   public:

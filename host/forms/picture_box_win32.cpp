@@ -63,20 +63,10 @@ void PictureBox::paint(HDC dc) const {
 
 bool PictureBox::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                            LRESULT& result) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
-    case WM_PAINT: {
-        PAINTSTRUCT paintInfo;
-        HDC dc = BeginPaint(window, &paintInfo);
-        paint(dc);
-        EndPaint(window, &paintInfo);
+    if (handlePaintMessage(window, message, wParam, result, [this](HDC dc) { paint(dc); })) {
         return true;
     }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return true;
+    switch (message) {
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && pointer_.apply()) {
             result = TRUE;

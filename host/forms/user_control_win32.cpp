@@ -1,6 +1,7 @@
 #include "user_control_win32.h"
 
 #include "form_win32.h"
+#include "gdi_win32.h"
 #include "screen_win32.h"
 
 #include <cctype>
@@ -265,20 +266,10 @@ bool UserControl::onMouse(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 bool UserControl::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                             LRESULT& result) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
-    case WM_PAINT: {
-        PAINTSTRUCT paintInfo;
-        HDC dc = BeginPaint(window, &paintInfo);
-        compose(dc);
-        EndPaint(window, &paintInfo);
+    if (handlePaintMessage(window, message, wParam, result, [this](HDC dc) { compose(dc); })) {
         return true;
     }
-    case WM_PRINTCLIENT:
-        compose(reinterpret_cast<HDC>(wParam));
-        return true;
+    switch (message) {
     case WM_SIZE:
         resizeCanvas(LOWORD(lParam), HIWORD(lParam));
         if (!starting_) {

@@ -32,6 +32,8 @@ check_preview() {
   [ "$e2e_status" -eq 0 ] || e2e_fail "the preview ended with status $e2e_status"
   kill -0 "$host_test_window_pid" 2>/dev/null ||
     e2e_fail "the test window's process had ended: not a test of the window going"
+  kill -9 "$host_test_window_pid"
+  wait "$host_test_window_pid" 2>/dev/null || true
   [ ! -e "$host_workdir" ] || e2e_fail "the preview created the working directory"
   e2e_note "preview in ${width}x$height: a visible child at (0,0) of that size, ended with its window"
 }

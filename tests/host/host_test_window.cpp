@@ -113,6 +113,8 @@ int main(int argc, char** argv) {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         DispatchMessageW(&message);
     }
-    Sleep(5000);
+    // The process outlives its window, so that a test sees the window go
+    // while its owner still runs; the test ends it when done.
+    Sleep(60000);
     return 0;
 }

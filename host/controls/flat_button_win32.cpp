@@ -1,0 +1,267 @@
+#include "flat_button_win32.h"
+
+#include "flat_button_colours.h"
+#include "flat_button_paint.h"
+
+#include "form_win32.h"
+#include "gdi_win32.h"
+#include "message_loop_win32.h"
+#include "twips.h"
+
+#include <vector>
+
+namespace {
+
+// Colours the forms keep may name a system colour; painting needs its value.
+Colour PlainColour(Colour colour) {
+    return static_cast<Colour>(forms::colorRefOf(static_cast<forms::Colour>(colour)));
+}
+
+constexpr const char* DefaultCaption = "&OK";
+
+} // namespace
+
+forms::FontDescription DefaultFlatButtonFont() {
+    forms::FontDescription font;
+    font.name = "Verdana";
+    font.size = 8.25;
+    font.weight = 400;
+    font.charset = 0;
+    return font;
+}
+
+FlatButton::FlatButton() : font_(DefaultFlatButtonFont()) {}
+
+FlatButton::~FlatButton() {
+    StopHooks();
+}
+
+void FlatButton::SetCaption(std::string_view caption) {
+    caption_ = std::string(caption);
+    setAccessKeys(AccessKeyOf(caption_));
+    state_.Repaint();
+    propertyChanged("Caption");
+}
+
+void FlatButton::SetEnabled(bool enabled) {
+    // The state first: disabling a focused window moves the focus on, and
+    // the button must already know it is disabled when that focus loss arrives.
+    state_.SetEnabled(enabled);
+    setWindowEnabled(enabled);
+    propertyChanged("Enabled");
+}
+
+void FlatButton::SetForeColor(Colour colour) {
+    foreColor_ = colour;
+    setForeColour(static_cast<forms::Colour>(colour));
+    state_.Repaint();
+    propertyChanged("ForeColor");
+}
+
+void FlatButton::SetFont(const forms::FontDescription& font) {
+    font_ = font;
+    setFont(font_);
+    state_.Repaint();
+    propertyChanged("Font");
+}
+
+void FlatButton::SetFocusRect(bool focusRect) {
+    state_.SetFocusRect(focusRect);
+    propertyChanged("FocusRect");
+}
+
+void FlatButton::SnapMouseTo() const {
+    ::SnapMouseTo(handle(), scaleWidth(), scaleHeight());
+}
+
+void FlatButton::Redraw(int state) {
+    state_.Redraw(state);
+}
+
+void FlatButton::Paint(const ButtonPaint& paint) {
+    const int width = scaleWidth();
+    const int height = scaleHeight();
+    HWND window = handle();
+    if (width <= 0 || height <= 0 || !window) {
+        return;
+    }
+    setForeColour(paint.enabled ? static_cast<forms::Colour>(foreColor_)
+                                : static_cast<forms::Colour>(DisabledCaptionColour));
+    FlatButtonLook look;
+    look.caption = caption_;
+    look.font = font().handle();
+    look.foreColor = PlainColour(foreColor_);
+    look.enabled = paint.enabled;
+    look.focusRect = paint.focusRect;
+    look.backColour = PlainColour(static_cast<Colour>(backColour()));
+    PaintFlatButton(hdc(), width, height, paint.state, look);
+    SetWindowRgn(window, CreateFlatButtonRegion(width, height).release(), TRUE);
+}
+
+void FlatButton::StartHooks() {
+    if (hooked_ || !ambientUserMode() || !handle()) {
+        return;
+    }
+    parentHwnd_ = parentFormHandle();
+    const bool mdiChild =
+        parentHwnd_ && (GetWindowLongPtrW(parentHwnd_, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+    hooked_ = hooks_.Start(handle(), parentHwnd_, mdiChild);
+    // A button added to a form that is already active would otherwise wait
+    // for the next activation before it shows hover and focus.
+    if (hooked_ && parentHwnd_ && GetActiveWindow() == parentHwnd_) {
+        state_.FormActivation(true);
+    }
+}
+
+void FlatButton::StopHooks() {
+    if (hooked_) {
+        hooks_.Stop();
+        hooked_ = false;
+    }
+}
+
+void FlatButton::UserControl_Initialize() {
+    ownHwnd_ = handle();
+    setFont(font_);
+}
+
+void FlatButton::UserControl_InitProperties() {
+    parentHwnd_ = parentFormHandle();
+    std::vector<std::string> captions;
+    if (forms::Form* owner = form()) {
+        std::vector<forms::UserControl*> controls;
+        owner->collectUserControls(controls);
+        for (forms::UserControl* control : controls) {
+            auto* button = dynamic_cast<FlatButton*>(control);
+            if (button && button != this) {
+                captions.push_back(button->Caption());
+            }
+        }
+    }
+    SetCaption(ChooseNewCaption(captions, name()));
+    SetForeColor(0);
+    SetEnabled(true);
+    SetFocusRect(true);
+    // A button made while the program runs gets its notifications as well.
+    StartHooks();
+}
+
+void FlatButton::UserControl_ReadProperties(const forms::PropertyBag& bag) {
+    parentHwnd_ = parentFormHandle();
+    SetCaption(bag.readString("Caption", DefaultCaption));
+    SetForeColor(static_cast<Colour>(bag.readColour("ForeColor", 0)));
+    SetFont(forms::readFont(bag, "Font", font_));
+    SetFocusRect(bag.readBoolean("FocusRect", true));
+    SetEnabled(bag.readBoolean("Enabled", true));
+    StartHooks();
+    state_.Loaded();
+}
+
+void FlatButton::UserControl_WriteProperties(forms::PropertyBag& bag) {
+    bag.writeString("Caption", caption_, DefaultCaption);
+    bag.writeBoolean("Enabled", Enabled(), true);
+    bag.writeColour("ForeColor", static_cast<forms::Colour>(foreColor_), 0);
+    // The font is always stored.
+    bag.setText("Font", forms::fontText(font_));
+    bag.writeBoolean("FocusRect", FocusRect(), true);
+}
+
+void FlatButton::UserControl_Resize() {
+    if (correctingSize_) {
+        return;
+    }
+    const TwipsSize now{placement().width, placement().height};
+    const TwipsSize least = MinimumButtonSize(now);
+    if (least.width != now.width || least.height != now.height) {
+        // The resizes this correction raises do not paint.
+        correctingSize_ = true;
+        setSize(least.width, least.height);
+        correctingSize_ = false;
+    }
+    state_.SizeSettled();
+}
+
+void FlatButton::UserControl_AmbientChanged(std::string_view name) {
+    state_.AmbientChanged(name, ambientDisplayAsDefault());
+}
+
+void FlatButton::UserControl_GotFocus() {
+    state_.GotFocus();
+}
+
+void FlatButton::UserControl_LostFocus() {
+    state_.LostFocus();
+}
+
+void FlatButton::UserControl_MouseDown(const forms::MouseEvent& event) {
+    state_.MouseDown(static_cast<int>(event.button));
+}
+
+void FlatButton::UserControl_MouseMove(const forms::MouseEvent& event) {
+    state_.MouseMove(event.buttons, event.shift, event.x, event.y, scaleWidth(), scaleHeight());
+}
+
+void FlatButton::UserControl_MouseUp(const forms::MouseEvent& event) {
+    state_.MouseUp(static_cast<int>(event.button));
+}
+
+void FlatButton::UserControl_DblClick() {
+    state_.DblClick();
+}
+
+void FlatButton::UserControl_KeyDown(int keyCode, int) {
+    state_.KeyDown(keyCode);
+}
+
+void FlatButton::UserControl_KeyUp(int keyCode, int) {
+    state_.KeyUp(keyCode);
+}
+
+void FlatButton::UserControl_AccessKeyPress(int) {
+    state_.AccessKeyPress();
+}
+
+void FlatButton::UserControl_Terminate() {
+    StopHooks();
+}
+
+void FlatButton::Events::Paint(const ButtonPaint& paint) {
+    button_.Paint(paint);
+}
+
+void FlatButton::Events::Click() {
+    // A copy: the handler may replace itself or unload the form.
+    if (auto handler = button_.onClick) {
+        handler();
+    }
+}
+
+void FlatButton::Events::DblClick() {
+    if (auto handler = button_.onDblClick) {
+        handler();
+    }
+}
+
+void FlatButton::Events::MouseMove(int button, int shift, float x, float y) {
+    if (auto handler = button_.onMouseMove) {
+        handler(button, shift, x, y);
+    }
+}
+
+void FlatButton::Events::FormActivate(int state) {
+    if (auto handler = button_.onFormActivate) {
+        handler(state);
+    }
+}
+
+void FlatButton::Events::TrackMouseLeave() {
+    RequestMouseLeave(button_.handle());
+}
+
+void FlatButton::Events::SendTab(bool backwards) {
+    button_.sendTab(backwards);
+}
+
+void FlatButton::Events::ProcessPendingMessages() {
+    forms::doEvents();
+}

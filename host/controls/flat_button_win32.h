@@ -1,0 +1,117 @@
+#pragma once
+
+// The host's push button as a user control: painted by its own Redraw into
+// the control's back buffer, shaped by a rounded window region, and driven
+// by FlatButtonState from mouse, keyboard, focus, access keys, the leave
+// notification and the parent form's activation (both through subclassing).
+
+#include "colour_math.h"
+#include "flat_button_hooks_win32.h"
+#include "flat_button_state.h"
+
+#include "font_description.h"
+#include "user_control_win32.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class FlatButton : public forms::UserControl {
+  public:
+    // The kind name form descriptions use.
+    static constexpr const char* Kind = "FlatButton";
+
+    FlatButton();
+    ~FlatButton() override;
+
+    // Properties (persisted under their own names, see WriteProperties).
+    const std::string& Caption() const { return caption_; } // UTF-8, "&" marks the access key
+    void SetCaption(std::string_view caption);
+    bool Enabled() const { return state_.enabled(); }
+    void SetEnabled(bool enabled);
+    Colour ForeColor() const { return foreColor_; }
+    void SetForeColor(Colour colour);
+    const forms::FontDescription& Font() const { return font_; }
+    void SetFont(const forms::FontDescription& font);
+    bool FocusRect() const { return state_.focusRect(); }
+    void SetFocusRect(bool focusRect);
+    HWND hWnd() const { return ownHwnd_; }
+
+    // The forms layer's enabled switch is the Enabled property here.
+    void setEnabled(bool enabled) override { SetEnabled(enabled); }
+
+    // Moves the mouse pointer to the centre of the button.
+    void SnapMouseTo() const;
+
+    // Repaints the whole button in one of its looks (StateDisabled ..
+    // StatePressed). Input changes the look again as it arrives, so this is
+    // for showing a look on purpose (a gallery, a test).
+    void Redraw(int state);
+    int DrawState() const { return state_.drawState(); }
+    const FlatButtonState& state() const { return state_; }
+
+    // Events.
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void(int button, int shift, float x, float y)> onMouseMove;
+    std::function<void(int state)> onFormActivate; // 1 activated, 0 deactivated
+
+  protected:
+    void UserControl_Initialize() override;
+    void UserControl_InitProperties() override;
+    void UserControl_ReadProperties(const forms::PropertyBag& bag) override;
+    void UserControl_WriteProperties(forms::PropertyBag& bag) override;
+    void UserControl_Resize() override;
+    void UserControl_AmbientChanged(std::string_view name) override;
+    void UserControl_GotFocus() override;
+    void UserControl_LostFocus() override;
+    void UserControl_MouseDown(const forms::MouseEvent& event) override;
+    void UserControl_MouseMove(const forms::MouseEvent& event) override;
+    void UserControl_MouseUp(const forms::MouseEvent& event) override;
+    void UserControl_DblClick() override;
+    void UserControl_KeyDown(int keyCode, int shift) override;
+    void UserControl_KeyUp(int keyCode, int shift) override;
+    void UserControl_AccessKeyPress(int key) override;
+    void UserControl_Terminate() override;
+
+  private:
+    // What the state machine asks of the control.
+    class Events : public FlatButtonEvents {
+      public:
+        explicit Events(FlatButton& button) : button_(button) {}
+        void Paint(const ButtonPaint& paint) override;
+        void Click() override;
+        void DblClick() override;
+        void MouseMove(int button, int shift, float x, float y) override;
+        void FormActivate(int state) override;
+        void TrackMouseLeave() override;
+        void SendTab(bool backwards) override;
+        void ProcessPendingMessages() override;
+
+      private:
+        FlatButton& button_;
+    };
+
+    void Paint(const ButtonPaint& paint);
+    // Subclassing of the button's and the parent form's windows, once the
+    // properties are in place.
+    void StartHooks();
+    void StopHooks();
+
+    Events events_{*this};
+    FlatButtonState state_{events_};
+    FlatButtonHooks hooks_{state_};
+    std::string caption_;
+    Colour foreColor_ = 0;
+    forms::FontDescription font_;
+    HWND ownHwnd_ = nullptr;
+    HWND parentHwnd_ = nullptr;
+    bool hooked_ = false;
+    bool correctingSize_ = false;
+};
+
+// The caption font a new button starts with: Verdana, 8.25 pt, regular,
+// character set 0.
+forms::FontDescription DefaultFlatButtonFont();

@@ -1,0 +1,396 @@
+// The push button as a user control on a real form: activation through the
+// parent's subclass, input from posted window messages as the system
+// delivers them, what its back buffer shows, and its stored properties.
+#include "controls_window_test.h"
+#include "dib_surface.h"
+#include "flat_button_colours.h"
+#include "flat_button_paint.h"
+#include "flat_button_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const buttonsForm = R"([Form Buttons]
+Caption = "FlatButton test"
+BorderStyle = 1
+ClientWidth = 6000
+ClientHeight = 2400
+BackColor = &H00E0E0E0
+
+[FlatButton Cmd_Set]
+Left = 300
+Top = 300
+Width = 1575
+Height = 495
+Caption = "設定"
+Font = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128"
+TabIndex = 1
+
+[FlatButton Cmd_Can]
+Left = 2100
+Top = 300
+Width = 1515
+Height = 495
+Caption = "ｷｬﾝｾﾙ"
+Font = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128"
+TabIndex = 2
+
+[FlatButton Cmd_Apply]
+Left = 3900
+Top = 300
+Width = 1515
+Height = 495
+Caption = "&Apply"
+TabIndex = 3
+
+[HScrollBar HS]
+Left = 300
+Top = 1200
+Width = 3000
+Height = 255
+TabIndex = 4
+)";
+
+struct Recorder {
+    int clicks = 0;
+    int dblClicks = 0;
+    std::vector<int> activations;
+    int moves = 0;
+
+    void attach(FlatButton& button) {
+        button.onClick = [this] { ++clicks; };
+        button.onDblClick = [this] { ++dblClicks; };
+        button.onFormActivate = [this](int state) { activations.push_back(state); };
+        button.onMouseMove = [this](int, int, float, float) { ++moves; };
+    }
+};
+
+LPARAM point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
+                      static_cast<WORD>(static_cast<short>(y)));
+}
+
+class FlatButtonOnForm : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        form = customControlsForm(buttonsForm, &error);
+        ASSERT_TRUE(form) << error;
+        ASSERT_TRUE(form->load()) << form->loadError();
+        for (const char* name : {"Cmd_Set", "Cmd_Can", "Cmd_Apply"}) {
+            auto* button = form->controls().find<FlatButton>(name);
+            ASSERT_NE(button, nullptr) << name;
+            buttons.push_back(button);
+        }
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            recorders[i].attach(*buttons[i]);
+        }
+    }
+
+    void TearDown() override {
+        form.reset();
+        EXPECT_EQ(forms::Form::loadedCount(), 0);
+    }
+
+    void showActive() {
+        ASSERT_TRUE(form->show());
+        SetForegroundWindow(form->handle());
+        ASSERT_TRUE(pumpUntil([&] { return buttons[2]->state().formActive(); }))
+            << "the form was not activated";
+    }
+
+    // The pointer really on (x, y) of the button, and the move it causes.
+    void moveTo(FlatButton& button, int x, int y) {
+        POINT screen{x, y};
+        ClientToScreen(button.handle(), &screen);
+        SetCursorPos(screen.x, screen.y);
+        PostMessageW(button.handle(), WM_MOUSEMOVE, 0, point(x, y));
+        pump(30);
+    }
+
+    void post(FlatButton& button, UINT message, WPARAM wParam, LPARAM lParam = 0) {
+        PostMessageW(button.handle(), message, wParam, lParam);
+        pump(30);
+    }
+
+    std::unique_ptr<forms::Form> form;
+    std::vector<FlatButton*> buttons;
+    Recorder recorders[3];
+};
+
+} // namespace
+
+TEST_F(FlatButtonOnForm, EveryButtonOfTheFormSeesItsActivationAndDeactivation) {
+    for (FlatButton* button : buttons) {
+        EXPECT_FALSE(button->state().formActive()) << "active before the form was shown";
+    }
+    showActive();
+    // Three subclasses chained on one parent window: each gets the message.
+    ASSERT_TRUE(pumpUntil(
+        [&] { return buttons[0]->state().formActive() && buttons[1]->state().formActive(); }));
+    for (const Recorder& recorder : recorders) {
+        EXPECT_EQ(recorder.activations, std::vector<int>{1});
+    }
+
+    forms::Form other;
+    other.setCaption("Another form");
+    other.setBorderStyle(forms::BorderStyle::FixedSingle);
+    ASSERT_TRUE(other.show());
+    SetForegroundWindow(other.handle());
+    ASSERT_TRUE(pumpUntil([&] { return !buttons[0]->state().formActive(); }));
+    pump(50);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        EXPECT_FALSE(buttons[i]->state().formActive());
+        EXPECT_EQ(recorders[i].activations, (std::vector<int>{1, 0})) << i;
+        EXPECT_EQ(buttons[i]->DrawState(), StateNormal) << i;
+    }
+}
+
+TEST_F(FlatButtonOnForm, MousePressesClickOnlyWhenReleasedOverTheButton) {
+    showActive();
+    FlatButton& button = *buttons[0];
+    Recorder& seen = recorders[0];
+    const int w = button.scaleWidth();
+    const int h = button.scaleHeight();
+
+    moveTo(button, w / 2, h / 2);
+    EXPECT_TRUE(button.state().hover());
+    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_GT(seen.moves, 0);
+
+    post(button, WM_LBUTTONDOWN, MK_LBUTTON, point(w / 2, h / 2));
+    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(form->focusedControl(), &button);
+    post(button, WM_LBUTTONUP, 0, point(w / 2, h / 2));
+    EXPECT_EQ(seen.clicks, 1);
+    EXPECT_EQ(button.DrawState(), StateHot);
+
+    // Pressed, dragged off and released outside: no click.
+    post(button, WM_LBUTTONDOWN, MK_LBUTTON, point(w / 2, h / 2));
+    moveTo(button, w + 40, h + 40);
+    EXPECT_FALSE(button.state().hover());
+    EXPECT_EQ(button.DrawState(), StateFocused);
+    post(button, WM_LBUTTONUP, 0, point(w + 40, h + 40));
+    EXPECT_EQ(seen.clicks, 1);
+    EXPECT_EQ(button.DrawState(), StateFocused);
+
+    // Back in while held, released inside: one more click.
+    post(button, WM_LBUTTONDOWN, MK_LBUTTON, point(w / 2, h / 2));
+    moveTo(button, w + 40, h / 2);
+    moveTo(button, w / 2, h / 2);
+    EXPECT_EQ(button.DrawState(), StatePressed);
+    post(button, WM_LBUTTONUP, 0, point(w / 2, h / 2));
+    EXPECT_EQ(seen.clicks, 2);
+
+    // The system's leave notification, once the pointer has really gone.
+    POINT away{w + 60, h + 60};
+    ClientToScreen(button.handle(), &away);
+    SetCursorPos(away.x, away.y);
+    EXPECT_TRUE(pumpUntil([&] { return !button.state().hover(); }))
+        << "no leave notification arrived";
+    EXPECT_EQ(button.DrawState(), StateFocused);
+
+    // A double click shows the pressed look and raises DblClick.
+    post(button, WM_LBUTTONDBLCLK, MK_LBUTTON, point(w / 2, h / 2));
+    EXPECT_EQ(seen.dblClicks, 1);
+    EXPECT_EQ(button.DrawState(), StatePressed);
+    post(button, WM_LBUTTONUP, 0, point(w / 2, h / 2));
+    EXPECT_EQ(seen.clicks, 2);
+}
+
+TEST_F(FlatButtonOnForm, SpaceEnterAndAccessKeysClick) {
+    showActive();
+    FlatButton& apply = *buttons[2];
+    Recorder& seen = recorders[2];
+    SetCursorPos(0, 0);
+    ASSERT_TRUE(apply.setFocus());
+    pump(30);
+    EXPECT_EQ(apply.DrawState(), StateFocused);
+
+    post(apply, WM_KEYDOWN, VK_SPACE);
+    EXPECT_EQ(apply.DrawState(), StatePressed);
+    EXPECT_EQ(seen.clicks, 0);
+    post(apply, WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(seen.clicks, 1);
+    EXPECT_EQ(apply.DrawState(), StateFocused);
+
+    // Enter on the focused button clicks at once, without the pressed look.
+    std::vector<int> looks;
+    apply.onClick = [&] {
+        ++seen.clicks;
+        looks.push_back(apply.DrawState());
+    };
+    post(apply, WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(seen.clicks, 2);
+    EXPECT_EQ(looks, std::vector<int>{StateFocused});
+
+    // Alt+A, as the system delivers it: the access key clicks.
+    const LPARAM altDown = 1 | (1 << 29);
+    post(apply, WM_SYSCHAR, 'a', altDown);
+    EXPECT_EQ(seen.clicks, 3);
+
+    // The access key while Space is held cancels that press: no click.
+    post(apply, WM_KEYDOWN, VK_SPACE);
+    post(apply, WM_SYSCHAR, 'A', altDown);
+    EXPECT_FALSE(apply.state().spaceDown());
+    post(apply, WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(seen.clicks, 3);
+}
+
+TEST_F(FlatButtonOnForm, EnterElsewhereClicksTheDefaultButton) {
+    showActive();
+    FlatButton& set = *buttons[0];
+    form->setDefaultButton(&set);
+    EXPECT_TRUE(set.state().isDefault());
+    EXPECT_EQ(set.DrawState(), StateFocused) << "the default button shows the blue band";
+
+    auto* bar = form->controls().find<forms::HScrollBar>("HS");
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->setFocus());
+    PostMessageW(bar->handle(), WM_KEYDOWN, VK_RETURN, 0);
+    pump(50);
+    EXPECT_EQ(recorders[0].clicks, 1);
+    EXPECT_EQ(recorders[1].clicks + recorders[2].clicks, 0);
+
+    // No longer the default: the plain look again.
+    form->setDefaultButton(nullptr);
+    EXPECT_EQ(set.DrawState(), StateNormal);
+}
+
+TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
+    showActive();
+    FlatButton& button = *buttons[0];
+    const int w = button.scaleWidth();
+    const int h = button.scaleHeight();
+    ASSERT_EQ(w, 105);
+    ASSERT_EQ(h, 33);
+
+    auto expectPainted = [&](int state, bool focusRect) {
+        DibSurface expected(w, h);
+        FlatButtonLook look;
+        look.caption = button.Caption();
+        look.font = button.font().handle();
+        look.foreColor = button.ForeColor();
+        look.enabled = button.Enabled();
+        look.focusRect = focusRect;
+        look.backColour = static_cast<Colour>(forms::colorRefOf(button.backColour()));
+        PaintFlatButton(expected.dc(), w, h, state, look);
+        forms::MemoryCanvas shown = printed(button.handle());
+        int differing = 0;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                differing += shown.pixel(x, y) != expected.at(x, y);
+            }
+        }
+        EXPECT_EQ(differing, 0) << "look " << state;
+    };
+
+    button.SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(button.handle()));
+    EXPECT_EQ(button.DrawState(), StateDisabled);
+    expectPainted(StateDisabled, false);
+    {
+        forms::MemoryCanvas shown = printed(button.handle());
+        EXPECT_EQ(shown.pixel(w / 2, 1), RGB(245, 244, 234)) << "flat pale face";
+        EXPECT_EQ(shown.pixel(3, 0), RGB(201, 199, 186)) << "grey outline";
+        int grey = 0;
+        for (int y = 3; y < h - 3; ++y) {
+            for (int x = 3; x < w - 3; ++x) {
+                grey += shown.pixel(x, y) == RGB(161, 161, 146);
+            }
+        }
+        EXPECT_GT(grey, 10) << "the caption is drawn in grey";
+    }
+
+    button.SetEnabled(true);
+    EXPECT_EQ(button.DrawState(), StateNormal);
+    SetCursorPos(0, 0);
+    ASSERT_TRUE(button.setFocus());
+    post(button, WM_KEYDOWN, VK_SPACE);
+    ASSERT_EQ(button.DrawState(), StatePressed);
+    expectPainted(StatePressed, true);
+    post(button, WM_KEYUP, VK_SPACE);
+
+    // The window's shape: corners cut by 3 x 3 ellipses.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(button.handle(), region), ERROR);
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    EXPECT_TRUE(PtInRegion(region, 3, 0));
+    EXPECT_TRUE(PtInRegion(region, w / 2, h / 2));
+    EXPECT_TRUE(PtInRegion(region, w - 1, h / 2));
+    DeleteObject(region);
+}
+
+TEST_F(FlatButtonOnForm, PropertiesRoundTripThroughTheBag) {
+    // From a description: keys without regard to case.
+    FlatButton& apply = *buttons[2];
+    EXPECT_EQ(apply.Caption(), "&Apply");
+    EXPECT_EQ(apply.accessKeys(), "a");
+    forms::PropertyBag defaults = apply.saveProperties();
+    ASSERT_EQ(defaults.entries().size(), 2u) << forms::propertyBagText(defaults);
+    EXPECT_EQ(defaults.readString("CAPTION", ""), "&Apply");
+    EXPECT_EQ(defaults.text("Font"), forms::fontText(DefaultFlatButtonFont()))
+        << "the font is always stored";
+
+    forms::PropertyBag bag;
+    bag.setText("caption", "&&Save && &Go");
+    bag.setText("enabled", "False");
+    bag.setText("FORECOLOR", "&H000000FF");
+    bag.setText("focusrect", "0");
+    bag.setText("Font", "ＭＳ Ｐゴシック; 9.75; 700; 0; 1; 0; 128");
+    FlatButton loaded;
+    ASSERT_TRUE(loaded.create(*form, {300, 1700, 1500, 450}, &bag));
+    EXPECT_EQ(loaded.Caption(), "&&Save && &Go");
+    EXPECT_EQ(loaded.accessKeys(), "g");
+    EXPECT_FALSE(loaded.Enabled());
+    EXPECT_FALSE(IsWindowEnabled(loaded.handle()));
+    EXPECT_EQ(loaded.DrawState(), StateDisabled);
+    EXPECT_EQ(loaded.ForeColor(), 0x000000FF);
+    EXPECT_FALSE(loaded.FocusRect());
+    EXPECT_EQ(loaded.Font().name, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(loaded.Font().weight, 700);
+    EXPECT_TRUE(loaded.Font().underline);
+    EXPECT_EQ(loaded.Font().charset, 128);
+
+    const forms::PropertyBag saved = loaded.saveProperties();
+    EXPECT_EQ(forms::propertyBagText(saved), "Caption = &&Save && &Go\n"
+                                             "Enabled = 0\n"
+                                             "ForeColor = &H000000FF\n"
+                                             "Font = ＭＳ Ｐゴシック; 9.75; 700; 0; 1; 0; 128\n"
+                                             "FocusRect = 0\n");
+    FlatButton again;
+    ASSERT_TRUE(again.create(*form, {300, 1700, 1500, 450}, &saved));
+    EXPECT_EQ(forms::propertyBagText(again.saveProperties()), forms::propertyBagText(saved));
+}
+
+TEST_F(FlatButtonOnForm, NewButtonsGetFreeCaptionsAndAMinimumSize) {
+    // The form holds "設定", "ｷｬﾝｾﾙ" and "&Apply": a new button is "&OK".
+    std::vector<std::unique_ptr<FlatButton>> made;
+    auto place = [&](const char* name, int widthTwips, int heightTwips) {
+        auto button = std::make_unique<FlatButton>();
+        button->setName(name);
+        EXPECT_TRUE(button->create(*form, {300, 1700, widthTwips, heightTwips}, nullptr));
+        made.push_back(std::move(button));
+        return made.back().get();
+    };
+    EXPECT_EQ(place("Cmd_A", 1200, 450)->Caption(), "&OK");
+    EXPECT_EQ(place("Cmd_B", 1200, 450)->Caption(), "&Cancel");
+    EXPECT_EQ(place("Cmd_C", 1200, 450)->Caption(), "Cmd_C") << "&Apply is taken";
+
+    FlatButton* tiny = place("Cmd_Tiny", 50, 50);
+    EXPECT_EQ(tiny->placement().width, 100);
+    EXPECT_EQ(tiny->placement().height, 100);
+    const int side = tiny->scaleWidth();
+    EXPECT_EQ(side, forms::twipsToPixels(100, forms::Screen::twipsPerPixelX()));
+    EXPECT_EQ(tiny->DrawState(), StateNormal);
+    forms::MemoryCanvas shown = printed(tiny->handle());
+    EXPECT_EQ(shown.pixel(3, 0), RGB(0, 60, 116)) << "outline of the repainted button";
+    EXPECT_EQ(shown.pixel(side - 1, 3), RGB(0, 60, 116));
+}

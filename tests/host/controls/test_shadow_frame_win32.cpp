@@ -1,0 +1,249 @@
+// The decorated frame as a user control on a real form: what its back
+// buffer shows with the controls it holds drawn over it, when it repaints,
+// and its stored properties.
+#include "controls_window_test.h"
+#include "dib_surface.h"
+#include "shadow_frame_paint.h"
+#include "shadow_frame_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The settings dialog's frame, holding an opaque green patch and a caption.
+const char* const frameForm = R"([Form Frames]
+Caption = "ShadowFrame test"
+BorderStyle = 1
+ClientWidth = 7455
+ClientHeight = 3990
+BackColor = &H00E0E0E0
+
+[ShadowFrame ShadowFrame1]
+Left = 180
+Top = 180
+Width = 7155
+Height = 2595
+shadowdepth = 7
+
+[Label Patch]
+Container = ShadowFrame1
+Left = 300
+Top = 300
+Width = 600
+Height = 300
+BackStyle = 1
+BackColor = &H0000FF00
+
+[Label lbl(0)]
+Container = ShadowFrame1
+Left = 4080
+Top = 300
+Width = 1665
+Height = 195
+Caption = "蝶の数"
+Alignment = 2
+BackStyle = 0
+)";
+
+constexpr COLORREF Grey(int v) {
+    return RGB(v, v, v);
+}
+
+// Pixels of the frame that its two labels cover.
+bool UnderLabel(int x, int y) {
+    return (x >= 20 && x < 60 && y >= 20 && y < 40) || (x >= 272 && x < 383 && y >= 20 && y < 33);
+}
+
+class ShadowFrameOnForm : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        form = customControlsForm(frameForm, &error);
+        ASSERT_TRUE(form) << error;
+        ASSERT_TRUE(form->show()) << form->loadError();
+        frame = form->controls().find<ShadowFrame>("ShadowFrame1");
+        ASSERT_NE(frame, nullptr);
+        pump(30);
+    }
+
+    void TearDown() override {
+        form.reset();
+        EXPECT_EQ(forms::Form::loadedCount(), 0);
+    }
+
+    std::unique_ptr<forms::Form> form;
+    ShadowFrame* frame = nullptr;
+};
+
+} // namespace
+
+TEST_F(ShadowFrameOnForm, DepthSevenOnLightGreyShowsItsRingsWithTheLabelsOnTop) {
+    const int w = frame->scaleWidth();
+    const int h = frame->scaleHeight();
+    ASSERT_EQ(w, 477);
+    ASSERT_EQ(h, 173);
+    forms::MemoryCanvas shown = printed(frame->handle());
+
+    // Rings 1..7 stand right of and below the face; ring 0 lies under the
+    // face's outline. Each ring is 17 steps lighter than the one inside.
+    const int y = h / 2;
+    const int x = w / 2;
+    EXPECT_EQ(shown.pixel(w - 8, y), RGB(0, 0, 0)) << "face outline over ring 0";
+    EXPECT_EQ(shown.pixel(x, h - 8), RGB(0, 0, 0));
+    for (int i = 1; i <= 7; ++i) {
+        EXPECT_EQ(shown.pixel(w - 8 + i, y), Grey(100 + 17 * i)) << "right, ring " << i;
+        EXPECT_EQ(shown.pixel(x, h - 8 + i), Grey(100 + 17 * i)) << "bottom, ring " << i;
+    }
+    // The outermost ring starts 7 pixels below the top and right of the left edge.
+    EXPECT_EQ(shown.pixel(w - 1, 6), Grey(224));
+    EXPECT_EQ(shown.pixel(w - 1, 7), Grey(219));
+    EXPECT_EQ(shown.pixel(6, h - 1), Grey(224));
+    EXPECT_EQ(shown.pixel(7, h - 1), Grey(219));
+    // The face takes the form's grey; its outline is black.
+    EXPECT_EQ(shown.pixel(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(shown.pixel(x, 60), Grey(224));
+
+    // The labels inside are drawn over the painting.
+    EXPECT_EQ(shown.pixel(25, 25), RGB(0, 255, 0));
+    int dark = 0;
+    for (int py = 20; py < 33; ++py) {
+        for (int px = 272; px < 383; ++px) {
+            dark += GetRValue(shown.pixel(px, py)) < 128;
+        }
+    }
+    EXPECT_GT(dark, 20) << "the transparent label's caption";
+
+    // The same picture the painter makes on its own.
+    DibSurface expected(w, h);
+    ShadowFrameProps props = frame->props();
+    PaintFrame(expected.dc(), props, w, h, w, h, Rgb(224, 224, 224));
+    int differing = 0;
+    for (int py = 0; py < h; ++py) {
+        for (int px = 0; px < w; ++px) {
+            differing += !UnderLabel(px, py) && shown.pixel(px, py) != expected.at(px, py);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
+    std::vector<std::string> changed;
+    frame->onPropertyChanged = [&](std::string_view name) { changed.emplace_back(name); };
+    const int w = frame->scaleWidth();
+    const int h = frame->scaleHeight();
+
+    frame->SetFrameStyle(FrameStyleRounded);
+    frame->SetCornerDepth(20);
+    {
+        DibSurface expected(w, h);
+        PaintFrame(expected.dc(), frame->props(), w, h, w, h, Rgb(224, 224, 224));
+        forms::MemoryCanvas shown = printed(frame->handle());
+        int differing = 0;
+        for (int py = 0; py < h; ++py) {
+            for (int px = 0; px < w; ++px) {
+                differing += !UnderLabel(px, py) && shown.pixel(px, py) != expected.at(px, py);
+            }
+        }
+        EXPECT_EQ(differing, 0) << "rounded frame with smoothed shadow corners";
+        EXPECT_EQ(shown.pixel(0, 0), Grey(224)) << "corner cut off";
+    }
+
+    // The form's colour changes: the frame follows it, shadow included.
+    form->setBackColour(forms::rgb(200, 220, 240));
+    {
+        forms::MemoryCanvas shown = printed(frame->handle());
+        const Colour bg = Rgb(200, 220, 240);
+        const Colour ring7 = BlendColour(ShadowColour(bg, 50), bg, 7, 7);
+        EXPECT_EQ(shown.pixel(w - 1, 2), static_cast<COLORREF>(bg));
+        EXPECT_EQ(shown.pixel(w - 1, h / 2), static_cast<COLORREF>(ring7));
+        EXPECT_EQ(shown.pixel(w / 2, 60), Grey(224)) << "the face keeps its own colour";
+    }
+    // A background of its own stays when the form's changes.
+    frame->SetBackColour(Rgb(255, 255, 255));
+    frame->SetBackColourIs(BackColourCustom);
+    form->setBackColour(forms::rgb(10, 10, 10));
+    EXPECT_EQ(printed(frame->handle()).pixel(w - 1, 2), RGB(255, 255, 255));
+
+    // Other styles: nothing but the background; no shadow: the whole face.
+    frame->SetFrameStyle(2);
+    {
+        forms::MemoryCanvas shown = printed(frame->handle());
+        EXPECT_EQ(shown.pixel(0, 0), RGB(255, 255, 255));
+        EXPECT_EQ(shown.pixel(w / 2, h / 2), RGB(255, 255, 255));
+    }
+    frame->SetFrameStyle(FrameStyleSquare);
+    frame->SetShowShadow(false);
+    EXPECT_EQ(printed(frame->handle()).pixel(w - 1, h / 2), RGB(0, 0, 0));
+    EXPECT_EQ(printed(frame->handle()).pixel(w / 2, h - 1), RGB(0, 0, 0));
+
+    // A resize paints the new size.
+    frame->setSize(3000, 1500);
+    pump(20);
+    EXPECT_EQ(frame->scaleWidth(), 200);
+    EXPECT_EQ(printed(frame->handle()).pixel(199, 50), RGB(0, 0, 0));
+
+    EXPECT_EQ(changed,
+              (std::vector<std::string>{"FrameStyle", "CornerDepth", "BackColour", "BackColourIs",
+                                        "FrameStyle", "FrameStyle", "ShowShadow"}));
+}
+
+TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) {
+    // Loaded from the description: depth 7, everything else its default,
+    // the colours taken from the form.
+    EXPECT_EQ(frame->ShadowDepth(), 7);
+    EXPECT_EQ(frame->FillColour(), Rgb(224, 224, 224));
+    EXPECT_EQ(frame->BackColour(), Rgb(224, 224, 224));
+    EXPECT_EQ(frame->FrameStyle(), FrameStyleSquare);
+    forms::PropertyBag saved = frame->saveProperties();
+    EXPECT_EQ(forms::propertyBagText(saved), "ShadowDepth = 7\n");
+
+    frame->SetShadowOpacity(150);
+    EXPECT_EQ(frame->ShadowOpacity(), 100);
+    frame->SetShadowOpacity(-5);
+    EXPECT_EQ(frame->ShadowOpacity(), 0);
+    frame->SetCornerDepth(60);
+    EXPECT_EQ(frame->CornerDepth(), 50);
+    frame->SetCornerDepth(-3);
+    EXPECT_EQ(frame->CornerDepth(), 0);
+    frame->SetShadowDepth(1);
+    EXPECT_EQ(frame->ShadowDepth(), 2);
+    frame->SetShadowDepth(99);
+    EXPECT_EQ(frame->ShadowDepth(), 40);
+
+    // Edited stored data: kept as stored, painted safely, saved back as is.
+    forms::PropertyBag edited;
+    edited.setText("ShadowOpacity", "150");
+    edited.setText("CornerDepth", "-3");
+    edited.setText("ShadowDepth", "0");
+    edited.setText("FrameStyle", "0");
+    edited.setText("FillColour", "&H00FFFFFF");
+    ShadowFrame loaded;
+    ASSERT_TRUE(loaded.create(*form, {180, 2880, 3000, 900}, &edited));
+    EXPECT_EQ(loaded.ShadowOpacity(), 150);
+    EXPECT_EQ(loaded.CornerDepth(), -3);
+    EXPECT_EQ(loaded.ShadowDepth(), 0);
+    forms::MemoryCanvas shown = printed(loaded.handle());
+    EXPECT_EQ(shown.pixel(100, 30), RGB(255, 255, 255)) << "the face still paints";
+    const forms::PropertyBag again = loaded.saveProperties();
+    EXPECT_EQ(again.readInteger("shadowopacity", 50), 150);
+    EXPECT_EQ(again.readInteger("CornerDepth", 10), -3);
+    EXPECT_EQ(again.readInteger("ShadowDepth", 5), 0);
+    EXPECT_EQ(again.readLong("FillColour", 0), 0x00FFFFFF);
+    EXPECT_EQ(again.entries().size(), 5u);
+
+    // A new instance takes its colours from the form and paints on resize.
+    ShadowFrame placed;
+    ASSERT_TRUE(placed.create(*form, {3500, 2880, 3000, 900}, nullptr));
+    EXPECT_EQ(placed.FillColour(), Rgb(224, 224, 224));
+    EXPECT_EQ(placed.ShadowDepth(), 5);
+    EXPECT_TRUE(placed.saveProperties().empty());
+    EXPECT_EQ(printed(placed.handle()).pixel(0, 0), RGB(0, 0, 0));
+    // The frame never takes the focus itself.
+    EXPECT_FALSE(placed.canReceiveFocus());
+}
