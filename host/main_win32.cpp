@@ -6,11 +6,13 @@
 #include "screen_size.h"
 #include "screensaver_form_win32.h"
 #include "settings.h"
+#include "settings_dialog_win32.h"
 #include "settings_file_win32.h"
 
 #include "message_loop_win32.h"
 #include "program_win32.h"
 #include "screen_win32.h"
+#include "text_win32.h"
 
 #include <windows.h>
 
@@ -62,10 +64,17 @@ std::unique_ptr<forms::Form> Main() {
 
     forms::createDirectory(workingDirectoryPath);
     SettingsFile store;
-    LoadSettings(store, Butterfly_B, forms::programFolder(), isAnsiLeadByte);
+    // The folder is where the file chooser opens; like the settings' paths
+    // it is in the system's ANSI code page.
+    LoadSettings(store, Butterfly_B, forms::utf8ToAnsi(forms::programFolder()), isAnsiLeadByte);
 
+    if (command.mode == HostMode::Settings) {
+        if (auto dialog = Butterfly_P::make(Butterfly_B, store)) {
+            dialog->showModal();
+        }
+        forms::endProgram(0);
+    }
     if (command.mode != HostMode::Screensaver && command.mode != HostMode::ScreensaverNoCursor) {
-        // The settings dialog is not part of this program yet: /c ends here.
         forms::endProgram(0);
     }
     bool hideCursor = command.mode == HostMode::Screensaver;

@@ -98,3 +98,83 @@ host_press_escape() {
 host_now_ms() {
   echo $(($(date +%s%N) / 1000000))
 }
+
+# --- The settings dialog (/c) ---
+# Client-area pixels of its controls at 96 dots per inch (twips / 15; the
+# frame's inside starts at 12, 12).
+host_dialog_title='■Kalendra■'
+host_dialog_id=
+host_dialog_x=
+host_dialog_y=
+host_dialog_opened_ms=
+
+# Starts /c and waits for the dialog; sets host_pid, host_dialog_id, the
+# screen position of its client area and the time it was found.
+host_dialog_open() {
+  e2e_await_no_window "$host_dialog_title"
+  host_start /c
+  host_dialog_id=$(e2e_wait_window "$host_dialog_title" 60) || e2e_fail "the settings dialog did not open"
+  host_dialog_opened_ms=$(host_now_ms)
+  local w h
+  read -r host_dialog_x host_dialog_y w h <<<"$(e2e_window_geometry "$host_dialog_id")"
+  [ "$w $h" = "497 266" ] || e2e_fail "the dialog's client area is ${w}x$h, not 497x266"
+}
+
+# Presses and releases mouse button $3 (1 left, 3 right; default 1) at
+# client pixel ($1, $2) of the dialog.
+host_dialog_click() {
+  # Without --sync: it would wait for ever when the pointer is there already.
+  xdotool mousemove $((host_dialog_x + $1)) $((host_dialog_y + $2))
+  sleep 0.1
+  xdotool click "${3:-1}"
+  sleep 0.3
+}
+
+# Clicks at ($1, $2) and types text $3 there.
+host_dialog_type_at() {
+  host_dialog_click "$1" "$2"
+  xdotool type --delay 40 -- "$3"
+  sleep 0.2
+}
+
+# Waits up to $1 seconds (default 20) for the host to end with status 0.
+host_dialog_wait_closed() {
+  e2e_wait_exit "$host_pid" "${1:-20}" || e2e_fail "the dialog is still open"
+  [ "$e2e_status" -eq 0 ] || e2e_fail "Kalendra.scr /c ended with status $e2e_status"
+}
+
+# Saves the dialog's client area to picture $1.
+host_dialog_shot() {
+  local whole
+  whole=$(mktemp --suffix=.png)
+  e2e_screenshot "$whole"
+  convert "$whole" -crop "497x266+$host_dialog_x+$host_dialog_y" +repage "$1"
+  rm -f "$whole"
+}
+
+# Visible windows other than the dialog (their ids, one a line).
+host_dialog_other_windows() {
+  xdotool search --onlyvisible --name . 2>/dev/null | grep -vx "$host_dialog_id" || true
+}
+
+# Fails unless the settings file holds the line KEY=VALUE, with or without a
+# blank before the value. KEY is given as printf text, so the music keys can
+# be named by their code page 932 bytes ('BGM\x8b\xe6\x95\xaa').
+host_expect_raw() {
+  local key value
+  key=$(printf "$1")
+  value=$2
+  LC_ALL=C awk -v line1="$key=$value" -v line2="$key= $value" '
+    { sub(/\r$/, "") } $0 == line1 || $0 == line2 { found = 1 } END { exit !found }' \
+    "$host_workdir/Kalendra.ini" || e2e_fail "Kalendra.ini lacks $1=$value ($3): $(od -c "$host_workdir/Kalendra.ini" | head -20)"
+}
+
+# Waits up to $1 seconds for every window but the dialog to go; false if one stays.
+host_dialog_await_alone() {
+  local deadline=$((SECONDS + $1))
+  while [ -n "$(host_dialog_other_windows)" ]; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.2
+  done
+  sleep 0.3 # the dialog repaints what the other window covered
+}

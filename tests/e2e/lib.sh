@@ -87,12 +87,19 @@ e2e_pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-# Number of pixels of picture $1 that differ from colour "R,G,B" $2.
+# Number of pixels of picture $1 that differ from colour "R,G,B" $2: they are
+# painted white, the others black, and the white ones counted.
 e2e_count_not() {
   local r g b
   IFS=, read -r r g b <<<"$2"
-  convert "$1" -alpha off -fill black -fuzz 0 +opaque "rgb($r,$g,$b)" -fill white -opaque "rgb($r,$g,$b)" \
-    -negate -format '%[fx:w*h*mean]' info: | e2e_round
+  local colour="rgb($r,$g,$b)"
+  if [ "$r,$g,$b" = "255,255,255" ]; then
+    convert "$1" -alpha off -fuzz 0 -fill black +opaque "$colour" -negate \
+      -format '%[fx:w*h*mean]' info: | e2e_round
+  else
+    convert "$1" -alpha off -fuzz 0 -fill white +opaque "$colour" -fill black -opaque "$colour" \
+      -format '%[fx:w*h*mean]' info: | e2e_round
+  fi
 }
 
 # Reads a number (possibly in exponent form) and prints it as a whole number.

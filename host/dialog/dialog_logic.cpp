@@ -1,0 +1,60 @@
+#include "dialog_logic.h"
+
+#include "settings.h"
+#include "text_conversions.h"
+
+#include <cmath>
+
+namespace {
+
+// A free length rounded to whole twips, halves to even as the forms'
+// integer conversion does.
+long wholeTwips(double length) {
+    return static_cast<long>(std::nearbyint(length));
+}
+
+} // namespace
+
+DialogPlacement dialogPlacement(double screenWidthTwips, double screenHeightTwips,
+                                int dialogWidthTwips, int dialogHeightTwips) {
+    // C++ division truncates towards zero, so a dialog larger than the
+    // screen moves up and left by the truncated share.
+    return {static_cast<int>(wholeTwips(screenWidthTwips - dialogWidthTwips) / 2),
+            static_cast<int>(wholeTwips(screenHeightTwips - dialogHeightTwips) / 3)};
+}
+
+std::string butterflyCountText(int scrollValue) {
+    return std::to_string(static_cast<long>(scrollValue) * 100);
+}
+
+SourceControls sourceControlsFor(int bgmKind) {
+    SourceControls controls;
+    controls.trackBoxEnabled = bgmKind == bgmAudioCd;
+    controls.fileButtonEnabled = bgmKind == bgmMusicFile;
+    if (bgmKind >= bgmNone && bgmKind <= bgmMusicFile) {
+        controls.selectedMark = bgmKind;
+    }
+    return controls;
+}
+
+std::string trackText(std::int16_t bgmRepeat) {
+    return formatHashHash(bgmRepeat);
+}
+
+std::vector<std::string> trackListEntries() {
+    std::vector<std::string> entries;
+    for (int track = 0; track <= 30; ++track) {
+        entries.push_back(formatHashHash(track));
+    }
+    return entries;
+}
+
+std::string trackRangeMessage() {
+    return "ﾘﾋﾟｰﾄする曲目には " + std::to_string(trackMinimum) + " から " +
+           std::to_string(trackMaximum) + " までの数を入れてください。";
+}
+
+std::string musicFileFilter() {
+    using namespace std::string_literals;
+    return "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0\0"s;
+}

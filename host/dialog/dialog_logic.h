@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the settings dialog computes when it loads and when the user acts,
+// apart from any window.
+
+// Where the dialog goes, in twips: centred across the screen, a third of the
+// free height down. Each free length is rounded to whole twips first, then
+// divided with the quotient truncated towards zero.
+struct DialogPlacement {
+    int left = 0;
+    int top = 0;
+};
+DialogPlacement dialogPlacement(double screenWidthTwips, double screenHeightTwips,
+                                int dialogWidthTwips, int dialogHeightTwips);
+
+// How far load moves each white caption outline from its black one: one
+// pixel at 96 dots per inch, which engraves the box.
+constexpr int engraveOffsetTwips = 15;
+
+// The butterflies label: the scroll bar's hundreds as a plain number ("500").
+std::string butterflyCountText(int scrollValue);
+
+// Which controls a music source enables and which option mark shows it.
+struct SourceControls {
+    bool trackBoxEnabled = false;   // the audio-CD track box
+    bool fileButtonEnabled = false; // the "..." file chooser button
+    int selectedMark = -1;          // index of the selected mark; -1 for none
+};
+SourceControls sourceControlsFor(int bgmKind);
+
+// The track box's text for a stored track ("##": 0 shows nothing).
+std::string trackText(std::int16_t bgmRepeat);
+
+// The track list: the empty entry, then 1 to 30.
+std::vector<std::string> trackListEntries();
+
+// Shown when the track text is a number that cannot be stored; it names
+// the range (UTF-8).
+std::string trackRangeMessage();
+
+// The file chooser's texts (UTF-8): the filter as the open-file request
+// takes it (description, NUL, pattern, NUL, NUL) and its title.
+std::string musicFileFilter();
+constexpr char musicFileChooserTitle[] = "ﾌｧｲﾙを開く";

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "picture_win32.h"
+
+#include <string_view>
+
+// The settings dialog's pictures, by the names its layout uses ("icon",
+// "mark_on", "hand", "banner07"...): resources of the program named
+// "DIALOG_" and the name in capitals, holding the picture file's bytes.
+// Nothing for an unknown name.
+forms::PictureRef dialogPicture(std::string_view name);

@@ -1,0 +1,70 @@
+// What the settings dialog computes at load and on the user's actions.
+#include "dialog_logic.h"
+
+#include <gtest/gtest.h>
+
+TEST(DialogLogic, PlacesTheDialogCentredAndAThirdDown) {
+    // 1280 x 1024 pixels at 15 twips per pixel; the dialog 7545 x 4410.
+    DialogPlacement place = dialogPlacement(19200, 15360, 7545, 4410);
+    EXPECT_EQ(place.left, 5827); // 11655 \ 2
+    EXPECT_EQ(place.top, 3650);  // 10950 \ 3
+    // Free lengths are rounded to whole twips (halves to even) before the
+    // division: 100.5 -> 100, 101.5 -> 102.
+    EXPECT_EQ(dialogPlacement(1100.5, 1101.5, 1000, 1000).left, 50);
+    EXPECT_EQ(dialogPlacement(1100.5, 1101.5, 1000, 1000).top, 34);
+    // A screen smaller than the dialog: the quotient truncates towards zero.
+    place = dialogPlacement(1000, 1000, 1005, 1007);
+    EXPECT_EQ(place.left, -2);
+    EXPECT_EQ(place.top, -2);
+}
+
+TEST(DialogLogic, SourcesEnableTheirOwnControlsOnly) {
+    SourceControls none = sourceControlsFor(0);
+    EXPECT_FALSE(none.trackBoxEnabled);
+    EXPECT_FALSE(none.fileButtonEnabled);
+    EXPECT_EQ(none.selectedMark, 0);
+    SourceControls cd = sourceControlsFor(1);
+    EXPECT_TRUE(cd.trackBoxEnabled);
+    EXPECT_FALSE(cd.fileButtonEnabled);
+    EXPECT_EQ(cd.selectedMark, 1);
+    SourceControls file = sourceControlsFor(2);
+    EXPECT_FALSE(file.trackBoxEnabled);
+    EXPECT_TRUE(file.fileButtonEnabled);
+    EXPECT_EQ(file.selectedMark, 2);
+    // A hand-edited source outside 0..2: no mark, nothing enabled.
+    for (int kind : {-1, 3, 32767}) {
+        SourceControls odd = sourceControlsFor(kind);
+        EXPECT_FALSE(odd.trackBoxEnabled);
+        EXPECT_FALSE(odd.fileButtonEnabled);
+        EXPECT_EQ(odd.selectedMark, -1);
+    }
+}
+
+TEST(DialogLogic, TrackBoxAndCountTexts) {
+    EXPECT_EQ(trackText(0), "");
+    EXPECT_EQ(trackText(7), "7");
+    EXPECT_EQ(trackText(-3), "-3");
+    EXPECT_EQ(trackText(45), "45"); // beyond the list, still shown
+    std::vector<std::string> entries = trackListEntries();
+    ASSERT_EQ(entries.size(), 31u);
+    EXPECT_EQ(entries[0], "");
+    EXPECT_EQ(entries[1], "1");
+    EXPECT_EQ(entries[30], "30");
+    EXPECT_EQ(butterflyCountText(1), "100");
+    EXPECT_EQ(butterflyCountText(5), "500");
+    EXPECT_EQ(butterflyCountText(10), "1000");
+}
+
+TEST(DialogLogic, RefusalNamesTheRangeAndTheFilterEndsTwice) {
+    std::string message = trackRangeMessage();
+    EXPECT_NE(message.find("-32768"), std::string::npos);
+    EXPECT_NE(message.find("32767"), std::string::npos);
+    std::string filter = musicFileFilter();
+    // Description, pattern, each NUL-terminated, then the closing NUL.
+    std::string expected = "BGMﾌｧｲﾙ (MP3 WAV)";
+    expected += '\0';
+    expected += "*.MP3;*.WAV";
+    expected += '\0';
+    expected += '\0';
+    EXPECT_EQ(filter, expected);
+}
