@@ -19,18 +19,14 @@ shift || true
 sizes=("${@:-}")
 [ -n "${sizes[0]}" ] || sizes=(100 500 1000)
 
+source "$top/bench/renderer_lib.sh"
 if [ "$mode" = native ]; then
-  workdir=/tmp/tolvek_temp
-  cmd=("${KALENDRA_NATIVE_TREE:-$top/build/native}/dist/kalendra-renderer")
+  renderer_setup native "${KALENDRA_NATIVE_TREE:-$top/build/native}"
 else
-  prefix="$top/build/win64/wineprefix"
-  workdir="$prefix/drive_c/tolvek_temp"
-  cmd=("$top/scripts/wine-run" "$prefix" "$top/build/win64/dist/Kalendra.dll")
+  renderer_setup wine "$top/build/win64"
 fi
-mkdir -p "$workdir"
-for picture in "$top"/assets/textures/Butterfly0*.bmp; do
-  cp "$picture" "$workdir/$(basename "$picture" .bmp).alo"
-done
+workdir=$renderer_workdir
+cmd=("${renderer_cmd[@]}")
 
 e2e_ensure_display
 echo "renderer: $mode, screen $(e2e_screen_size), $seconds s per size"
