@@ -1,4 +1,5 @@
 #include "font_description.h"
+#include "trimmed.h"
 
 #include <charconv>
 #include <vector>
@@ -6,16 +7,6 @@
 namespace forms {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::vector<std::string_view> fields(std::string_view text) {
     std::vector<std::string_view> parts;

@@ -1,18 +1,9 @@
 #include "form_description.h"
+#include "trimmed.h"
 
 namespace forms {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool isIdentifier(std::string_view text) {
     if (text.empty() || (text.front() >= '0' && text.front() <= '9')) {

@@ -1,4 +1,5 @@
 #include "property_bag.h"
+#include "trimmed.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,16 +11,6 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 char lowerAscii(char c) {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+namespace forms {
+
+// The text without the blanks and tabs at either end; the description and
+// property texts are read this way everywhere.
+inline std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+} // namespace forms
