@@ -1,5 +1,6 @@
 #include "app_icon.h"
 
+#include "art_scale.h"
 #include "geometry.h"
 
 #include <algorithm>
@@ -11,10 +12,16 @@ constexpr double middle = appIconPixels / 2.0;
 
 // The left wings in icon pixels; the right ones mirror them.
 const Outline& foreWing() {
-    static const Outline outline = smoothClosed(
-        {{15.0, 10.5}, {11.0, 6.0}, {6.0, 3.5}, {2.0, 3.5}, {0.8, 7.0}, {2.0, 12.0}, {4.5, 15.5},
-         {9.0, 17.0}, {15.0, 16.0}},
-        3);
+    static const Outline outline = smoothClosed({{15.0, 10.5},
+                                                 {11.0, 6.0},
+                                                 {6.0, 3.5},
+                                                 {2.0, 3.5},
+                                                 {0.8, 7.0},
+                                                 {2.0, 12.0},
+                                                 {4.5, 15.5},
+                                                 {9.0, 17.0},
+                                                 {15.0, 16.0}},
+                                                3);
     return outline;
 }
 
@@ -80,21 +87,26 @@ Colour colourAt(Vec2 p) {
     return black;
 }
 
-std::uint8_t channel(double sum, int samples) { return toByte(sum / samples); }
+std::uint8_t channel(double sum, int samples) {
+    return toByte(sum / samples);
+}
 
 } // namespace
 
-RgbImage drawAppIcon() {
-    RgbImage icon(appIconPixels, appIconPixels);
+RgbImage drawAppIcon(int percent) {
+    // The butterfly is drawn in the units of the 32-pixel icon at every scale.
+    const int side = scaledPixels(appIconPixels, percent);
+    const double unit = static_cast<double>(appIconPixels) / side;
+    RgbImage icon(side, side);
     constexpr int samplesPerSide = 6;
     constexpr int samples = samplesPerSide * samplesPerSide;
-    for (int y = 0; y < appIconPixels; ++y) {
-        for (int x = 0; x < appIconPixels; ++x) {
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
             double r = 0.0, g = 0.0, b = 0.0;
             for (int sy = 0; sy < samplesPerSide; ++sy) {
                 for (int sx = 0; sx < samplesPerSide; ++sx) {
-                    const Colour c = colourAt({x + (sx + 0.5) / samplesPerSide,
-                                               y + (sy + 0.5) / samplesPerSide});
+                    const Colour c = colourAt({(x + (sx + 0.5) / samplesPerSide) * unit,
+                                               (y + (sy + 0.5) / samplesPerSide) * unit});
                     r += c.r;
                     g += c.g;
                     b += c.b;

@@ -1,6 +1,7 @@
 #include "asset_set.h"
 
 #include "app_icon.h"
+#include "art_scale.h"
 #include "banner_art.h"
 #include "bmp_file.h"
 #include "hand_cursor.h"
@@ -23,6 +24,45 @@ std::string numbered(const char* prefix, int number, const char* suffix) {
     return text;
 }
 
+// The dialog's pictures at one display scale: "dialog/mark_on.bmp" at 100 %,
+// "dialog/mark_on_150.bmp" at 150 % and so on.
+bool addDialogPictures(std::vector<AssetFile>& files, int percent) {
+    const auto name = [percent](const std::string& stem, const char* extension) {
+        return "dialog/" + stem + (percent == 100 ? "" : "_" + std::to_string(percent)) + extension;
+    };
+
+    const RgbImage icon = drawAppIcon(percent);
+    const std::optional<IndexedImage> indexedIcon =
+        toIndexed(icon, Mask(icon.width(), icon.height(), 0), 256);
+    if (!indexedIcon)
+        return false;
+    std::optional<std::vector<std::uint8_t>> iconBytes = encodeIcon(*indexedIcon, 8);
+    if (!iconBytes)
+        return false;
+    files.push_back({name("icon", ".ico"), std::move(*iconBytes)});
+
+    files.push_back({name("mark_off", ".bmp"), encodeRgbBmp(drawOptionMark(false, percent))});
+    files.push_back({name("mark_on", ".bmp"), encodeRgbBmp(drawOptionMark(true, percent))});
+
+    const CursorPicture hand = drawHandCursor(percent);
+    const std::optional<IndexedImage> indexedHand = toIndexed(hand.colours, hand.transparent, 16);
+    if (!indexedHand)
+        return false;
+    std::optional<std::vector<std::uint8_t>> cursorBytes =
+        encodeCursor(*indexedHand, 4, hand.hotSpot);
+    if (!cursorBytes)
+        return false;
+    files.push_back({name("hand", ".cur"), std::move(*cursorBytes)});
+
+    for (int frame = 1; frame <= bannerFrameCount; ++frame) {
+        const std::optional<RgbImage> picture = drawBannerFrame(frame, percent);
+        if (!picture)
+            return false;
+        files.push_back({name(numbered("banner", frame, ""), ".bmp"), encodeRgbBmp(*picture)});
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<std::vector<AssetFile>> generateAssets() {
@@ -36,35 +76,9 @@ std::optional<std::vector<AssetFile>> generateAssets() {
                          encodeGreyBmp(wing.mask, textureTrailingZeros)});
     }
 
-    const RgbImage icon = drawAppIcon();
-    const std::optional<IndexedImage> indexedIcon =
-        toIndexed(icon, Mask(appIconPixels, appIconPixels, 0), 256);
-    if (!indexedIcon)
-        return std::nullopt;
-    std::optional<std::vector<std::uint8_t>> iconBytes = encodeIcon(*indexedIcon, 8);
-    if (!iconBytes)
-        return std::nullopt;
-    files.push_back({"dialog/icon.ico", std::move(*iconBytes)});
-
-    files.push_back({"dialog/mark_off.bmp", encodeRgbBmp(drawOptionMark(false))});
-    files.push_back({"dialog/mark_on.bmp", encodeRgbBmp(drawOptionMark(true))});
-
-    const CursorPicture hand = drawHandCursor();
-    const std::optional<IndexedImage> indexedHand = toIndexed(hand.colours, hand.transparent, 16);
-    if (!indexedHand)
-        return std::nullopt;
-    std::optional<std::vector<std::uint8_t>> cursorBytes =
-        encodeCursor(*indexedHand, 4, handCursorHotSpot);
-    if (!cursorBytes)
-        return std::nullopt;
-    files.push_back({"dialog/hand.cur", std::move(*cursorBytes)});
-
-    for (int frame = 1; frame <= bannerFrameCount; ++frame) {
-        const std::optional<RgbImage> picture = drawBannerFrame(frame);
-        if (!picture)
+    for (const int percent : artScalePercents)
+        if (!addDialogPictures(files, percent))
             return std::nullopt;
-        files.push_back({numbered("dialog/banner", frame, ".bmp"), encodeRgbBmp(*picture)});
-    }
     return files;
 }
 

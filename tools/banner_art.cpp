@@ -1,5 +1,6 @@
 #include "banner_art.h"
 
+#include "art_scale.h"
 #include "banner_text.h"
 #include "pixel_font.h"
 #include "skeleton_figure.h"
@@ -30,18 +31,14 @@ struct Walker {
 constexpr Walker walkers[] = {{0.0, 0.0, 1.3}, {-18.0, 2.1, 1.2}, {-36.0, 4.0, 1.35}};
 constexpr Rgb boneColour{235, 232, 220};
 
-void drawBorder(RgbImage& frame) {
-    for (int x = 0; x < bannerWidth; ++x) {
-        frame.at(x, 0) = bannerBorder;
-        frame.at(x, bannerHeight - 1) = bannerBorder;
-    }
-    for (int y = 0; y < bannerHeight; ++y) {
-        frame.at(0, y) = bannerBorder;
-        frame.at(bannerWidth - 1, y) = bannerBorder;
-    }
+void drawBorder(RgbImage& frame, int width) {
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            if (x < width || y < width || x >= frame.width() - width || y >= frame.height() - width)
+                frame.at(x, y) = bannerBorder;
 }
 
-bool drawLine(RgbImage& frame, int number) {
+bool drawLine(RgbImage& frame, int number, int percent) {
     const int line = (number - frameOfFirstLine) / framesPerLine;
     const int step = (number - frameOfFirstLine) % framesPerLine;
     if (number < frameOfFirstLine || line >= bannerLineCount)
@@ -50,26 +47,31 @@ bool drawLine(RgbImage& frame, int number) {
     if (!width || *width > bannerWidth - 4)
         return false;
     const std::uint8_t level = toByte(fadeLevels[step]);
-    return drawText(frame, (bannerWidth - *width) / 2, textTop, bannerLines[line],
-                    Rgb{level, level, level});
+    const int scaledWidth = scaledPixels(*width, percent);
+    return drawText(frame, (frame.width() - scaledWidth) / 2, scaledPixels(textTop, percent),
+                    bannerLines[line], Rgb{level, level, level}, percent);
 }
 
 } // namespace
 
-std::optional<RgbImage> drawBannerFrame(int frame) {
+std::optional<RgbImage> drawBannerFrame(int frame, int percent) {
     if (frame < 1 || frame > bannerFrameCount)
         return std::nullopt;
-    RgbImage picture(bannerWidth, bannerHeight);
+    const int width = scaledPixels(bannerWidth, percent);
+    const int height = scaledPixels(bannerHeight, percent);
+    const int border = lineWidthPixels(percent);
+    const double scale = percent / 100.0;
+    RgbImage picture(width, height);
     if (frame < bannerFrameCount) {
-        if (!drawLine(picture, frame))
+        if (!drawLine(picture, frame, percent))
             return std::nullopt;
-        const PixelRect inside{1, 1, bannerWidth - 1, bannerHeight - 1};
+        const PixelRect inside{border, border, width - border, height - border};
         for (const Walker& w : walkers) {
             const double x = leaderStartX + w.offsetX + stepPerFrame * (frame - 1);
-            drawSkeleton(picture, {x, groundY}, w.phase + stridePerFrame * (frame - 1), w.scale,
-                         boneColour, inside);
+            drawSkeleton(picture, Vec2{x, groundY} * scale, w.phase + stridePerFrame * (frame - 1),
+                         w.scale * scale, boneColour, inside);
         }
     }
-    drawBorder(picture);
+    drawBorder(picture, border);
     return picture;
 }

@@ -1,5 +1,7 @@
 #include "hand_cursor.h"
 
+#include "art_scale.h"
+
 #include <string>
 
 namespace {
@@ -40,15 +42,31 @@ const char* const handRows[handCursorPixels] = {
     "",
 };
 
+// The cell of the 32-pixel plan under the centre of pixel `p` at `percent`.
+int cellAt(int p, int percent) {
+    return (2 * p + 1) * 100 / (2 * percent);
+}
+
+// The first pixel whose centre lies in cell `c`.
+int firstPixelOf(int c, int percent) {
+    return (2 * c * percent - 100 + 199) / 200;
+}
+
 } // namespace
 
-CursorPicture drawHandCursor() {
-    CursorPicture cursor;
-    for (int y = 0; y < handCursorPixels; ++y) {
-        const std::string row = handRows[y];
-        for (int x = 0; x < handCursorPixels && x < static_cast<int>(row.size()); ++x) {
+CursorPicture drawHandCursor(int percent) {
+    const int side = scaledPixels(handCursorPixels, percent);
+    CursorPicture cursor(side);
+    cursor.hotSpot = {firstPixelOf(handCursorHotSpot.x, percent),
+                      firstPixelOf(handCursorHotSpot.y, percent)};
+    for (int y = 0; y < side; ++y) {
+        const std::string row = handRows[cellAt(y, percent)];
+        for (int x = 0; x < side; ++x) {
+            const int cell = cellAt(x, percent);
+            if (cell >= static_cast<int>(row.size()))
+                continue;
             Rgb colour;
-            switch (row[x]) {
+            switch (row[cell]) {
             case 'k':
                 colour = {0, 0, 0};
                 break;

@@ -1,5 +1,7 @@
 #include "pixel_font.h"
 
+#include "art_scale.h"
+
 namespace {
 
 Glyph glyph(char c, std::vector<std::string> rows) {
@@ -107,16 +109,24 @@ std::optional<int> textWidth(const std::string& text) {
     return text.empty() ? 0 : width - 1;
 }
 
-bool drawText(RgbImage& picture, int left, int top, const std::string& text, Rgb colour) {
+bool drawText(RgbImage& picture, int left, int top, const std::string& text, Rgb colour,
+              int percent) {
     if (!textWidth(text))
         return false;
-    int x = left;
+    const auto scaled = [percent](int units) { return scaledPixels(units, percent); };
+    int x = 0; // in font pixels
     for (char c : text) {
         const Glyph* g = findGlyph(c);
         for (int row = 0; row < glyphRows; ++row)
-            for (int column = 0; column < g->width(); ++column)
-                if (g->isSet(column, row) && picture.contains(x + column, top + row))
-                    picture.at(x + column, top + row) = colour;
+            for (int column = 0; column < g->width(); ++column) {
+                if (!g->isSet(column, row))
+                    continue;
+                for (int py = top + scaled(row); py < top + scaled(row + 1); ++py)
+                    for (int px = left + scaled(x + column); px < left + scaled(x + column + 1);
+                         ++px)
+                        if (picture.contains(px, py))
+                            picture.at(px, py) = colour;
+            }
         x += g->width() + 1;
     }
     return true;

@@ -27,5 +27,8 @@ const Glyph* findGlyph(char c);
 std::optional<int> textWidth(const std::string& text);
 
 // Sets the pixels of `text` with its top row at `top`; pixels outside the picture are skipped.
-// Returns false, drawing nothing, when a character has no glyph.
-bool drawText(RgbImage& picture, int left, int top, const std::string& text, Rgb colour);
+// Returns false, drawing nothing, when a character has no glyph. At a display scale
+// `percent` above 100 each font pixel covers the whole pixels its square spans at that scale
+// (textWidth scaled the same way), so the letters stay sharp-edged.
+bool drawText(RgbImage& picture, int left, int top, const std::string& text, Rgb colour,
+              int percent = 100);

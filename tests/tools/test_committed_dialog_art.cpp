@@ -10,10 +10,18 @@
 
 namespace {
 
-bool isBlack(const Pixel& p) { return p.r == 0 && p.g == 0 && p.b == 0; }
-bool isWhite(const Pixel& p) { return p.r == 255 && p.g == 255 && p.b == 255; }
-bool isBlue(const Pixel& p) { return p.b > 150 && p.b > p.r + 60 && p.b > p.g + 60; }
-bool same(const Pixel& a, const Pixel& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+bool isBlack(const Pixel& p) {
+    return p.r == 0 && p.g == 0 && p.b == 0;
+}
+bool isWhite(const Pixel& p) {
+    return p.r == 255 && p.g == 255 && p.b == 255;
+}
+bool isBlue(const Pixel& p) {
+    return p.b > 150 && p.b > p.r + 60 && p.b > p.g + 60;
+}
+bool same(const Pixel& a, const Pixel& b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
 
 TEST(CommittedIcon, IsOne32By32ImageOf256ColoursWithAMask) {
     const Bytes b = readBytes(committedAsset("dialog/icon.ico"));
@@ -127,7 +135,8 @@ TEST(CommittedOptionMarks, AreTwelvePixelSquares) {
     ASSERT_EQ(on.height, 12);
 
     const Pixel& offEdge = off.at(0, 0);
-    EXPECT_TRUE(offEdge.r == offEdge.g && offEdge.g == offEdge.b && offEdge.r > 64 && offEdge.r < 224)
+    EXPECT_TRUE(offEdge.r == offEdge.g && offEdge.g == offEdge.b && offEdge.r > 64 &&
+                offEdge.r < 224)
         << "grey outline";
     EXPECT_TRUE(isWhite(off.at(5, 6)));
     EXPECT_TRUE(isWhite(off.at(1, 1)));
@@ -149,11 +158,11 @@ RgbPicture bannerFrame(int frame) {
     return decodeRgbBmp(readBytes(committedAsset(name)));
 }
 
-// Columns holding anything but black inside the border.
-std::pair<int, int> inkSpan(const RgbPicture& p, int top, int bottom) {
+// Columns holding anything but black inside the border (`border` pixels wide).
+std::pair<int, int> inkSpan(const RgbPicture& p, int top, int bottom, int border = 1) {
     int first = p.width, last = -1;
     for (int y = top; y < bottom; ++y)
-        for (int x = 1; x < p.width - 1; ++x)
+        for (int x = border; x < p.width - border; ++x)
             if (!isBlack(p.at(x, y))) {
                 first = std::min(first, x);
                 last = std::max(last, x);
@@ -214,6 +223,73 @@ TEST(CommittedBanner, WalkersCrossFromLeftToRightUnderFadingText) {
     EXPECT_GT(last.first, 100);
     const auto middle = inkSpan(frames[11], 24, 49);
     EXPECT_GT(middle.second - middle.first, 20) << "a group, not one figure";
+}
+
+// The larger scales: each picture at its scaled size, with the look of the 100 % one.
+TEST(CommittedDialogArt, LargerScalesHaveTheirSizesAndTheSameLook) {
+    const RgbPicture markOn = decodeRgbBmp(readBytes(committedAsset("dialog/mark_on.bmp")));
+    const RgbPicture markOff = decodeRgbBmp(readBytes(committedAsset("dialog/mark_off.bmp")));
+    ASSERT_EQ(markOn.width, 12);
+    for (const int percent : {150, 200}) {
+        SCOPED_TRACE(percent);
+        const std::string suffix = "_" + std::to_string(percent);
+        const int line = percent / 100; // edges and borders: 1 pixel at 150 %, 2 at 200 %
+
+        for (const RgbPicture* small : {&markOn, &markOff}) {
+            const RgbPicture mark = decodeRgbBmp(readBytes(
+                committedAsset(std::string("dialog/") +
+                               (small == &markOn ? "mark_on" : "mark_off") + suffix + ".bmp")));
+            const int side = 12 * percent / 100;
+            ASSERT_EQ(mark.width, side);
+            ASSERT_EQ(mark.height, side);
+            for (int i = 0; i < side; ++i) {
+                EXPECT_TRUE(same(mark.at(i, line - 1), small->at(0, 0)));
+                EXPECT_TRUE(same(mark.at(side - line, i), small->at(0, 0)));
+            }
+            EXPECT_TRUE(same(mark.at(line, line), small->at(1, 1)));
+            EXPECT_TRUE(same(mark.at(side / 2, side / 2), small->at(6, 6)));
+        }
+
+        const int width = 120 * percent / 100, height = 50 * percent / 100;
+        for (const int frame : {12, 24}) {
+            char name[64];
+            std::snprintf(name, sizeof name, "dialog/banner%02d%s.bmp", frame, suffix.c_str());
+            const RgbPicture p = decodeRgbBmp(readBytes(committedAsset(name)));
+            ASSERT_EQ(p.width, width) << name;
+            ASSERT_EQ(p.height, height) << name;
+            const Pixel border = bannerFrame(frame).at(0, 0);
+            for (int x = 0; x < width; ++x)
+                ASSERT_TRUE(same(p.at(x, line - 1), border) &&
+                            same(p.at(x, height - line), border));
+            for (int y = 0; y < height; ++y)
+                ASSERT_TRUE(same(p.at(line - 1, y), border) && same(p.at(width - line, y), border));
+            const auto ink = inkSpan(p, line, height - line, line);
+            if (frame == 24)
+                EXPECT_EQ(ink.second, -1);
+            else
+                EXPECT_GT(ink.second - ink.first, 30 * percent / 100) << name;
+        }
+
+        const Bytes cursor = readBytes(committedAsset("dialog/hand" + suffix + ".cur"));
+        const IconPicture hand = decodeIconImage(cursor);
+        const int side = 32 * percent / 100;
+        ASSERT_EQ(hand.width, side);
+        const int hotX = static_cast<int>(le16(cursor, 10)),
+                  hotY = static_cast<int>(le16(cursor, 12));
+        EXPECT_EQ(hotX, 12 * percent / 100);
+        EXPECT_TRUE(isWhite(hand.at(hotX, hotY)) && !hand.clear(hotX, hotY)) << "on the finger tip";
+        EXPECT_TRUE(hand.clear(hotX, 0) || isBlack(hand.at(hotX, 0)));
+        EXPECT_TRUE(isBlack(hand.at(hotX, hotY - 1)) && !hand.clear(hotX, hotY - 1));
+
+        const IconPicture icon =
+            decodeIconImage(readBytes(committedAsset("dialog/icon" + suffix + ".ico")));
+        ASSERT_EQ(icon.width, side);
+        EXPECT_TRUE(isBlack(icon.at(0, 0)) && isBlack(icon.at(side - 1, side - 1)));
+        int violet = 0;
+        for (const Pixel& p : icon.colours)
+            violet += p.b > 180 && p.r > 40 && p.r < p.b - 40 && p.g < p.b - 60;
+        EXPECT_GT(violet, 100 * percent * percent / 10000) << "the wings grow with the icon";
+    }
 }
 
 } // namespace
