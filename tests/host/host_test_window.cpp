@@ -8,6 +8,13 @@
 // child windows inside change, prints one line per child:
 //   child LEFT TOP WIDTH HEIGHT VISIBLE CAPTION
 // with the place in the window's client area, then "end".
+//   host_test_window --post TITLE close|endsession
+// sends the window titled TITLE (also a hidden one) a close request, or the
+// end of the Windows session (WM_QUERYENDSESSION, then WM_ENDSESSION as its
+// answer allows); prints "sent" or "no window".
+//   host_test_window
+// without arguments stands in for a renderer that never opens a window: it
+// waits 60 s.
 
 #include <windows.h>
 
@@ -76,9 +83,34 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+int postToWindow(const char* title, const std::string& what) {
+    HWND target = FindWindowA(nullptr, title);
+    if (!target) {
+        std::printf("no window\n");
+        return 1;
+    }
+    if (what == "close") {
+        PostMessageW(target, WM_CLOSE, 0, 0);
+    } else {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(target, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+        SendMessageTimeoutW(target, WM_ENDSESSION, answer ? TRUE : FALSE, 0, SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+    }
+    std::printf("sent\n");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 1) {
+        Sleep(60000);
+        return 0;
+    }
+    if (argc == 4 && std::string(argv[1]) == "--post") {
+        return postToWindow(argv[2], argv[3]);
+    }
     if (argc != 7) {
         std::fprintf(stderr, "usage: host_test_window TITLE X Y WIDTH HEIGHT LIFETIME_MS\n");
         return 2;
