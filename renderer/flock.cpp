@@ -22,7 +22,7 @@ bool Flock::build(int requested) {
 }
 
 void Flock::update(float dt) {
-    updateButterflies(begin(), count_, dt);
+    updateButterflies(begin(), count_, dt > maxFlockStep ? maxFlockStep : dt);
 }
 
 void Flock::applyColorScheme(bool natural) {

@@ -9,6 +9,13 @@
 // for gigabytes or a slide show.
 constexpr int maxFlockSize = 100000;
 
+// The longest step, in seconds, the flock takes in one frame. A longer
+// interval (the computer slept, the process was stopped or stalled) counts
+// as this much, so the flock carries on where it was instead of shooting out
+// of the box and needing as long as the pause to fly back. Frames at any
+// usable rate, down to two a second, are well below it.
+constexpr float maxFlockStep = 0.5f;
+
 // A requested size as the flock takes it: negative gives an empty sky.
 int clampFlockSize(int requested);
 
@@ -18,6 +25,8 @@ class Flock {
     // Builds clampFlockSize(requested) butterflies in index order. When the
     // memory cannot be had the flock stays empty and false is returned.
     bool build(int requested);
+    // One step of every butterfly in index order; dt above maxFlockStep
+    // counts as maxFlockStep.
     void update(float dt);
     void applyColorScheme(bool natural);
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 // Measures the time between frames with the high-resolution counter. The
-// interval is never clamped: after a stall every butterfly moves the whole
-// stalled time in one step.
+// interval is reported as measured, however long; the flock limits the step
+// it takes from it (Flock::update).
 class FrameClock {
   public:
     FrameClock();

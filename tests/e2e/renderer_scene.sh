@@ -149,6 +149,19 @@ moved=$(compare -metric AE "$shot.a.png" "$shot" null: 2>&1 || true)
 [ "${moved%%.*}" -gt 1000 ] || e2e_fail "the flock did not move ($moved pixels changed)"
 e2e_note "butterflies cover $first pixels; $moved pixels changed in half a second"
 
+# The renderer frozen (as by a sleep of the computer) and resumed: the flock
+# is back on screen at once, not flown far out of the box by the pause.
+e2e_on_exit "kill -CONT $pid"
+kill -STOP "$pid"
+sleep 15
+kill -CONT "$pid"
+sleep 1
+e2e_screenshot "$shot"
+resumed=$(e2e_count_not "$shot" "$fade")
+[ $((resumed * 2)) -gt "$first" ] ||
+  e2e_fail "one second after a 15 s freeze butterflies cover $resumed pixels, before $first"
+e2e_note "one second after a 15 s freeze butterflies cover $resumed pixels"
+
 # Natural colours never have more green than red; random ones do.
 [ "$(e2e_count_green_over_red "$shot" 40)" -lt 50 ] || e2e_fail "natural colours show green"
 green_pixels() {

@@ -217,3 +217,29 @@ TEST(Flock, BlockUpdateEqualsOneByOne) {
         }
     }
 }
+
+// A slow frame (three a second) moves the flock by its whole interval; a
+// stall of 20 s moves it only by the longest step, so it stays in the box.
+TEST(Flock, AStallCountsAsTheLongestStep) {
+    for (const float dt : {1.0f / 3.0f, 20.0f}) {
+        SCOPED_TRACE(dt);
+        resetRandom();
+        Flock flock;
+        ASSERT_TRUE(flock.build(30));
+        resetRandom();
+        Flock single;
+        ASSERT_TRUE(single.build(30));
+        const float expected = dt < 1.0f ? dt : maxFlockStep;
+        resetRandom(99);
+        flock.update(dt);
+        resetRandom(99);
+        for (Butterfly& b : single)
+            b.update(expected);
+        for (int i = 0; i < flock.size(); ++i) {
+            EXPECT_EQ(std::memcmp(&flock[i], &single[i], sizeof(Butterfly)), 0);
+            EXPECT_LE(std::fabs(flock[i].position.x), boxHalfSize);
+            EXPECT_LE(std::fabs(flock[i].position.y), boxHalfSize);
+            EXPECT_LE(std::fabs(flock[i].position.z), boxHalfSize);
+        }
+    }
+}
