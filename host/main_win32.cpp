@@ -62,7 +62,7 @@ std::unique_ptr<forms::Form> Main() {
         return preview;
     }
 
-    forms::createDirectory(workingDirectoryPath);
+    forms::createDirectory(contract::workingFolder);
     SettingsFile store;
     // The folder is where the file chooser opens; like the settings' paths
     // it is in the system's ANSI code page.

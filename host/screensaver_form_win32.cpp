@@ -7,12 +7,6 @@
 
 #include <windows.h>
 
-namespace {
-
-constexpr char rendererWindowTitle[] = "Butterfly_VC";
-
-} // namespace
-
 Butterfly_S::Butterfly_S(const LoadedSettings& settings, bool cursorHidden)
     : settings_(settings), cursorHidden_(cursorHidden), music_(mciPort_, settings.BgmRepeat) {
     setCaption(caption);
@@ -39,7 +33,7 @@ void Butterfly_S::writeTextureFiles() {
 void Butterfly_S::Form_Load() {
     // The renderer reads the textures at its start, so they come first.
     writeTextureFiles();
-    RendererPath = forms::programFolder() + "\\Kalendra.dll";
+    RendererPath = forms::programFolder() + "\\" + contract::rendererFileName;
     renderer_ = forms::startProgram(RendererPath);
     rendererStartMs_ = GetTickCount64();
 
@@ -64,7 +58,7 @@ void Butterfly_S::Timer2_Timer() {
 }
 
 void Butterfly_S::Timer3_Timer() {
-    bool windowPresent = FindWindowA(nullptr, rendererWindowTitle) != nullptr;
+    bool windowPresent = FindWindowA(nullptr, contract::rendererWindowTitle) != nullptr;
     bool processEnded = !renderer_ || renderer_->hasEnded();
     auto elapsed = static_cast<std::int64_t>(GetTickCount64() - rendererStartMs_);
     if (watch_.runIsOver(windowPresent, processEnded, elapsed)) {

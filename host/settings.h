@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contract.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,12 +9,10 @@
 // The settings file the host shares with the renderer, its keys, and the
 // loading and storing of the host's settings over a small store interface.
 
-constexpr char workingDirectoryPath[] = "C:\\tolvek_temp";
-constexpr char settingsFilePath[] = "C:\\tolvek_temp\\Kalendra.ini";
-constexpr char settingsSection[] = "Settings";
+using contract::keyNum100;
+using contract::settingsSection;
 
 constexpr char keyNum[] = "Num";
-constexpr char keyNum100[] = "Num100";
 constexpr char keyWidth[] = "Width";
 constexpr char keyHeight[] = "Height";
 // The music keys hold Japanese characters. They are always written as their

@@ -8,7 +8,7 @@
 // forms): names and values are bytes of the system's ANSI code page.
 class SettingsFile final : public SettingsStore {
   public:
-    explicit SettingsFile(std::string path = settingsFilePath);
+    explicit SettingsFile(std::string path = contract::settingsFile);
 
     // At most 255 bytes of the value: what fits a 256-byte buffer.
     std::string GetIni(std::string_view section, std::string_view key) override;

@@ -5,8 +5,8 @@
 #include <fstream>
 
 std::string textureFilePath(int kind, bool mask) {
-    return std::string(workingDirectoryPath) + "\\Butterfly0" + std::to_string(kind) +
-           (mask ? "a.alo" : ".alo");
+    return contract::textureFilePrefix + std::to_string(kind) +
+           (mask ? contract::maskSuffix : contract::textureSuffix);
 }
 
 std::string textureResourceName(int kind, bool mask) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contract.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,7 +10,7 @@
 // kind 1..5 a wing picture and its alpha mask, ordinary bitmap files under
 // an ".alo" name in the working directory.
 
-constexpr int textureKindCount = 5;
+using contract::textureKindCount;
 
 // "C:\tolvek_temp\Butterfly0<kind>.alo", or "...Butterfly0<kind>a.alo" for
 // the mask.

@@ -1,5 +1,7 @@
 #include "platform.h"
 
+#include "contract.h"
+
 #include <windows.h>
 
 int readProfileInt(const char* section, const char* key, int defaultValue, const char* path) {
@@ -27,5 +29,5 @@ std::string nativePath(const char* path) {
 }
 
 const char* workingDirectory() {
-    return "C:\\tolvek_temp";
+    return contract::workingFolder;
 }

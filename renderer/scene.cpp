@@ -2,6 +2,7 @@
 
 #include "bitmap.h"
 #include "camera.h"
+#include "contract.h"
 #include "flock.h"
 #include "frame_clock.h"
 #include "image.h"
@@ -10,32 +11,30 @@
 
 #include <GL/freeglut.h>
 
-#include <cstdio>
 #include <memory>
+#include <string>
 
 int flockSize = 500;
 int trailMode = TrailFade;
 int cameraPreset = ObliqueFar;
 
-namespace {
+static_assert(kindCount == contract::textureKindCount, "one texture pair per butterfly kind");
 
-const char settingsFile[] = "C:\\tolvek_temp\\Kalendra.ini";
-const char colourPattern[] = "c:\\tolvek_temp\\Butterfly0%d.alo";
-const char alphaPattern[] = "c:\\tolvek_temp\\Butterfly0%da.alo";
+namespace {
 
 std::unique_ptr<FrameClock> frameClock;
 TextureHandle textures[kindCount];
 Flock flock;
 
 void loadKindTexture(int kind) {
-    char colourName[64];
-    char alphaName[64];
-    std::snprintf(colourName, sizeof colourName, colourPattern, kind);
-    std::snprintf(alphaName, sizeof alphaName, alphaPattern, kind);
+    std::string colourName =
+        contract::textureFilePrefix + std::to_string(kind) + contract::textureSuffix;
+    std::string alphaName =
+        contract::textureFilePrefix + std::to_string(kind) + contract::maskSuffix;
     Image colour;
     Image alpha;
-    colour.load(nativePath(colourName).c_str(), readBmp);
-    alpha.load(nativePath(alphaName).c_str(), readBmp);
+    colour.load(nativePath(colourName.c_str()).c_str(), readBmp);
+    alpha.load(nativePath(alphaName.c_str()).c_str(), readBmp);
     textures[kind - 1].build(colour, &alpha);
 }
 
@@ -66,7 +65,8 @@ void drawFadeQuad() {
 } // namespace
 
 void loadScene() {
-    flockSize = readProfileInt("Settings", "Num100", 500, settingsFile);
+    flockSize = readProfileInt(contract::settingsSection, contract::keyNum100,
+                               contract::defaultNum100, contract::settingsFile);
     frameClock = std::make_unique<FrameClock>();
     for (int kind = 1; kind <= kindCount; ++kind)
         loadKindTexture(kind);

@@ -1,5 +1,6 @@
 #include "window.h"
 
+#include "contract.h"
 #include "frame_probe.h"
 #include "platform.h"
 #include "scene.h"
@@ -26,7 +27,7 @@ void initWindow(int* argc, char** argv) {
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
     glutInitWindowSize(windowWidth, windowHeight);
     glutInitWindowPosition(0, 0);
-    glutCreateWindow("Butterfly_VC");
+    glutCreateWindow(contract::rendererWindowTitle);
     glutFullScreen();
 
     glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
