@@ -26,9 +26,7 @@ void Butterfly::draw() const {
     bindKindTexture(kind);
 
     glPushMatrix();
-    glTranslatef(position.x, position.y, position.z);
-    glRotatef(yaw, 0.0f, 1.0f, 0.0f);
-    glScalef(5.0f, 5.0f, 5.0f);
+    glMultMatrixf(figureToWorld(position, yaw).m);
     const WingCorners wings = wingCorners(angle, wingSpan, bodyLength);
     sendWing(wings.first, cornerColors);
     sendWing(wings.second, cornerColors);

@@ -20,6 +20,17 @@ float yawDegrees(const Vector3& heading) {
     return static_cast<float>(radians * 180.0 / piWidened);
 }
 
+Matrix4 figureToWorld(const Vector3& position, float yaw) {
+    // glRotatef's matrix about (0, 1, 0), times the scale, then the move.
+    const double radians = static_cast<double>(yaw) * 3.14159265358979323846 / 180.0;
+    const float c = static_cast<float>(std::cos(radians)) * figureScale;
+    const float s = static_cast<float>(std::sin(radians)) * figureScale;
+    return Matrix4{{c, 0.0f, -s, 0.0f,             //
+                    0.0f, figureScale, 0.0f, 0.0f, //
+                    s, 0.0f, c, 0.0f,              //
+                    position.x, position.y, position.z, 1.0f}};
+}
+
 WingCorners wingCorners(float angle, float wingSpan, float bodyLength) {
     const float h = bodyLength / 2.0f;
     const float r = wingSpan / 2.0f;

@@ -12,6 +12,14 @@ float wingAngle(float age, float phaseOffset);
 // down gives atan2's answer for two zeros (-180).
 float yawDegrees(const Vector3& heading);
 
+// Figure space to world space, as a column-major GL matrix: the figure is
+// scaled by 5, turned by yaw degrees about world up, then moved to position.
+constexpr float figureScale = 5.0f;
+struct Matrix4 {
+    float m[16];
+};
+Matrix4 figureToWorld(const Vector3& position, float yaw);
+
 // The four corners of each wing in figure space, in the order they are sent:
 // body front, tip front, tip rear, body rear. The second wing mirrors the
 // first through x = 0.

@@ -153,3 +153,16 @@ e2e_count_green_over_red() {
     \( -clone 0 -channel R -separate +channel \) -delete 0 -compose minus_src -composite \
     -threshold "$(($2 * 100 / 255))%" -format '%[fx:w*h*mean]' info: | e2e_round
 }
+
+# Starts the renderer "${@:3}" with $2 butterflies in working folder $1 and
+# waits for its window: sets pid and id (the window).
+e2e_start_renderer() {
+  local workdir=$1 size=$2
+  shift 2
+  printf '[Settings]\r\nNum100= %s\r\n' "$size" >"$workdir/Kalendra.ini"
+  e2e_await_no_window Butterfly_VC
+  "$@" >/dev/null 2>&1 &
+  pid=$!
+  e2e_on_exit "kill -9 $pid"
+  id=$(e2e_wait_window Butterfly_VC 30) || e2e_fail "no Butterfly_VC window appeared"
+}

@@ -11,14 +11,7 @@ expected_background=${EXPECT_BACKGROUND:-0,0,242}
 e2e_ensure_display
 mkdir -p "$workdir"
 # An empty sky, so that every pixel is background.
-printf '[Settings]\r\nNum100= 0\r\n' >"$workdir/Kalendra.ini"
-
-e2e_await_no_window Butterfly_VC
-"$@" >/dev/null 2>&1 &
-pid=$!
-e2e_on_exit "kill -9 $pid"
-
-id=$(e2e_wait_window Butterfly_VC 30) || e2e_fail "no Butterfly_VC window appeared"
+e2e_start_renderer "$workdir" 0 "$@"
 e2e_note "window $id"
 sleep 1
 read -r x y w h <<<"$(e2e_window_geometry "$id")"

@@ -87,6 +87,28 @@ TEST(Butterfly, ZeroIntervalStillJittersTheHeading) {
     EXPECT_NEAR(length(b.heading), 1.0f, 1e-6f);
 }
 
+// The jitter, worked out by hand from the generator's first three values
+// 41, 18467 and 6334: the point (-1 + 2 v / 32767) of each, made a unit
+// direction, a twentieth of it added to the heading, the sum made unit.
+TEST(Butterfly, JitterIsAUnitDirectionOfOneTwentieth) {
+    Butterfly b = placed(1, 2, 3, 0, 0, -1, 10.0f);
+    resetRandom();
+    b.update(0.0f);
+    double j[3];
+    double jLength = 0.0;
+    const int drawn[3] = {41, 18467, 6334};
+    for (int i = 0; i < 3; ++i) {
+        j[i] = -1.0 + 2.0 * drawn[i] / 32767.0;
+        jLength += j[i] * j[i];
+    }
+    jLength = std::sqrt(jLength);
+    const double h[3] = {0.05 * j[0] / jLength, 0.05 * j[1] / jLength,
+                         -1.0 + 0.05 * j[2] / jLength};
+    const double hLength = std::sqrt(h[0] * h[0] + h[1] * h[1] + h[2] * h[2]);
+    expectNear(b.heading, static_cast<float>(h[0] / hLength), static_cast<float>(h[1] / hLength),
+               static_cast<float>(h[2] / hLength), 2e-7f);
+}
+
 TEST(Butterfly, BoxTestOrderZOverYOverX) {
     Butterfly b = placed(60, 0, -70, 1, 0, 0, 0.0f);
     b.update(0.0f);
