@@ -69,9 +69,8 @@ std::unique_ptr<forms::Form> Main() {
     LoadSettings(store, Butterfly_B, forms::utf8ToAnsi(forms::programFolder()), isAnsiLeadByte);
 
     if (command.mode == HostMode::Settings) {
-        if (auto dialog = Butterfly_P::make(Butterfly_B, store)) {
-            dialog->showModal();
-        }
+        SettingsDialog dialog(Butterfly_B, store);
+        dialog.showModal();
         forms::endProgram(0);
     }
     if (command.mode != HostMode::Screensaver && command.mode != HostMode::ScreensaverNoCursor) {

@@ -1,7 +1,77 @@
 #pragma once
 
-#include <string_view>
+#include <cstdint>
 
-// The settings dialog's layout as a form description (settings_dialog.desc,
-// compiled into the program), UTF-8.
-std::string_view settingsDialogLayout();
+// The settings dialog's layout: where every control goes (twips from the
+// top-left corner of its container's inside), its caption and looks, and
+// the keyboard order. SettingsDialog makes its controls from these values;
+// the texts are what the user reads, byte for byte.
+
+namespace settingsLayout {
+
+struct Box {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Caption {
+    Box box;
+    const char* text;
+    bool centred = false;
+};
+
+constexpr char title[] = "■Kalendra■";
+constexpr int clientWidth = 7455;
+constexpr int clientHeight = 3990;
+constexpr std::uint32_t backColour = 0x00E0E0E0; // &H00BBGGRR
+constexpr std::uint32_t black = 0x00000000;
+constexpr std::uint32_t white = 0x00FFFFFF;
+// Every caption's font, as the property bags of the buttons read it.
+constexpr char font[] = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128";
+
+// The frame around the settings; the controls of both halves sit in it.
+constexpr Box frame{180, 180, 7155, 2595};
+constexpr char frameShadowDepth[] = "7";
+
+// Music, the left half of the frame. Each caption box is a black outline
+// with a white one that load moves one pixel right of and below it.
+constexpr Box musicBoxBlack{300, 240, 1695, 315};
+constexpr Box musicBoxWhite{420, 360, 1695, 315};
+constexpr Caption musicCaption{{300, 300, 1665, 195}, "BGM", true};
+// Option marks and their captions, by music source (none, CD, file).
+constexpr Box sourceMarks[3] = {{420, 1080, 195, 195}, {420, 780, 195, 195}, {420, 1380, 195, 195}};
+constexpr Caption sourceCaptions[3] = {
+    {{660, 1080, 330, 195}, "なし"},
+    {{660, 780, 645, 195}, "音楽CD"},
+    {{660, 1380, 900, 195}, "MP3、WAV"},
+};
+constexpr Box trackBox{1440, 720, 615, 300};
+constexpr Caption repeatCaption{{2100, 780, 990, 195}, "曲目をﾘﾋﾟｰﾄ"};
+constexpr Caption fileButton{{360, 1680, 675, 375}, "..."};
+// The music file's path; two lines fit.
+constexpr Box fileLabel{1080, 1680, 5595, 495};
+
+// Number of butterflies, the right half of the frame.
+constexpr Box countBoxBlack{4080, 240, 1695, 315};
+constexpr Box countBoxWhite{4200, 120, 1695, 315};
+constexpr Caption countCaption{{4080, 300, 1665, 195}, "蝶の数", true};
+constexpr Caption minCaption{{4080, 720, 345, 195}, "min."};
+constexpr Box countBar{4500, 720, 1635, 255};
+constexpr int countMinimum = 1;
+constexpr int countMaximum = 10;
+constexpr int countDefault = 5;
+constexpr Caption maxCaption{{6240, 720, 375, 195}, "max."};
+constexpr Caption countLabel{{4500, 1020, 1620, 195}, "9999", true};
+
+// The bottom row, on the dialog itself: banner box, the two buttons,
+// banner box.
+constexpr Box bannerBoxes[2] = {{180, 2880, 1845, 780}, {5400, 2880, 1845, 780}};
+constexpr Caption saveButton{{2100, 2880, 1575, 495}, "設定"};
+constexpr Caption cancelButton{{3780, 2880, 1515, 495}, "ｷｬﾝｾﾙ"};
+
+// The banner advances every 100 ms from load until the dialog closes.
+constexpr int bannerIntervalMs = 100;
+
+} // namespace settingsLayout

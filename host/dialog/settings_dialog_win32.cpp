@@ -1,14 +1,12 @@
 #include "settings_dialog_win32.h"
 
-#include "banner_cycle.h"
 #include "banner_text.h"
 #include "dialog_logic.h"
 #include "dialog_pictures_win32.h"
-#include "settings_dialog_layout.h"
 #include "settings_file_win32.h"
 
-#include "custom_controls_win32.h"
 #include "flat_button_win32.h"
+#include "shadow_frame_win32.h"
 
 #include "combo_box_win32.h"
 #include "hscroll_bar_win32.h"
@@ -18,7 +16,6 @@
 #include "screen_win32.h"
 #include "shape_win32.h"
 #include "text_win32.h"
-#include "timer_win32.h"
 #include "twips.h"
 
 #include <windows.h>
@@ -27,10 +24,20 @@
 #include <shellapi.h>
 
 #include <cstring>
-#include <optional>
 #include <string>
 
+namespace layout = settingsLayout;
+
 namespace {
+
+forms::Placement placement(const layout::Box& box) {
+    return {box.left, box.top, box.width, box.height};
+}
+
+forms::FontDescription captionFont() {
+    static const forms::FontDescription font = *forms::parseFont(layout::font);
+    return font;
+}
 
 // Gives a label the width of its caption in its own font, as a label sized
 // to its text does: the layout's widths were measured with the fonts of the
@@ -38,192 +45,238 @@ namespace {
 // characters onto a line the label cannot show.
 void fitWidthToText(forms::Label& label) {
     std::wstring text = forms::widen(label.caption());
-    HDC dc = GetDC(nullptr);
-    if (!dc) {
+    forms::WindowDc dc;
+    if (!dc.get()) {
         return;
     }
-    HGDIOBJ previous = SelectObject(dc, label.font().handle() ? label.font().handle()
-                                                              : GetStockObject(DEFAULT_GUI_FONT));
+    forms::SelectedObject font(dc, label.font().handle() ? label.font().handle()
+                                                         : GetStockObject(DEFAULT_GUI_FONT));
     SIZE size = {};
-    bool measured = GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(nullptr, dc);
-    if (measured) {
+    if (GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size)) {
         forms::Placement place = label.placement();
         place.width = forms::pixelsToTwips(size.cx, forms::Screen::twipsPerPixelX());
         label.move(place);
     }
 }
 
-} // namespace
-
-Butterfly_P::Butterfly_P(forms::FormDescription layout, forms::BuildContext context,
-                         LoadedSettings& settings, SettingsStore& store)
-    : Form(std::move(layout), std::move(context)), settings_(settings), store_(store) {}
-
-std::unique_ptr<Butterfly_P> Butterfly_P::make(LoadedSettings& settings, SettingsStore& store) {
-    std::optional<forms::FormDescription> layout =
-        forms::parseFormDescription(settingsDialogLayout());
-    if (!layout) {
+// A button of the layout, its caption and font read from a property bag as
+// the control reads any.
+FlatButton* addButton(forms::ControlSet& controls, forms::Container& container,
+                      const layout::Caption& caption) {
+    forms::PropertyBag properties;
+    properties.setText("Font", layout::font);
+    properties.writeString("Caption", caption.text, "");
+    auto button = std::make_unique<FlatButton>();
+    if (!button->create(container, placement(caption.box), &properties)) {
         return nullptr;
     }
-    forms::BuildContext context;
-    context.picture = dialogPicture;
-    registerCustomControls(context);
-    return std::make_unique<Butterfly_P>(std::move(*layout), std::move(context), settings, store);
+    return controls.add(std::move(button));
 }
 
-bool Butterfly_P::findControls() {
+} // namespace
+
+SettingsDialog::SettingsDialog(LoadedSettings& settings, SettingsStore& store)
+    : settings_(settings), store_(store), bannerTimer_(*this, layout::bannerIntervalMs, true) {
+    setCaption(layout::title);
+    setBorderStyle(forms::BorderStyle::FixedSingle);
+    setBackColour(layout::backColour);
+    for (int i = 0; i < bannerFrameCount; ++i) {
+        std::string name = "banner" + std::string(i < 9 ? "0" : "") + std::to_string(i + 1);
+        bannerFrames_[i] = dialogPicture(name);
+    }
+    markOff_ = dialogPicture("mark_off");
+    markOn_ = dialogPicture("mark_on");
+}
+
+forms::Label* SettingsDialog::addCaption(forms::Container& container,
+                                         const layout::Caption& caption) {
+    auto label = std::make_unique<forms::Label>(container, placement(caption.box), caption.text);
+    label->setFont(captionFont());
+    label->setAlignment(caption.centred ? forms::Alignment::Centre : forms::Alignment::Left);
+    label->setTransparent(true);
+    label->setForeColour(layout::black);
+    return controls().add(std::move(label));
+}
+
+// The controls in the layout's order, which is also the order they are
+// painted in; the windowed ones then get their keyboard order.
+void SettingsDialog::createControls() {
     forms::ControlSet& set = controls();
-    HS = set.find<forms::HScrollBar>("HS");
-    lbl_Num = set.find<forms::Label>("lbl_Num");
-    BGM_Repeat = set.find<forms::ComboBox>("BGM_Repeat");
-    Cmd_File = set.find<FlatButton>("Cmd_File");
-    Cmd_Set = set.find<FlatButton>("Cmd_Set");
-    Cmd_Can = set.find<FlatButton>("Cmd_Can");
-    lbl_Fname = set.find<forms::Label>("lbl_Fname");
-    Timer1 = set.find<forms::Timer>("Timer1");
-    lbl_Min = set.find<forms::Label>("lbl", 1);
-    lbl_Max = set.find<forms::Label>("lbl", 2);
-    lbl_RepeatCaption = set.find<forms::Label>("lbl", 14);
-    bool found = HS && lbl_Num && BGM_Repeat && Cmd_File && Cmd_Set && Cmd_Can && lbl_Fname &&
-                 Timer1 && lbl_Min && lbl_Max && lbl_RepeatCaption;
-    for (int i = 0; i < 3; ++i) {
-        Img_BGM[i] = set.find<forms::Image>("Img_BGM", i);
-        lbl_BGM[i] = set.find<forms::Label>("lbl_BGM", i);
-        found = found && Img_BGM[i] && lbl_BGM[i];
+    auto frame = std::make_unique<ShadowFrame>();
+    forms::PropertyBag frameProperties;
+    frameProperties.setText("shadowdepth", layout::frameShadowDepth);
+    frame->create(*this, placement(layout::frame), &frameProperties);
+    frame_ = set.add(std::move(frame));
+
+    auto addBox = [&](const layout::Box& box, forms::Colour colour) {
+        auto shape = std::make_unique<forms::Shape>(*frame_, placement(box));
+        shape->setBorderColour(colour);
+        shape->setBorderWidth(1);
+        shape->setFill(true, 0);
+        return set.add(std::move(shape));
+    };
+    auto addMark = [&](int source) {
+        sourceMarks_[source] = set.add(
+            std::make_unique<forms::Image>(*frame_, placement(layout::sourceMarks[source])));
+        sourceCaptions_[source] = addCaption(*frame_, layout::sourceCaptions[source]);
+    };
+
+    musicBoxes_[0] = addBox(layout::musicBoxBlack, layout::black);
+    musicBoxes_[1] = addBox(layout::musicBoxWhite, layout::white);
+    addCaption(*frame_, layout::musicCaption);
+    addMark(bgmAudioCd);
+    trackBox_ = set.add(std::make_unique<forms::ComboBox>(*frame_, placement(layout::trackBox)));
+    trackBox_->setFont(font());
+    repeatCaption_ = addCaption(*frame_, layout::repeatCaption);
+    addMark(bgmNone);
+    addMark(bgmMusicFile);
+    fileButton_ = addButton(set, *frame_, layout::fileButton);
+    fileLabel_ = set.add(std::make_unique<forms::Label>(*frame_, placement(layout::fileLabel)));
+    fileLabel_->setFont(captionFont());
+    fileLabel_->setTransparent(true);
+    fileLabel_->setForeColour(layout::black);
+    fileLabel_->setSingleBorder(true);
+
+    countBoxes_[0] = addBox(layout::countBoxBlack, layout::black);
+    countBoxes_[1] = addBox(layout::countBoxWhite, layout::white);
+    addCaption(*frame_, layout::countCaption);
+    minCaption_ = addCaption(*frame_, layout::minCaption);
+    countBar_ = set.add(std::make_unique<forms::HScrollBar>(*frame_, placement(layout::countBar)));
+    countBar_->setMin(layout::countMinimum);
+    countBar_->setMax(layout::countMaximum);
+    countBar_->setValue(layout::countDefault);
+    maxCaption_ = addCaption(*frame_, layout::maxCaption);
+    countLabel_ = addCaption(*frame_, layout::countLabel);
+
+    forms::PictureRef hand = dialogPicture("hand");
+    auto addBannerBox = [&](int side) {
+        auto box = std::make_unique<forms::PictureBox>(*this, placement(layout::bannerBoxes[side]));
+        box->setBackColour(layout::black);
+        box->setBorder(false);
+        box->setMousePointer(forms::MousePointer::Custom);
+        box->setMouseIcon(hand);
+        bannerBoxes_[side] = set.add(std::move(box));
+    };
+    addBannerBox(0);
+    saveButton_ = addButton(set, *this, layout::saveButton);
+    cancelButton_ = addButton(set, *this, layout::cancelButton);
+    addBannerBox(1);
+
+    forms::WindowedControl* tabOrder[] = {frame_,          trackBox_,     fileButton_,
+                                          saveButton_,     cancelButton_, bannerBoxes_[0],
+                                          bannerBoxes_[1], countBar_};
+    int tabIndex = 0;
+    for (forms::WindowedControl* control : tabOrder) {
+        control->setTabIndex(tabIndex++);
     }
-    for (int i = 0; i < 2; ++i) {
-        Img_Ra[i] = set.find<forms::Image>("Img_Ra", i);
-        Pic_m[i] = set.find<forms::PictureBox>("Pic_m", i);
-        found = found && Img_Ra[i] && Pic_m[i];
-    }
-    for (int i = 1; i <= bannerFrameCount; ++i) {
-        Pic_t[i] = set.find<forms::PictureBox>("Pic_t", i);
-        found = found && Pic_t[i];
-    }
-    for (int i = 0; i < 4; ++i) {
-        Sh[i] = set.find<forms::Shape>("Sh", i);
-        found = found && Sh[i];
-    }
-    return found;
 }
 
-void Butterfly_P::Form_Load() {
-    if (!findControls()) {
-        // A layout without the controls this dialog drives cannot work;
-        // the dialog goes again and nothing is written.
-        unload();
-        return;
-    }
-    HS->onChange = [this] { HS_Change(); };
-    HS->onScroll = [this] { HS_Change(); };
-    for (int i = 0; i < 3; ++i) {
-        Img_BGM[i]->onMouseDown = [this, i](const forms::MouseEvent&) { chooseSource(i); };
-        lbl_BGM[i]->onMouseDown = [this, i](const forms::MouseEvent&) { chooseSource(i); };
-    }
-    for (int i = 0; i < 2; ++i) {
-        Pic_m[i]->onClick = [this, i] { Pic_m_Click(i); };
-    }
-    Cmd_Set->onClick = [this] { Cmd_Set_Click(); };
-    Cmd_Can->onClick = [this] { Cmd_Can_Click(); };
-    Cmd_File->onClick = [this] { Cmd_File_Click(); };
-    Timer1->onTimer = [this] { Timer1_Timer(); };
+void SettingsDialog::Form_Load() {
+    setClientSize(layout::clientWidth, layout::clientHeight);
+    setIcon(dialogPicture("icon"));
+    createControls();
 
-    for (forms::Label* label :
-         {lbl_BGM[0], lbl_BGM[1], lbl_BGM[2], lbl_RepeatCaption, lbl_Min, lbl_Max}) {
+    countBar_->onChange = [this] { showCount(); };
+    countBar_->onScroll = [this] { showCount(); };
+    for (int i = 0; i < 3; ++i) {
+        sourceMarks_[i]->onMouseDown = [this, i](const forms::MouseEvent&) { chooseSource(i); };
+        sourceCaptions_[i]->onMouseDown = [this, i](const forms::MouseEvent&) { chooseSource(i); };
+    }
+    for (forms::PictureBox* box : bannerBoxes_) {
+        box->onClick = [this] { openWebPage(); };
+    }
+    saveButton_->onClick = [this] { save(); };
+    cancelButton_->onClick = [this] { unload(); };
+    fileButton_->onClick = [this] { chooseFile(); };
+    bannerTimer_.onTimer = [this] { advanceBanner(); };
+
+    for (forms::Label* label : {sourceCaptions_[0], sourceCaptions_[1], sourceCaptions_[2],
+                                repeatCaption_, minCaption_, maxCaption_}) {
         fitWidthToText(*label);
     }
 
-    BannerFrame = 0;
+    bannerTick_ = 0;
     DialogPlacement place = dialogPlacement(forms::Screen::widthTwips(),
                                             forms::Screen::heightTwips(), width(), height());
     move(place.left, place.top);
 
     // Each white outline one pixel right of and below its black one.
-    for (int black : {0, 2}) {
-        forms::Placement engraved = Sh[black]->placement();
+    for (forms::Shape** boxes : {musicBoxes_, countBoxes_}) {
+        forms::Placement engraved = boxes[0]->placement();
         engraved.left += engraveOffsetTwips;
         engraved.top += engraveOffsetTwips;
-        Sh[black + 1]->move(engraved);
+        boxes[1]->move(engraved);
     }
 
     // A count outside the scroll bar's range is refused; it keeps its 5.
-    HS->setValue(settings_.ButterflyNum);
-    lbl_Num->setCaption(butterflyCountText(HS->value()));
+    countBar_->setValue(settings_.ButterflyNum);
+    showCount();
 
     SourceControls source = sourceControlsFor(settings_.BgmKind);
-    BGM_Repeat->setEnabled(false);
+    trackBox_->setEnabled(false);
     showSourceMarks(source.selectedMark);
-    BGM_Repeat->setEnabled(source.trackBoxEnabled);
-    Cmd_File->SetEnabled(source.fileButtonEnabled);
+    trackBox_->setEnabled(source.trackBoxEnabled);
+    fileButton_->SetEnabled(source.fileButtonEnabled);
 
     // The stored track shows even when the list does not hold it.
-    BGM_Repeat->setText(trackText(settings_.BgmRepeat));
+    trackBox_->setText(trackText(settings_.BgmRepeat));
     for (const std::string& entry : trackListEntries()) {
-        BGM_Repeat->addItem(entry);
+        trackBox_->addItem(entry);
     }
-    lbl_Fname->setCaption(forms::ansiToUtf8(settings_.BgmFile));
+    fileLabel_->setCaption(forms::ansiToUtf8(settings_.BgmFile));
 
     POINT pointer = {};
     if (GetCursorPos(&pointer)) {
-        AnimFromX = static_cast<std::int16_t>(pointer.x);
-        AnimFromY = static_cast<std::int16_t>(pointer.y);
+        animationX_ = static_cast<std::int16_t>(pointer.x);
+        animationY_ = static_cast<std::int16_t>(pointer.y);
     } else {
-        AnimFromX = 0;
-        AnimFromY = 0;
+        animationX_ = 0;
+        animationY_ = 0;
     }
-    AnimateOpen();
+    animateOpen();
     forms::Screen::setMousePointer(forms::MousePointer::Default);
 }
 
-void Butterfly_P::showSourceMarks(int selected) {
-    for (forms::Image* mark : Img_BGM) {
-        mark->setPicture(Img_Ra[0]->picture());
-    }
-    if (selected >= 0 && selected < 3) {
-        Img_BGM[selected]->setPicture(Img_Ra[1]->picture());
+void SettingsDialog::showSourceMarks(int selected) {
+    for (int i = 0; i < 3; ++i) {
+        sourceMarks_[i]->setPicture(i == selected ? markOn_ : markOff_);
     }
 }
 
-void Butterfly_P::chooseSource(int source) {
+void SettingsDialog::chooseSource(int source) {
     settings_.BgmKind = static_cast<std::int16_t>(source);
-    Cmd_File->SetEnabled(false);
-    BGM_Repeat->setEnabled(false);
+    fileButton_->SetEnabled(false);
+    trackBox_->setEnabled(false);
     SourceControls controls = sourceControlsFor(source);
     showSourceMarks(controls.selectedMark);
     if (controls.trackBoxEnabled) {
-        BGM_Repeat->setEnabled(true);
+        trackBox_->setEnabled(true);
     }
     if (controls.fileButtonEnabled) {
-        Cmd_File->SetEnabled(true);
+        fileButton_->SetEnabled(true);
     }
 }
 
-void Butterfly_P::HS_Change() {
-    lbl_Num->setCaption(butterflyCountText(HS->value()));
+void SettingsDialog::showCount() {
+    countLabel_->setCaption(butterflyCountText(countBar_->value()));
 }
 
-void Butterfly_P::Cmd_Set_Click() {
+void SettingsDialog::save() {
     std::int16_t repeat = settings_.BgmRepeat;
-    ConfirmResult result = SaveDialogSettings(store_, HS->value(), settings_.BgmKind,
-                                              BGM_Repeat->text(), settings_.BgmFile, repeat);
+    ConfirmResult result = SaveDialogSettings(store_, countBar_->value(), settings_.BgmKind,
+                                              trackBox_->text(), settings_.BgmFile, repeat);
     if (result == ConfirmResult::TrackOutOfRange) {
         // Nothing was written; the user corrects the track and tries again.
         MessageBoxW(handle(), forms::widen(trackRangeMessage()).c_str(), L"Kalendra",
                     MB_OK | MB_ICONEXCLAMATION);
-        BGM_Repeat->setFocus();
+        trackBox_->setFocus();
         return;
     }
     settings_.BgmRepeat = repeat;
     unload();
 }
 
-void Butterfly_P::Cmd_Can_Click() {
-    unload();
-}
-
-void Butterfly_P::Cmd_File_Click() {
+void SettingsDialog::chooseFile() {
     std::string filter = forms::utf8ToAnsi(musicFileFilter());
     std::string title = forms::utf8ToAnsi(musicFileChooserTitle);
     std::string folder = settings_.BgmFolder;
@@ -251,44 +304,42 @@ void Butterfly_P::Cmd_File_Click() {
         return;
     }
     settings_.BgmFile.assign(file, strnlen(file, capacity));
-    lbl_Fname->setCaption(forms::ansiToUtf8(settings_.BgmFile));
+    fileLabel_->setCaption(forms::ansiToUtf8(settings_.BgmFile));
     settings_.BgmFolder = FolderOf(settings_.BgmFile, isAnsiLeadByte);
 }
 
-void Butterfly_P::Pic_m_Click(int) {
+void SettingsDialog::openWebPage() {
     forms::Screen::setMousePointer(forms::MousePointer::Hourglass);
     ShellExecuteA(handle(), "open", kalendraWebAddress, "", "", SW_SHOWNORMAL);
     forms::Screen::setMousePointer(forms::MousePointer::Default);
 }
 
-void Butterfly_P::Timer1_Timer() {
-    BannerStep step = advanceBanner(BannerFrame);
+void SettingsDialog::advanceBanner() {
+    BannerStep step = ::advanceBanner(bannerTick_);
     if (step.box == BannerBox::None) {
         return;
     }
-    Pic_m[static_cast<int>(step.box)]->setPicture(Pic_t[step.frame]->picture());
+    bannerBoxes_[static_cast<int>(step.box)]->setPicture(bannerFrames_[step.frame - 1]);
 }
 
-void Butterfly_P::Form_QueryUnload(bool&, forms::UnloadMode) {
-    if (Timer1) {
-        Timer1->setEnabled(false);
-    }
+void SettingsDialog::Form_QueryUnload(bool&, forms::UnloadMode) {
+    bannerTimer_.setEnabled(false);
 }
 
-void Butterfly_P::Form_Unload() {
-    AnimateClose();
+void SettingsDialog::Form_Unload() {
+    animateClose();
 }
 
-void Butterfly_P::AnimateOpen() {
-    RECT from = {AnimFromX, AnimFromY, AnimFromX, AnimFromY};
+void SettingsDialog::animateOpen() {
+    RECT from = {animationX_, animationY_, animationX_, animationY_};
     RECT to = {};
     GetWindowRect(handle(), &to);
     DrawAnimatedRects(handle(), IDANI_CAPTION, &from, &to);
 }
 
-void Butterfly_P::AnimateClose() {
+void SettingsDialog::animateClose() {
     RECT from = {};
     GetWindowRect(handle(), &from);
-    RECT to = {AnimFromX, AnimFromY, AnimFromX, AnimFromY};
+    RECT to = {animationX_, animationY_, animationX_, animationY_};
     DrawAnimatedRects(handle(), IDANI_CAPTION, &from, &to);
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "banner_cycle.h"
 #include "settings.h"
+#include "settings_dialog_layout.h"
 
 #include "form_win32.h"
+#include "picture_win32.h"
+#include "timer_win32.h"
 
 #include <cstdint>
-#include <memory>
-#include <string_view>
 
 class FlatButton;
+class ShadowFrame;
 namespace forms {
 class ComboBox;
 class HScrollBar;
@@ -16,24 +19,17 @@ class Image;
 class Label;
 class PictureBox;
 class Shape;
-class Timer;
 } // namespace forms
 
 // The settings dialog: edits the number of butterflies, the music source,
 // the CD track to repeat and the music file. "設定" stores them and closes;
-// "ｷｬﾝｾﾙ" and every other way of closing store nothing. Its layout is the
-// form description of settings_dialog.desc; the handlers live here.
-class Butterfly_P : public forms::Form {
+// "ｷｬﾝｾﾙ" and every other way of closing store nothing. Its controls are
+// made from settings_dialog_layout.h when it loads.
+class SettingsDialog : public forms::Form {
   public:
     // settings: the loaded settings, which the dialog changes in place.
     // store: where a confirmation writes them.
-    Butterfly_P(forms::FormDescription layout, forms::BuildContext context,
-                LoadedSettings& settings, SettingsStore& store);
-
-    // The dialog as the program builds it: its compiled-in layout, its
-    // pictures from the program's resources, the custom controls. Nothing
-    // when the layout does not read (a fault of the build).
-    static std::unique_ptr<Butterfly_P> make(LoadedSettings& settings, SettingsStore& store);
+    SettingsDialog(LoadedSettings& settings, SettingsStore& store);
 
   protected:
     void Form_Load() override;
@@ -41,42 +37,42 @@ class Butterfly_P : public forms::Form {
     void Form_Unload() override;
 
   private:
-    bool findControls();
+    void createControls();
+    forms::Label* addCaption(forms::Container& container, const settingsLayout::Caption& caption);
     void chooseSource(int source);
     void showSourceMarks(int selected);
-    void HS_Change();
-    void Cmd_Set_Click();
-    void Cmd_Can_Click();
-    void Cmd_File_Click();
-    void Pic_m_Click(int index);
-    void Timer1_Timer();
-    void AnimateOpen();
-    void AnimateClose();
+    void showCount();
+    void save();
+    void chooseFile();
+    void openWebPage();
+    void advanceBanner();
+    void animateOpen();
+    void animateClose();
 
     LoadedSettings& settings_;
     SettingsStore& store_;
-    std::int16_t BannerFrame = 0;
-    std::int16_t AnimFromX = 0;
-    std::int16_t AnimFromY = 0;
+    std::int16_t bannerTick_ = 0;
+    std::int16_t animationX_ = 0;
+    std::int16_t animationY_ = 0;
 
-    // The layout's controls, found by name once they exist.
-    forms::HScrollBar* HS = nullptr;
-    forms::Label* lbl_Num = nullptr;
-    forms::Image* Img_BGM[3] = {};
-    forms::Label* lbl_BGM[3] = {};
-    forms::Image* Img_Ra[2] = {};
-    forms::ComboBox* BGM_Repeat = nullptr;
-    FlatButton* Cmd_File = nullptr;
-    FlatButton* Cmd_Set = nullptr;
-    FlatButton* Cmd_Can = nullptr;
-    forms::Label* lbl_Fname = nullptr;
-    forms::PictureBox* Pic_m[2] = {};
-    forms::PictureBox* Pic_t[25] = {}; // 1..24
-    forms::Shape* Sh[4] = {};
-    forms::Timer* Timer1 = nullptr;
-    // Fixed captions sized to their text: lbl(1) "min.", lbl(2) "max.",
-    // lbl(14) "曲目をﾘﾋﾟｰﾄ".
-    forms::Label* lbl_Min = nullptr;
-    forms::Label* lbl_Max = nullptr;
-    forms::Label* lbl_RepeatCaption = nullptr;
+    ShadowFrame* frame_ = nullptr;
+    forms::Shape* musicBoxes_[2] = {};  // black, white
+    forms::Shape* countBoxes_[2] = {};  // black, white
+    forms::Image* sourceMarks_[3] = {}; // by music source
+    forms::Label* sourceCaptions_[3] = {};
+    forms::Label* repeatCaption_ = nullptr;
+    forms::Label* minCaption_ = nullptr;
+    forms::Label* maxCaption_ = nullptr;
+    forms::ComboBox* trackBox_ = nullptr;
+    FlatButton* fileButton_ = nullptr;
+    forms::Label* fileLabel_ = nullptr;
+    forms::HScrollBar* countBar_ = nullptr;
+    forms::Label* countLabel_ = nullptr;
+    forms::PictureBox* bannerBoxes_[2] = {};
+    FlatButton* saveButton_ = nullptr;
+    FlatButton* cancelButton_ = nullptr;
+    forms::PictureRef bannerFrames_[bannerFrameCount];
+    forms::PictureRef markOff_;
+    forms::PictureRef markOn_;
+    forms::Timer bannerTimer_;
 };

@@ -71,6 +71,26 @@ template <class Handle> class GdiObject {
     Handle handle_ = nullptr;
 };
 
+// The device context of a window's client area (the screen's for nullptr),
+// released at the end of its scope.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+    operator HDC() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
 // Selects an object into a device context for one scope.
 class SelectedObject {
   public:
