@@ -3,6 +3,7 @@
 #include "text_conversions.h"
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -92,13 +93,18 @@ ConfirmResult SaveDialogSettings(SettingsStore& store, int scrollValue, std::int
             return ConfirmResult::TrackOutOfRange;
         track = *rounded;
     }
-    store.PutIni(settingsSection, keyNum, signedNumberText(scrollValue));
-    store.PutIni(settingsSection, keyNum100,
-                 signedNumberText(static_cast<long>(scrollValue) * 100));
-    store.PutIni(settingsSection, keyBgmKind, signedNumberText(bgmKind));
     bgmRepeat = track;
-    store.PutIni(settingsSection, keyBgmRepeat, signedNumberText(bgmRepeat));
-    store.PutIni(settingsSection, keyBgmFile, bgmFile);
+    const std::pair<const char*, std::string> writes[] = {
+        {keyNum, signedNumberText(scrollValue)},
+        {keyNum100, signedNumberText(static_cast<long>(scrollValue) * 100)},
+        {keyBgmKind, signedNumberText(bgmKind)},
+        {keyBgmRepeat, signedNumberText(bgmRepeat)},
+        {keyBgmFile, std::string(bgmFile)},
+    };
+    for (const auto& [key, value] : writes) {
+        if (!store.PutIni(settingsSection, key, value))
+            return key == writes[0].first ? ConfirmResult::NotSaved : ConfirmResult::PartlySaved;
+    }
     return ConfirmResult::Saved;
 }
 

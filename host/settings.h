@@ -34,8 +34,10 @@ class SettingsStore {
     // The value of key in section; empty when the file, section or key is
     // missing.
     virtual std::string GetIni(std::string_view section, std::string_view key) = 0;
-    // Writes one key; a failure is not reported.
-    virtual void PutIni(std::string_view section, std::string_view key, std::string_view value) = 0;
+    // Writes one key; false when the file could not be written.
+    virtual bool PutIni(std::string_view section, std::string_view key, std::string_view value) = 0;
+    // The system's error code of the latest failed write; 0 when unknown.
+    virtual unsigned long writeFailureCode() const { return 0; }
     // Whether path names a file that can be opened for reading (a single
     // trailing backslash ignored); false for a folder.
     virtual bool FileExists(std::string_view path) = 0;
@@ -75,17 +77,23 @@ enum class ConfirmResult {
     // The track text is a number outside trackMinimum..trackMaximum: nothing
     // was written and BgmRepeat is unchanged.
     TrackOutOfRange,
+    // The first write failed: the file holds what it held.
+    NotSaved,
+    // A later write failed: the file may hold some of the new values.
+    PartlySaved,
 };
 constexpr long trackMinimum = -32768;
 constexpr long trackMaximum = 32767;
 
 // The settings dialog's confirmation. Checks the track text first, then
 // writes keyNum, keyNum100, keyBgmKind, keyBgmRepeat and keyBgmFile in this
-// order. A numeric track text becomes bgmRepeat, rounded with halves to
-// even; any other text (also the empty one) stores 0.
+// order, and stops at the first write that fails. A numeric track text
+// becomes bgmRepeat, rounded with halves to even; any other text (also the
+// empty one) stores 0.
 ConfirmResult SaveDialogSettings(SettingsStore& store, int scrollValue, std::int16_t bgmKind,
                                  std::string_view trackText, std::string_view bgmFile,
                                  std::int16_t& bgmRepeat);
 
-// The primary screen's size in pixels, keyWidth then keyHeight.
+// The primary screen's size in pixels, keyWidth then keyHeight. A failed
+// write goes unnoticed: a screensaver run never stops for it.
 void SaveScreenSize(SettingsStore& store, std::int16_t width, std::int16_t height);

@@ -27,12 +27,16 @@ std::string SettingsFile::GetIni(std::string_view section, std::string_view key)
     return std::string(buffer);
 }
 
-void SettingsFile::PutIni(std::string_view section, std::string_view key, std::string_view value) {
+bool SettingsFile::PutIni(std::string_view section, std::string_view key, std::string_view value) {
     const std::string sectionName(section.substr(0, nameLimit));
     const std::string keyName(key.substr(0, nameLimit));
     const std::string valueText(value);
     LastApiResult = WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(),
                                                valueText.c_str(), path_.c_str());
+    if (LastApiResult != 0)
+        return true;
+    writeFailureCode_ = GetLastError();
+    return false;
 }
 
 bool SettingsFile::FileExists(std::string_view path) {

@@ -14,13 +14,15 @@ class SettingsFile final : public SettingsStore {
     std::string GetIni(std::string_view section, std::string_view key) override;
     // Section and key names longer than 128 bytes are cut to 128; the
     // result goes to LastApiResult.
-    void PutIni(std::string_view section, std::string_view key, std::string_view value) override;
+    bool PutIni(std::string_view section, std::string_view key, std::string_view value) override;
+    unsigned long writeFailureCode() const override { return writeFailureCode_; }
     bool FileExists(std::string_view path) override;
 
     const std::string& path() const { return path_; }
 
   private:
     std::string path_;
+    unsigned long writeFailureCode_ = 0;
 };
 
 // Whether a byte starts a two-byte character in the system's ANSI code page.

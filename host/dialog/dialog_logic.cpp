@@ -54,6 +54,15 @@ std::string trackRangeMessage() {
            std::to_string(trackMaximum) + " までの数を入れてください。";
 }
 
+std::string saveFailureMessage(bool partly) {
+    const std::string file = std::string("設定ﾌｧｲﾙ ") + contract::settingsFile;
+    if (partly) {
+        return file +
+               " への書き込みが途中で失敗しました。設定は一部しか保存されていないかもしれません。";
+    }
+    return file + " に書き込めませんでした。設定は保存されていません。";
+}
+
 std::string musicFileFilter() {
     using namespace std::string_literals;
     return "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0\0"s;

@@ -43,6 +43,11 @@ std::vector<std::string> trackListEntries();
 // the range (UTF-8).
 std::string trackRangeMessage();
 
+// Shown when a confirmation could not write the settings file; it names the
+// file and says the settings were not saved or, when some writes went
+// through before one failed (partly), may be saved only in part (UTF-8).
+std::string saveFailureMessage(bool partly);
+
 // The file chooser's texts (UTF-8): the filter as the open-file request
 // takes it (description, NUL, pattern, NUL, NUL) and its title.
 std::string musicFileFilter();

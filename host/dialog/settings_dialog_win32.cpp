@@ -3,6 +3,7 @@
 #include "banner_text.h"
 #include "dialog_logic.h"
 #include "dialog_pictures_win32.h"
+#include "save_failure_win32.h"
 #include "settings_file_win32.h"
 
 #include "flat_button_win32.h"
@@ -270,6 +271,14 @@ void SettingsDialog::save() {
         MessageBoxW(handle(), forms::widen(trackRangeMessage()).c_str(), L"Kalendra",
                     MB_OK | MB_ICONEXCLAMATION);
         trackBox_->setFocus();
+        return;
+    }
+    if (result != ConfirmResult::Saved) {
+        // The choices stay in the controls: the user frees the file and
+        // confirms again, or cancels.
+        std::wstring text =
+            saveFailureText(result == ConfirmResult::PartlySaved, store_.writeFailureCode());
+        MessageBoxW(handle(), text.c_str(), L"Kalendra", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     settings_.BgmRepeat = repeat;

@@ -15,15 +15,20 @@ struct MemoryStore : SettingsStore {
     std::map<std::string, std::string> values;
     std::set<std::string> files;
     Writes writes;
+    std::size_t failingWrite = 0; // the 1-based write that fails; 0 for none
+    std::size_t attempts = 0;
 
     std::string GetIni(std::string_view section, std::string_view key) override {
         const auto found = values.find(std::string(key));
         return section != settingsSection || found == values.end() ? "" : found->second;
     }
-    void PutIni(std::string_view section, std::string_view key, std::string_view value) override {
+    bool PutIni(std::string_view section, std::string_view key, std::string_view value) override {
         EXPECT_EQ(section, settingsSection);
+        if (++attempts == failingWrite)
+            return false;
         values[std::string(key)] = value;
         writes.emplace_back(key, value);
+        return true;
     }
     bool FileExists(std::string_view path) override {
         return files.count(std::string(withoutTrailingBackslash(path))) != 0;
@@ -138,6 +143,22 @@ TEST(Settings, ConfirmationWritesFiveKeysInOrder) {
         EXPECT_EQ(repeat, stored) << '"' << text << '"';
         EXPECT_EQ(other.values[keyBgmRepeat], (stored < 0 ? "" : " ") + std::to_string(stored));
     }
+}
+
+TEST(Settings, AFailedWriteStopsTheConfirmationAndSaysHowMuchWentThrough) {
+    for (std::size_t failing = 1; failing <= 5; ++failing) {
+        MemoryStore store;
+        store.failingWrite = failing;
+        std::int16_t repeat = 0;
+        EXPECT_EQ(SaveDialogSettings(store, 7, bgmMusicFile, "3", "a.mp3", repeat),
+                  failing == 1 ? ConfirmResult::NotSaved : ConfirmResult::PartlySaved);
+        EXPECT_EQ(store.writes.size(), failing - 1) << "nothing is written after the failure";
+    }
+    // The screensaver run's own writes go on past a failure.
+    MemoryStore store;
+    store.failingWrite = 1;
+    SaveScreenSize(store, 800, 600);
+    EXPECT_EQ(store.writes, (Writes{{"Height", " 600"}}));
 }
 
 TEST(Settings, TrackOutside16BitsRefusesBeforeAnyWrite) {

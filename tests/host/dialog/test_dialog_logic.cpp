@@ -59,6 +59,11 @@ TEST(DialogLogic, RefusalNamesTheRangeAndTheFilterEndsTwice) {
     std::string message = trackRangeMessage();
     EXPECT_NE(message.find("-32768"), std::string::npos);
     EXPECT_NE(message.find("32767"), std::string::npos);
+    for (bool partly : {false, true}) {
+        std::string failure = saveFailureMessage(partly);
+        EXPECT_NE(failure.find("C:\\tolvek_temp\\Kalendra.ini"), std::string::npos);
+        EXPECT_EQ(failure.find("一部") != std::string::npos, partly);
+    }
     std::string filter = musicFileFilter();
     // Description, pattern, each NUL-terminated, then the closing NUL.
     std::string expected = "BGMﾌｧｲﾙ (MP3 WAV)";
