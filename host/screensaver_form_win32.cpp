@@ -31,6 +31,8 @@ void Butterfly_S::writeTextureFiles() {
 }
 
 void Butterfly_S::Form_Load() {
+    // Monitors other than the renderer's are black for the whole run.
+    covers_.show();
     // The renderer reads the textures at its start, so they come first.
     writeTextureFiles();
     RendererPath = forms::programFolder() + "\\" + contract::rendererFileName;
@@ -58,7 +60,9 @@ void Butterfly_S::Timer2_Timer() {
 }
 
 void Butterfly_S::Timer3_Timer() {
-    bool windowPresent = FindWindowA(nullptr, contract::rendererWindowTitle) != nullptr;
+    HWND rendererWindow = FindWindowA(nullptr, contract::rendererWindowTitle);
+    covers_.followRenderer(rendererWindow);
+    bool windowPresent = rendererWindow != nullptr;
     bool processEnded = !renderer_ || renderer_->hasEnded();
     auto elapsed = static_cast<std::int64_t>(GetTickCount64() - rendererStartMs_);
     if (watch_.runIsOver(windowPresent, processEnded, elapsed)) {

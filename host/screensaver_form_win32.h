@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mci_port_win32.h"
+#include "monitor_covers_win32.h"
 #include "music_session.h"
 #include "renderer_watch.h"
 #include "settings.h"
@@ -46,4 +47,5 @@ class Butterfly_S : public forms::Form {
     std::optional<forms::StartedProgram> renderer_;
     std::uint64_t rendererStartMs_ = 0;
     RendererWatch watch_;
+    MonitorCovers covers_;
 };
