@@ -24,6 +24,9 @@ Butterfly_R::Butterfly_R() : Img_Prev(*this, forms::Placement{}, previewPicture(
 }
 
 bool Butterfly_R::setUp(HWND parent) {
+    // The form's window is created under the awareness of the window it
+    // goes into: Windows allows no child of a different awareness.
+    adoptDpiAwarenessOf(parent);
     RECT area = {};
     if (!parent || !IsWindow(parent) || !GetWindowRect(parent, &area)) {
         return false;
@@ -36,6 +39,7 @@ bool Butterfly_R::setUp(HWND parent) {
         return false;
     }
     parent_ = parent;
+    parentProcess_.watch(parent);
     HWND window = handle();
     // A child window may not keep the pop-up style as well.
     LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);

@@ -2,6 +2,7 @@
 
 #include "form_win32.h"
 #include "image_win32.h"
+#include "preview_parent_win32.h"
 #include "timer_win32.h"
 
 #include <windows.h>
@@ -28,4 +29,7 @@ class Butterfly_R : public forms::Form {
     // Ends the process once the preview area is gone, even if its owner
     // never destroyed our window with it.
     forms::Timer parentWatch_{*this, 250, false};
+    // Ends it as soon as the process that owns the preview area ends,
+    // whether or not our window went with it.
+    OwnerProcessWatch parentProcess_;
 };

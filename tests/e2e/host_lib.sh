@@ -102,6 +102,19 @@ host_now_ms() {
   echo $(($(date +%s%N) / 1000000))
 }
 
+# Kills process $1 and waits for the host to end with status 0 within $3
+# milliseconds (5 s at the most); $2 names what was killed. Sets host_waited_ms.
+host_waited_ms=
+host_kill_and_expect_end() {
+  kill -9 "$1"
+  local start
+  start=$(host_now_ms)
+  e2e_wait_exit "$host_pid" 5 || e2e_fail "the host still runs 5 s after $2 was killed"
+  host_waited_ms=$(($(host_now_ms) - start))
+  [ "$e2e_status" -eq 0 ] || e2e_fail "the host ended with status $e2e_status after $2 was killed"
+  [ "$host_waited_ms" -le "$3" ] || e2e_fail "the host ended $host_waited_ms ms after $2 was killed"
+}
+
 # --- The settings dialog (/c) ---
 # Client-area pixels of its controls at 96 dots per inch (twips / 15; the
 # frame's inside starts at 12, 12).

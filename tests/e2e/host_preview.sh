@@ -41,6 +41,20 @@ check_preview 152 112
 check_preview 240 180
 check_preview 100 80
 
+# The preview area's process is killed while its window is there (under
+# Wine the window and our child in it stay): the preview ends within a
+# second all the same.
+host_clean_workdir
+host_open_test_window preview_parent 100 100 152 112 60000
+host_start /p "$host_test_window_handle"
+for i in $(seq 100); do
+  [ -n "$(host_test_window_children)" ] && break
+  sleep 0.2
+done
+[ -n "$(host_test_window_children)" ] || e2e_fail "the preview did not go into the window"
+host_kill_and_expect_end "$host_test_window_pid" "its window's process" 1000
+e2e_note "the window's process killed: the preview ended $host_waited_ms ms later"
+
 # No number, a number that is no window: ends at once, shows nothing.
 for argument in "/p" "/p 12345" "/p -1" "/p abc"; do
   host_clean_workdir

@@ -129,6 +129,36 @@ TEST(PreviewForm, FillsItsParentWithThePictureAtTheTopLeft) {
     }
 }
 
+TEST(PreviewForm, TakesTheAwarenessOfItsParent) {
+    // Looked up as the form looks them up: older systems lack them.
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    auto setThread = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+    auto ofThread = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+    auto ofWindow = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(HWND)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    auto equal = reinterpret_cast<BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "AreDpiAwarenessContextsEqual")));
+    if (!setThread || !ofThread || !ofWindow || !equal) {
+        GTEST_SKIP() << "no per-window DPI awareness here";
+    }
+    DPI_AWARENESS_CONTEXT before = setThread(DPI_AWARENESS_CONTEXT_UNAWARE);
+    ParentWindow parent(152, 112);
+    setThread(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    ASSERT_TRUE(equal(ofWindow(parent.handle()), DPI_AWARENESS_CONTEXT_UNAWARE));
+    {
+        Butterfly_R preview;
+        ASSERT_TRUE(preview.setUp(parent.handle()));
+        // The thread that made the form's window took the parent's context.
+        EXPECT_TRUE(equal(ofThread(), DPI_AWARENESS_CONTEXT_UNAWARE));
+        EXPECT_TRUE(equal(ofWindow(preview.handle()), DPI_AWARENESS_CONTEXT_UNAWARE));
+    }
+    parent.destroy();
+    drainQuit();
+    setThread(before);
+}
+
 TEST(PreviewForm, RefusesWhatIsNotAWindow) {
     Butterfly_R none;
     EXPECT_FALSE(none.setUp(nullptr));
