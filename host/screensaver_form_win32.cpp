@@ -71,7 +71,7 @@ void Butterfly_S::Timer3_Timer() {
     }
 }
 
-void Butterfly_S::Form_QueryUnload(bool& /*cancel*/, forms::UnloadMode /*mode*/) {
+void Butterfly_S::Form_QueryUnload(bool& /*cancel*/) {
     bool cdWatchRunning = Timer2.enabled();
     Timer2.setEnabled(false);
     Timer1.setEnabled(false);

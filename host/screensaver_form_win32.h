@@ -28,7 +28,7 @@ class Butterfly_S : public forms::Form {
 
   protected:
     void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, forms::UnloadMode mode) override;
+    void Form_QueryUnload(bool& cancel) override;
 
   private:
     void writeTextureFiles();

@@ -12,17 +12,16 @@ FlatButtonHooks::~FlatButtonHooks() {
     Stop();
 }
 
-bool FlatButtonHooks::Start(HWND button, HWND parentForm, bool parentIsMdiChild) {
+bool FlatButtonHooks::Start(HWND button, HWND parentForm) {
     Stop();
     if (subclasser_.SubclassStart(button) < 0) {
         return false;
     }
     button_ = button;
     subclasser_.AddMsg(button, WmMouseLeave, MsgAfter);
-    activation_ = ActivationMessageFor(parentIsMdiChild);
     if (parentForm && subclasser_.SubclassStart(parentForm) >= 0) {
         parent_ = parentForm;
-        subclasser_.AddMsg(parentForm, activation_, MsgAfter);
+        subclasser_.AddMsg(parentForm, WmActivate, MsgAfter);
     }
     return true;
 }
@@ -43,7 +42,7 @@ void FlatButtonHooks::SubclassProc(bool, bool&, MessageResult&, WindowId& lng_hW
     // Only reads the message: the window's own result stands.
     if (uMsg == WmMouseLeave && button_ && lng_hWnd == IdOf(button_)) {
         state_.MouseLeave();
-    } else if (uMsg == activation_ && parent_ && lng_hWnd == IdOf(parent_)) {
+    } else if (uMsg == WmActivate && parent_ && lng_hWnd == IdOf(parent_)) {
         state_.FormActivation(ActivationTurnsOn(uMsg, wParam));
     }
 }

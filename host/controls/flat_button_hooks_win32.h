@@ -19,10 +19,10 @@ class FlatButtonHooks : public SubclassOwner {
     FlatButtonHooks& operator=(const FlatButtonHooks&) = delete;
 
     // Subclasses the button's own window for WM_MOUSELEAVE, then the parent
-    // form's window for WM_ACTIVATE (WM_NCACTIVATE for an MDI child form).
+    // form's window for WM_ACTIVATE.
     // False when the button's window could not be subclassed; a parent that
     // cannot be subclassed only leaves the form's activation unseen.
-    bool Start(HWND button, HWND parentForm, bool parentIsMdiChild);
+    bool Start(HWND button, HWND parentForm);
     // Removes the button's subclass first, then the parent's.
     void Stop();
 
@@ -34,7 +34,6 @@ class FlatButtonHooks : public SubclassOwner {
     WindowSubclasser subclasser_{*this};
     HWND button_ = nullptr;
     HWND parent_ = nullptr;
-    MessageId activation_ = WmActivate;
 };
 
 // Asks for WM_MOUSELEAVE once the pointer leaves the window; false when

@@ -270,20 +270,6 @@ std::string AccessKeyOf(std::string_view caption) {
     return {};
 }
 
-std::string ChooseNewCaption(const std::vector<std::string>& buttonCaptions,
-                             const std::string& ownName) {
-    std::string all = "|";
-    for (const std::string& caption : buttonCaptions) {
-        all += caption + "|";
-    }
-    for (const char* candidate : {"&OK", "&Cancel", "&Apply"}) {
-        if (all.find(std::string("|") + candidate + "|") == std::string::npos) {
-            return candidate;
-        }
-    }
-    return ownName;
-}
-
 TwipsSize MinimumButtonSize(TwipsSize size) {
     if (size.width < MinimumButtonTwips) {
         size.width = MinimumButtonTwips;
@@ -294,15 +280,8 @@ TwipsSize MinimumButtonSize(TwipsSize size) {
     return size;
 }
 
-MessageId ActivationMessageFor(bool parentIsMdiChild) {
-    return parentIsMdiChild ? WmNcActivate : WmActivate;
-}
-
 bool ActivationTurnsOn(MessageId uMsg, WordParam wParam) {
-    if (uMsg == WmActivate) {
-        return (wParam & 0xFFFF) != 0;
-    }
-    return wParam != 0;
+    return uMsg == WmActivate && (wParam & 0xFFFF) != 0;
 }
 
 PixelPoint SnapTarget(int originX, int originY, int widthPixels, int heightPixels) {

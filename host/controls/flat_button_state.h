@@ -32,7 +32,6 @@ constexpr int KeyCodeDown = 40;
 
 // Messages the button learns of through subclassing.
 constexpr MessageId WmActivate = 0x0006;
-constexpr MessageId WmNcActivate = 0x0086;
 constexpr MessageId WmMouseLeave = 0x02A3;
 
 // One whole repaint of the button.
@@ -133,12 +132,6 @@ class FlatButtonState {
 // Captions are UTF-8; the key is one whole character, ASCII letters lowered.
 std::string AccessKeyOf(std::string_view caption);
 
-// Caption of a button newly placed on a form: "&OK", "&Cancel", "&Apply"
-// for the first of these that no button on the form carries yet, otherwise
-// the new control's own name.
-std::string ChooseNewCaption(const std::vector<std::string>& buttonCaptions,
-                             const std::string& ownName);
-
 struct TwipsSize {
     int width = 0;
     int height = 0;
@@ -147,8 +140,6 @@ constexpr int MinimumButtonTwips = 100;
 // The size after the minimum-size rule: each side at least 100 twips.
 TwipsSize MinimumButtonSize(TwipsSize size);
 
-// The activation message a button registers on its parent form.
-MessageId ActivationMessageFor(bool parentIsMdiChild);
 // Whether an activation message turns the form on. WM_ACTIVATE carries the
 // state in its low word (the high word flags a minimised window).
 bool ActivationTurnsOn(MessageId uMsg, WordParam wParam);

@@ -99,13 +99,11 @@ void FlatButton::Paint(const ButtonPaint& paint) {
 }
 
 void FlatButton::StartHooks() {
-    if (hooked_ || !ambientUserMode() || !handle()) {
+    if (hooked_ || !handle()) {
         return;
     }
     parentHwnd_ = parentFormHandle();
-    const bool mdiChild =
-        parentHwnd_ && (GetWindowLongPtrW(parentHwnd_, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
-    hooked_ = hooks_.Start(handle(), parentHwnd_, mdiChild);
+    hooked_ = hooks_.Start(handle(), parentHwnd_);
     // A button added to a form that is already active would otherwise wait
     // for the next activation before it shows hover and focus.
     if (hooked_ && parentHwnd_ && GetActiveWindow() == parentHwnd_) {
@@ -125,27 +123,6 @@ void FlatButton::UserControl_Initialize() {
     setFont(font_);
 }
 
-void FlatButton::UserControl_InitProperties() {
-    parentHwnd_ = parentFormHandle();
-    std::vector<std::string> captions;
-    if (forms::Form* owner = form()) {
-        std::vector<forms::UserControl*> controls;
-        owner->collectUserControls(controls);
-        for (forms::UserControl* control : controls) {
-            auto* button = dynamic_cast<FlatButton*>(control);
-            if (button && button != this) {
-                captions.push_back(button->Caption());
-            }
-        }
-    }
-    SetCaption(ChooseNewCaption(captions, name()));
-    SetForeColor(0);
-    SetEnabled(true);
-    SetFocusRect(true);
-    // A button made while the program runs gets its notifications as well.
-    StartHooks();
-}
-
 void FlatButton::UserControl_ReadProperties(const forms::PropertyBag& bag) {
     parentHwnd_ = parentFormHandle();
     SetCaption(bag.readString("Caption", DefaultCaption));
@@ -155,15 +132,6 @@ void FlatButton::UserControl_ReadProperties(const forms::PropertyBag& bag) {
     SetEnabled(bag.readBoolean("Enabled", true));
     StartHooks();
     state_.Loaded();
-}
-
-void FlatButton::UserControl_WriteProperties(forms::PropertyBag& bag) {
-    bag.writeString("Caption", caption_, DefaultCaption);
-    bag.writeBoolean("Enabled", Enabled(), true);
-    bag.writeColour("ForeColor", static_cast<forms::Colour>(foreColor_), 0);
-    // The font is always stored.
-    bag.setText("Font", forms::fontText(font_));
-    bag.writeBoolean("FocusRect", FocusRect(), true);
 }
 
 void FlatButton::UserControl_Resize() {

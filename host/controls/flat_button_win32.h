@@ -20,13 +20,10 @@
 
 class FlatButton : public forms::UserControl {
   public:
-    // The kind name form descriptions use.
-    static constexpr const char* Kind = "FlatButton";
-
     FlatButton();
     ~FlatButton() override;
 
-    // Properties (persisted under their own names, see WriteProperties).
+    // Properties, read from the property bag under these names.
     const std::string& Caption() const { return caption_; } // UTF-8, "&" marks the access key
     void SetCaption(std::string_view caption);
     bool Enabled() const { return state_.enabled(); }
@@ -60,9 +57,7 @@ class FlatButton : public forms::UserControl {
 
   protected:
     void UserControl_Initialize() override;
-    void UserControl_InitProperties() override;
     void UserControl_ReadProperties(const forms::PropertyBag& bag) override;
-    void UserControl_WriteProperties(forms::PropertyBag& bag) override;
     void UserControl_Resize() override;
     void UserControl_AmbientChanged(std::string_view name) override;
     void UserControl_GotFocus() override;

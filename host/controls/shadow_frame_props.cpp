@@ -36,20 +36,6 @@ ShadowFrameProps ReadShadowFrameProps(PropertyReader& bag, Colour containerBackC
     return p;
 }
 
-void WriteShadowFrameProps(const ShadowFrameProps& p, PropertyWriter& bag,
-                           Colour containerBackColour) {
-    const ShadowFrameProps d = DefaultShadowFrameProps(containerBackColour);
-    bag.WriteLong("FrameStyle", p.FrameStyle, d.FrameStyle);
-    bag.WriteInteger("ShadowOpacity", p.ShadowOpacity, d.ShadowOpacity);
-    bag.WriteBoolean("ShowShadow", p.ShowShadow, d.ShowShadow);
-    bag.WriteInteger("ShadowDepth", p.ShadowDepth, d.ShadowDepth);
-    bag.WriteLong("FillColour", p.FillColour, d.FillColour);
-    bag.WriteLong("BackColour", p.BackColour, d.BackColour);
-    bag.WriteLong("BackColourIs", p.BackColourIs, d.BackColourIs);
-    bag.WriteLong("BorderColour", p.BorderColour, d.BorderColour);
-    bag.WriteInteger("CornerDepth", p.CornerDepth, d.CornerDepth);
-}
-
 Colour FrameBackground(const ShadowFrameProps& props, Colour containerBackColour) {
     return props.BackColourIs == BackColourAmbient ? containerBackColour : props.BackColour;
 }

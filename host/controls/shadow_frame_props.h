@@ -49,24 +49,10 @@ class PropertyReader {
     ~PropertyReader() = default;
 };
 
-class PropertyWriter {
-  public:
-    // A value equal to its default is not stored; the bag decides that.
-    virtual void WriteLong(const char* key, std::int32_t value, std::int32_t defaultValue) = 0;
-    virtual void WriteInteger(const char* key, std::int16_t value, std::int16_t defaultValue) = 0;
-    virtual void WriteBoolean(const char* key, bool value, bool defaultValue) = 0;
-
-  protected:
-    ~PropertyWriter() = default;
-};
-
 // Reads the nine keys in their fixed order, each with its default (the
 // colour defaults are the container's background now); values are kept as
 // stored, even outside the ranges the setters enforce.
 ShadowFrameProps ReadShadowFrameProps(PropertyReader& bag, Colour containerBackColour);
-// Writes the nine keys in the same order with the same defaults.
-void WriteShadowFrameProps(const ShadowFrameProps& props, PropertyWriter& bag,
-                           Colour containerBackColour);
 
 // The background the frame is painted on.
 Colour FrameBackground(const ShadowFrameProps& props, Colour containerBackColour);

@@ -28,23 +28,6 @@ class BagReader : public PropertyReader {
     const forms::PropertyBag& bag_;
 };
 
-class BagWriter : public PropertyWriter {
-  public:
-    explicit BagWriter(forms::PropertyBag& bag) : bag_(bag) {}
-    void WriteLong(const char* key, std::int32_t value, std::int32_t defaultValue) override {
-        bag_.writeLong(key, value, defaultValue);
-    }
-    void WriteInteger(const char* key, std::int16_t value, std::int16_t defaultValue) override {
-        bag_.writeInteger(key, value, defaultValue);
-    }
-    void WriteBoolean(const char* key, bool value, bool defaultValue) override {
-        bag_.writeBoolean(key, value, defaultValue);
-    }
-
-  private:
-    forms::PropertyBag& bag_;
-};
-
 } // namespace
 
 ShadowFrame::ShadowFrame() {
@@ -131,20 +114,10 @@ void ShadowFrame::PaintFrame() {
     ::PaintFrame(hdc(), plain, width, height, innerWidth, innerHeight, PlainColour(container));
 }
 
-void ShadowFrame::UserControl_InitProperties() {
-    // No paint here: the first one comes with the first resize.
-    props_ = DefaultShadowFrameProps(ContainerBackColour());
-}
-
 void ShadowFrame::UserControl_ReadProperties(const forms::PropertyBag& bag) {
     BagReader reader(bag);
     props_ = ReadShadowFrameProps(reader, ContainerBackColour());
     PaintFrame();
-}
-
-void ShadowFrame::UserControl_WriteProperties(forms::PropertyBag& bag) {
-    BagWriter writer(bag);
-    WriteShadowFrameProps(props_, writer, ContainerBackColour());
 }
 
 void ShadowFrame::UserControl_Resize() {

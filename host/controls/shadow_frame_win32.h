@@ -15,9 +15,6 @@
 
 class ShadowFrame : public forms::UserControl {
   public:
-    // The kind name form descriptions use.
-    static constexpr const char* Kind = "ShadowFrame";
-
     ShadowFrame();
 
     // Properties. Every setter stores (with the limits noted), tells the
@@ -48,9 +45,7 @@ class ShadowFrame : public forms::UserControl {
     void PaintFrame();
 
   protected:
-    void UserControl_InitProperties() override;
     void UserControl_ReadProperties(const forms::PropertyBag& bag) override;
-    void UserControl_WriteProperties(forms::PropertyBag& bag) override;
     void UserControl_Resize() override;
     void UserControl_AmbientChanged(std::string_view name) override;
 

@@ -66,7 +66,7 @@ FlatButton* addButton(forms::ControlSet& controls, forms::Container& container,
                       const layout::Caption& caption) {
     forms::PropertyBag properties;
     properties.setText("Font", layout::font);
-    properties.writeString("Caption", caption.text, "");
+    properties.setText("Caption", caption.text);
     auto button = std::make_unique<FlatButton>();
     if (!button->create(container, placement(caption.box), &properties)) {
         return nullptr;
@@ -331,7 +331,7 @@ void SettingsDialog::advanceBanner() {
     bannerBoxes_[static_cast<int>(step.box)]->setPicture(bannerFrames_[step.frame - 1]);
 }
 
-void SettingsDialog::Form_QueryUnload(bool&, forms::UnloadMode) {
+void SettingsDialog::Form_QueryUnload(bool&) {
     bannerTimer_.setEnabled(false);
 }
 

@@ -33,7 +33,7 @@ class SettingsDialog : public forms::Form {
 
   protected:
     void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, forms::UnloadMode mode) override;
+    void Form_QueryUnload(bool& cancel) override;
     void Form_Unload() override;
 
   private:

@@ -21,21 +21,10 @@ struct Placement {
     int height = 0;
 };
 
-// Anything a form holds: visual controls and timers. Members of an indexed
-// group share a name and differ by index; others have index -1.
+// Anything a form holds: visual controls and timers.
 class Control {
   public:
     virtual ~Control() = default;
-    const std::string& name() const { return name_; }
-    int index() const { return index_; }
-    void setName(std::string name, int index = -1) {
-        name_ = std::move(name);
-        index_ = index;
-    }
-
-  private:
-    std::string name_;
-    int index_ = -1;
 };
 
 // A control without a window of its own, drawn by its container after the

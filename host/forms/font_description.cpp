@@ -20,25 +20,12 @@ std::vector<std::string_view> fields(std::string_view text) {
     }
 }
 
-std::string sizeText(double size) {
-    char text[32];
-    auto [end, status] = std::to_chars(text, text + sizeof text, size);
-    return status == std::errc() ? std::string(text, end) : std::string("8.25");
-}
-
 } // namespace
 
 bool FontDescription::operator==(const FontDescription& other) const {
     return keysEqual(name, other.name) && size == other.size && weight == other.weight &&
            italic == other.italic && underline == other.underline &&
            strikethrough == other.strikethrough && charset == other.charset;
-}
-
-std::string fontText(const FontDescription& font) {
-    auto flag = [](bool value) { return value ? "1" : "0"; };
-    return font.name + "; " + sizeText(font.size) + "; " + std::to_string(font.weight) + "; " +
-           flag(font.italic) + "; " + flag(font.underline) + "; " + flag(font.strikethrough) +
-           "; " + std::to_string(font.charset);
 }
 
 std::optional<FontDescription> parseFont(std::string_view text) {
@@ -85,15 +72,6 @@ FontDescription readFont(const PropertyBag& bag, std::string_view key,
     auto text = bag.text(key);
     auto font = text ? parseFont(*text) : std::nullopt;
     return font ? *font : defaultValue;
-}
-
-void writeFont(PropertyBag& bag, std::string_view key, const FontDescription& value,
-               const FontDescription& defaultValue) {
-    if (value == defaultValue) {
-        bag.remove(key);
-    } else {
-        bag.setText(key, fontText(value));
-    }
 }
 
 } // namespace forms

@@ -27,12 +27,9 @@ struct FontDescription {
 // Text form used in property bags: the fields in the order above separated
 // by semicolons, for example "Verdana; 8.25; 400; 0; 0; 0; 0". Fields after
 // the name may be left off and take the defaults above.
-std::string fontText(const FontDescription& font);
 std::optional<FontDescription> parseFont(std::string_view text);
 
 FontDescription readFont(const PropertyBag& bag, std::string_view key,
                          const FontDescription& defaultValue);
-void writeFont(PropertyBag& bag, std::string_view key, const FontDescription& value,
-               const FontDescription& defaultValue);
 
 } // namespace forms

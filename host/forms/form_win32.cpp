@@ -1,7 +1,6 @@
 #include "form_win32.h"
 
 #include "combo_box_win32.h"
-#include "form_builder_win32.h"
 #include "gdi_win32.h"
 #include "message_loop_win32.h"
 #include "screen_win32.h"
@@ -69,9 +68,6 @@ bool comboIsDropped(WindowedControl* control) {
 
 Form::Form() = default;
 
-Form::Form(FormDescription description, BuildContext context)
-    : description_(std::move(description)), context_(std::move(context)) {}
-
 Form::~Form() {
     destroying_ = true;
     for (Timer* timer : timers_) {
@@ -120,68 +116,19 @@ bool Form::load() {
     if (loaded_) {
         return true;
     }
-    loadError_.clear();
-    if (description_) {
-        const PropertyBag& properties = description_->properties;
-        caption_ = description_->caption;
-        borderStyle_ = static_cast<BorderStyle>(
-            std::clamp(properties.readLong("BorderStyle", static_cast<int>(borderStyle_)), 0, 3));
-        backColour_ = properties.readColour("BackColor", backColour_);
-        font_ = readFont(properties, "Font", font_);
-    }
-    if (description_) {
-        // A form loaded again gets fresh controls; those of the last load
-        // were kept until now because event handlers may still have been
-        // running on them when it unloaded.
-        controls_.clear();
-    }
+    // Those of the last load were kept until now because event handlers
+    // may still have been running on them when it unloaded.
+    controls_.clear();
     if (!createWindow()) {
-        loadError_ = "the form's window could not be made";
         return false;
     }
     loaded_ = true;
     ++loadedForms;
-    if (description_ && !buildFromDescription()) {
-        // Nothing of a half-built form stays.
-        unloading_ = true;
-        controls_.clear();
-        DestroyWindow(window_);
-        unloading_ = false;
-        return false;
-    }
     for (Timer* timer : timers_) {
         timer->apply();
     }
     Form_Load();
     return loaded_;
-}
-
-bool Form::buildFromDescription() {
-    const PropertyBag& properties = description_->properties;
-    static const char* const known[] = {"BorderStyle",  "BackColor", "Font", "ClientWidth",
-                                        "ClientHeight", "Left",      "Top",  "Icon"};
-    for (const auto& entry : properties.entries()) {
-        bool isKnown = std::any_of(std::begin(known), std::end(known),
-                                   [&](const char* key) { return keysEqual(key, entry.first); });
-        if (!isKnown) {
-            loadError_ = "form " + description_->name + ": unknown property " + entry.first;
-            return false;
-        }
-    }
-    setClientSize(properties.readLong("ClientWidth", clientWidth()),
-                  properties.readLong("ClientHeight", clientHeight()));
-    if (properties.contains("Left") || properties.contains("Top")) {
-        move(properties.readLong("Left", left()), properties.readLong("Top", top()));
-    }
-    if (auto icon = properties.text("Icon")) {
-        PictureRef picture = context_.picture ? context_.picture(*icon) : nullptr;
-        if (!picture) {
-            loadError_ = "form " + description_->name + ": no picture named " + *icon;
-            return false;
-        }
-        setIcon(picture);
-    }
-    return buildControls(*this, *description_, context_, &loadError_);
 }
 
 bool Form::show() {
@@ -242,13 +189,13 @@ void Form::hide() {
     }
 }
 
-bool Form::unload(UnloadMode mode) {
+bool Form::unload() {
     if (!loaded_ || unloading_) {
         return false;
     }
     unloading_ = true;
     bool cancel = false;
-    Form_QueryUnload(cancel, mode);
+    Form_QueryUnload(cancel);
     if (cancel) {
         unloading_ = false;
         return false;
@@ -550,12 +497,12 @@ bool Form::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LR
     }
     switch (message) {
     case WM_CLOSE:
-        unload(UnloadMode::FormControlMenu);
+        unload();
         return true;
     case WM_QUERYENDSESSION: {
         bool cancel = false;
         if (loaded_ && !unloading_) {
-            Form_QueryUnload(cancel, UnloadMode::AppWindows);
+            Form_QueryUnload(cancel);
         }
         result = cancel ? FALSE : TRUE;
         return true;

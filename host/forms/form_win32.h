@@ -4,7 +4,6 @@
 #include "container_win32.h"
 #include "control_set_win32.h"
 #include "font_description.h"
-#include "form_description.h"
 #include "gdi_win32.h"
 #include "picture_win32.h"
 #include "window_win32.h"
@@ -23,16 +22,6 @@ class UserControl;
 
 enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
 
-// Why a form is being unloaded, as its QueryUnload handler is told.
-enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3 };
-
-// How a form description's kinds and picture names become objects: user
-// controls by their class name, pictures (Picture, MouseIcon, Icon) by name.
-struct BuildContext {
-    std::function<std::unique_ptr<UserControl>(std::string_view kind)> makeUserControl;
-    std::function<PictureRef(std::string_view name)> picture;
-};
-
 // A top-level window holding controls, subclassed for each form. It is
 // loaded hidden (its window and controls are made and Form_Load runs),
 // shown modelessly or modally, and unloaded: Form_QueryUnload may cancel,
@@ -41,21 +30,19 @@ struct BuildContext {
 class Form : public Container, private MessageTarget {
   public:
     Form();
-    // A form whose window and controls come from a description.
-    Form(FormDescription description, BuildContext context);
     ~Form() override;
 
+    // Makes the window; Form_Load then makes the controls. A form loaded
+    // again gets fresh controls.
     bool load();
     bool isLoaded() const { return loaded_; }
-    // Why the last load failed (a description that cannot be built).
-    const std::string& loadError() const { return loadError_; }
     bool show();
     // Shows the form and returns once it has been unloaded; meanwhile the
     // thread's other windows are disabled.
     bool showModal();
     void hide();
     // False when Form_QueryUnload cancelled.
-    bool unload(UnloadMode mode = UnloadMode::FormCode);
+    bool unload();
     HWND handle() const { return window_; }
 
     HWND containerWindow() const override { return window_; }
@@ -102,7 +89,7 @@ class Form : public Container, private MessageTarget {
 
   protected:
     virtual void Form_Load() {}
-    virtual void Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {}
+    virtual void Form_QueryUnload(bool& /*cancel*/) {}
     virtual void Form_Unload() {}
 
   private:
@@ -112,15 +99,12 @@ class Form : public Container, private MessageTarget {
     void onWindowDestroyed() override;
     Form* asForm() override { return this; }
     bool createWindow();
-    bool buildFromDescription();
     void paint(HDC dc);
     void focusFirst();
     void restoreFocus();
     void restoreDisabledWindows();
     void finishUnload();
 
-    std::optional<FormDescription> description_;
-    BuildContext context_;
     HWND window_ = nullptr;
     std::string caption_;
     Colour backColour_ = systemButtonFace;
@@ -134,7 +118,6 @@ class Form : public Container, private MessageTarget {
     HWND lastFocus_ = nullptr;
     UserControl* defaultButton_ = nullptr;
     UserControl* cancelButton_ = nullptr;
-    std::string loadError_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool destroying_ = false;

@@ -3,8 +3,6 @@
 // The whole forms layer, for programs and forms that use much of it.
 #include "combo_box_win32.h"
 #include "font_win32.h"
-#include "form_builder_win32.h"
-#include "form_description.h"
 #include "form_win32.h"
 #include "hscroll_bar_win32.h"
 #include "image_win32.h"

@@ -43,23 +43,13 @@ bool UserControl::create(Container& container, const Placement& placement,
     GetClientRect(window, &client);
     resizeCanvas(client.right, client.bottom);
     UserControl_Initialize();
-    if (properties) {
-        UserControl_ReadProperties(*properties);
-    } else {
-        UserControl_InitProperties();
-    }
+    UserControl_ReadProperties(properties ? *properties : PropertyBag());
     starting_ = false;
     UserControl_Resize();
     if (visible && handle()) {
         ShowWindow(handle(), SW_SHOWNA);
     }
     return handle() != nullptr;
-}
-
-PropertyBag UserControl::saveProperties() {
-    PropertyBag bag;
-    UserControl_WriteProperties(bag);
-    return bag;
 }
 
 HDC UserControl::hdc() {

@@ -24,8 +24,8 @@ enum class FillStyle { Solid = 0, Transparent = 1 };
 // override the UserControl_ handlers they need.
 //
 // Start: create() makes the window, then runs Initialize, ReadProperties
-// (loaded from a description's properties) or InitProperties (a new
-// control), then Resize, and shows the control.
+// (from the given bag; an empty one gives every default), then Resize, and
+// shows the control.
 class UserControl : public WindowedControl, public Container, private MessageTarget {
   public:
     UserControl();
@@ -33,8 +33,6 @@ class UserControl : public WindowedControl, public Container, private MessageTar
 
     bool create(Container& container, const Placement& placement, const PropertyBag* properties,
                 bool visible = true);
-    // The control's properties as its WriteProperties handler saves them.
-    PropertyBag saveProperties();
 
     HWND containerWindow() const override { return handle(); }
     Form* form() const override { return WindowedControl::form(); }
@@ -67,7 +65,6 @@ class UserControl : public WindowedControl, public Container, private MessageTar
     // What the container tells its controls.
     Colour ambientBackColour() const;
     bool ambientDisplayAsDefault() const;
-    bool ambientUserMode() const { return true; }
     HWND parentFormHandle() const;
 
     // Keys that reach the control with Alt, lower case ("o" for "&OK").
@@ -92,9 +89,7 @@ class UserControl : public WindowedControl, public Container, private MessageTar
 
   protected:
     virtual void UserControl_Initialize() {}
-    virtual void UserControl_InitProperties() {}
     virtual void UserControl_ReadProperties(const PropertyBag&) {}
-    virtual void UserControl_WriteProperties(PropertyBag&) {}
     virtual void UserControl_Resize() {}
     virtual void UserControl_AmbientChanged(std::string_view) {}
     virtual void UserControl_GotFocus() {}

@@ -3,14 +3,14 @@
 // Shared by the tests that show the custom controls on real forms: running
 // the message loop for a while, and reading what a window paints.
 
-#include "custom_controls_win32.h"
 #include "forms_win32.h"
 
 #include <windows.h>
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
-#include <string>
-#include <string_view>
+#include <utility>
 
 // Runs the message loop until done() or the time is up.
 template <class Done> bool pumpUntil(Done done, DWORD milliseconds = 3000) {
@@ -39,13 +39,33 @@ inline forms::MemoryCanvas printed(HWND window) {
     return canvas;
 }
 
-// A form built from a description whose user controls are the host's own.
-inline std::unique_ptr<forms::Form> customControlsForm(std::string_view text, std::string* error) {
-    auto description = forms::parseFormDescription(text, error);
-    if (!description) {
+// A form whose controls a test makes once its window exists.
+class CodeForm : public forms::Form {
+  public:
+    std::function<void(CodeForm&)> build;
+
+  protected:
+    void Form_Load() override {
+        if (build) {
+            build(*this);
+        }
+    }
+};
+
+// A user control of type T in container, its properties read from the
+// given keys and texts as from any property bag.
+template <class T>
+T* addUserControl(forms::Form& form, forms::Container& container, const forms::Placement& place,
+                  std::initializer_list<std::pair<const char*, const char*>> properties,
+                  int tabIndex = -1) {
+    forms::PropertyBag bag;
+    for (const auto& [key, value] : properties) {
+        bag.setText(key, value);
+    }
+    auto control = std::make_unique<T>();
+    if (!control->create(container, place, &bag)) {
         return nullptr;
     }
-    forms::BuildContext context;
-    registerCustomControls(context);
-    return std::make_unique<forms::Form>(*description, context);
+    control->setTabIndex(tabIndex);
+    return form.controls().add(std::move(control));
 }

@@ -87,7 +87,7 @@ TEST(FlatButtonHooks, EveryButtonOnAFormSeesItsActivation) {
     std::vector<std::unique_ptr<Button>> buttons;
     for (int i = 0; i < 3; ++i) {
         buttons.push_back(std::make_unique<Button>(form.hWnd, 10 + 120 * i));
-        ASSERT_TRUE(buttons.back()->hooks.Start(buttons.back()->window.hWnd, form.hWnd, false));
+        ASSERT_TRUE(buttons.back()->hooks.Start(buttons.back()->window.hWnd, form.hWnd));
         buttons.back()->events.Take();
     }
     SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
@@ -117,8 +117,8 @@ TEST(FlatButtonHooks, LeaveReachesOnlyTheButtonItWasSentTo) {
     Window form(nullptr, 0, 0, 400, 100);
     Button first(form.hWnd, 10);
     Button second(form.hWnd, 130);
-    ASSERT_TRUE(first.hooks.Start(first.window.hWnd, form.hWnd, false));
-    ASSERT_TRUE(second.hooks.Start(second.window.hWnd, form.hWnd, false));
+    ASSERT_TRUE(first.hooks.Start(first.window.hWnd, form.hWnd));
+    ASSERT_TRUE(second.hooks.Start(second.window.hWnd, form.hWnd));
     SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
     first.state.MouseMove(0, 0, 5, 5, W, H);
     second.state.MouseMove(0, 0, 5, 5, W, H);
@@ -132,26 +132,15 @@ TEST(FlatButtonHooks, LeaveReachesOnlyTheButtonItWasSentTo) {
     EXPECT_EQ(second.events.Take(), Log({}));
 }
 
-TEST(FlatButtonHooks, MdiChildFormsReportThroughTheirCaptionActivation) {
-    Window form(nullptr, 0, 0, 400, 100);
-    Button b(form.hWnd, 10);
-    ASSERT_TRUE(b.hooks.Start(b.window.hWnd, form.hWnd, true));
-    b.events.Take();
-    SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_EQ(b.events.Take(), Log({}));
-    SendMessageW(form.hWnd, WM_NCACTIVATE, TRUE, 0);
-    EXPECT_EQ(b.events.Take(), Log({"activate 1"}));
-}
-
 TEST(FlatButtonHooks, BadWindowsFailWithoutHarm) {
     RecordingEvents events;
     FlatButtonState state(events);
     FlatButtonHooks hooks(state);
-    EXPECT_FALSE(hooks.Start(nullptr, nullptr, false));
+    EXPECT_FALSE(hooks.Start(nullptr, nullptr));
     Window form(nullptr, 0, 0, 400, 100);
     Window button(form.hWnd, 10, 10, W, H);
     // Without a parent the button still hears its own leave messages.
-    ASSERT_TRUE(hooks.Start(button.hWnd, nullptr, false));
+    ASSERT_TRUE(hooks.Start(button.hWnd, nullptr));
     state.SetEnabled(true);
     events.Take();
     SendMessageW(button.hWnd, WM_MOUSELEAVE, 0, 0);
@@ -164,7 +153,7 @@ TEST(FlatButtonHooks, PointerSnapsToTheCentreAndLeavingIsReported) {
     Window form(nullptr, 100, 100, 400, 100);
     Button b(form.hWnd, 21);
     ShowWindow(form.hWnd, SW_SHOWNOACTIVATE);
-    ASSERT_TRUE(b.hooks.Start(b.window.hWnd, form.hWnd, false));
+    ASSERT_TRUE(b.hooks.Start(b.window.hWnd, form.hWnd));
     SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
     Pump();
 

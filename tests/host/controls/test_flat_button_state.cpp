@@ -329,16 +329,6 @@ TEST(FlatButtonCaptions, AccessKeyOf) {
     EXPECT_EQ(AccessKeyOf("&\xC3\x84"), "\xC3\x84");
 }
 
-TEST(FlatButtonCaptions, NewButtonsTakeTheNextFreeStandardCaption) {
-    EXPECT_EQ(ChooseNewCaption({}, "FlatButton1"), "&OK");
-    EXPECT_EQ(ChooseNewCaption({"&OK"}, "FlatButton2"), "&Cancel");
-    EXPECT_EQ(ChooseNewCaption({"&Cancel", "&OK"}, "FlatButton3"), "&Apply");
-    EXPECT_EQ(ChooseNewCaption({"&OK", "&Cancel", "&Apply"}, "FlatButton4"), "FlatButton4");
-    // Whole captions only: "&OK2" does not count as "&OK".
-    EXPECT_EQ(ChooseNewCaption({"&OK2", "x&Cancel"}, "FlatButton3"), "&OK");
-    EXPECT_EQ(ChooseNewCaption({"&OK", "&Apply"}, "FlatButton3"), "&Cancel");
-}
-
 TEST(FlatButtonGeometry, MinimumSizeAndCentre) {
     const TwipsSize small = MinimumButtonSize({50, 50});
     EXPECT_EQ(small.width, 100);
@@ -354,14 +344,10 @@ TEST(FlatButtonGeometry, MinimumSizeAndCentre) {
 }
 
 TEST(FlatButtonActivation, MessagesAndTheirState) {
-    EXPECT_EQ(ActivationMessageFor(false), 0x0006u);
-    EXPECT_EQ(ActivationMessageFor(true), 0x0086u);
     EXPECT_TRUE(ActivationTurnsOn(WmActivate, 1));
     EXPECT_TRUE(ActivationTurnsOn(WmActivate, 2));
     EXPECT_FALSE(ActivationTurnsOn(WmActivate, 0));
     // Deactivated while minimised: the high word is set, the state is off.
     EXPECT_FALSE(ActivationTurnsOn(WmActivate, 0x10000));
     EXPECT_TRUE(ActivationTurnsOn(WmActivate, 0x10001));
-    EXPECT_TRUE(ActivationTurnsOn(WmNcActivate, 1));
-    EXPECT_FALSE(ActivationTurnsOn(WmNcActivate, 0));
 }

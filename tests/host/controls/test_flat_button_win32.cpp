@@ -17,46 +17,7 @@
 
 namespace {
 
-const char* const buttonsForm = R"([Form Buttons]
-Caption = "FlatButton test"
-BorderStyle = 1
-ClientWidth = 6000
-ClientHeight = 2400
-BackColor = &H00E0E0E0
-
-[FlatButton Cmd_Set]
-Left = 300
-Top = 300
-Width = 1575
-Height = 495
-Caption = "設定"
-Font = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128"
-TabIndex = 1
-
-[FlatButton Cmd_Can]
-Left = 2100
-Top = 300
-Width = 1515
-Height = 495
-Caption = "ｷｬﾝｾﾙ"
-Font = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128"
-TabIndex = 2
-
-[FlatButton Cmd_Apply]
-Left = 3900
-Top = 300
-Width = 1515
-Height = 495
-Caption = "&Apply"
-TabIndex = 3
-
-[HScrollBar HS]
-Left = 300
-Top = 1200
-Width = 3000
-Height = 255
-TabIndex = 4
-)";
+constexpr char japaneseFont[] = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128";
 
 struct Recorder {
     int clicks = 0;
@@ -80,14 +41,27 @@ LPARAM point(int x, int y) {
 class FlatButtonOnForm : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string error;
-        form = customControlsForm(buttonsForm, &error);
-        ASSERT_TRUE(form) << error;
-        ASSERT_TRUE(form->load()) << form->loadError();
-        for (const char* name : {"Cmd_Set", "Cmd_Can", "Cmd_Apply"}) {
-            auto* button = form->controls().find<FlatButton>(name);
-            ASSERT_NE(button, nullptr) << name;
-            buttons.push_back(button);
+        form = std::make_unique<CodeForm>();
+        form->setCaption("FlatButton test");
+        form->setBorderStyle(forms::BorderStyle::FixedSingle);
+        form->setBackColour(0x00E0E0E0);
+        // Three buttons and a scroll bar, in this keyboard order.
+        form->build = [this](CodeForm& made) {
+            made.setClientSize(6000, 2400);
+            buttons = {addUserControl<FlatButton>(made, made, {300, 300, 1575, 495},
+                                                  {{"Caption", "設定"}, {"Font", japaneseFont}}, 1),
+                       addUserControl<FlatButton>(made, made, {2100, 300, 1515, 495},
+                                                  {{"Caption", "ｷｬﾝｾﾙ"}, {"Font", japaneseFont}},
+                                                  2),
+                       addUserControl<FlatButton>(made, made, {3900, 300, 1515, 495},
+                                                  {{"Caption", "&Apply"}}, 3)};
+            bar = made.controls().add(
+                std::make_unique<forms::HScrollBar>(made, forms::Placement{300, 1200, 3000, 255}));
+            bar->setTabIndex(4);
+        };
+        ASSERT_TRUE(form->load());
+        for (FlatButton* button : buttons) {
+            ASSERT_NE(button, nullptr);
         }
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             recorders[i].attach(*buttons[i]);
@@ -120,7 +94,8 @@ class FlatButtonOnForm : public ::testing::Test {
         pump(30);
     }
 
-    std::unique_ptr<forms::Form> form;
+    std::unique_ptr<CodeForm> form;
+    forms::HScrollBar* bar = nullptr;
     std::vector<FlatButton*> buttons;
     Recorder recorders[3];
 };
@@ -251,8 +226,6 @@ TEST_F(FlatButtonOnForm, EnterElsewhereClicksTheDefaultButton) {
     EXPECT_TRUE(set.state().isDefault());
     EXPECT_EQ(set.DrawState(), StateFocused) << "the default button shows the blue band";
 
-    auto* bar = form->controls().find<forms::HScrollBar>("HS");
-    ASSERT_NE(bar, nullptr);
     ASSERT_TRUE(bar->setFocus());
     PostMessageW(bar->handle(), WM_KEYDOWN, VK_RETURN, 0);
     pump(50);
@@ -328,16 +301,11 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
     DeleteObject(region);
 }
 
-TEST_F(FlatButtonOnForm, PropertiesRoundTripThroughTheBag) {
-    // From a description: keys without regard to case.
+TEST_F(FlatButtonOnForm, PropertiesComeFromTheBagWithoutRegardToCase) {
     FlatButton& apply = *buttons[2];
     EXPECT_EQ(apply.Caption(), "&Apply");
     EXPECT_EQ(apply.accessKeys(), "a");
-    forms::PropertyBag defaults = apply.saveProperties();
-    ASSERT_EQ(defaults.entries().size(), 2u) << forms::propertyBagText(defaults);
-    EXPECT_EQ(defaults.readString("CAPTION", ""), "&Apply");
-    EXPECT_EQ(defaults.text("Font"), forms::fontText(DefaultFlatButtonFont()))
-        << "the font is always stored";
+    EXPECT_EQ(apply.Font(), DefaultFlatButtonFont());
 
     forms::PropertyBag bag;
     bag.setText("caption", "&&Save && &Go");
@@ -358,33 +326,12 @@ TEST_F(FlatButtonOnForm, PropertiesRoundTripThroughTheBag) {
     EXPECT_EQ(loaded.Font().weight, 700);
     EXPECT_TRUE(loaded.Font().underline);
     EXPECT_EQ(loaded.Font().charset, 128);
-
-    const forms::PropertyBag saved = loaded.saveProperties();
-    EXPECT_EQ(forms::propertyBagText(saved), "Caption = &&Save && &Go\n"
-                                             "Enabled = 0\n"
-                                             "ForeColor = &H000000FF\n"
-                                             "Font = ＭＳ Ｐゴシック; 9.75; 700; 0; 1; 0; 128\n"
-                                             "FocusRect = 0\n");
-    FlatButton again;
-    ASSERT_TRUE(again.create(*form, {300, 1700, 1500, 450}, &saved));
-    EXPECT_EQ(forms::propertyBagText(again.saveProperties()), forms::propertyBagText(saved));
 }
 
-TEST_F(FlatButtonOnForm, NewButtonsGetFreeCaptionsAndAMinimumSize) {
-    // The form holds "設定", "ｷｬﾝｾﾙ" and "&Apply": a new button is "&OK".
-    std::vector<std::unique_ptr<FlatButton>> made;
-    auto place = [&](const char* name, int widthTwips, int heightTwips) {
-        auto button = std::make_unique<FlatButton>();
-        button->setName(name);
-        EXPECT_TRUE(button->create(*form, {300, 1700, widthTwips, heightTwips}, nullptr));
-        made.push_back(std::move(button));
-        return made.back().get();
-    };
-    EXPECT_EQ(place("Cmd_A", 1200, 450)->Caption(), "&OK");
-    EXPECT_EQ(place("Cmd_B", 1200, 450)->Caption(), "&Cancel");
-    EXPECT_EQ(place("Cmd_C", 1200, 450)->Caption(), "Cmd_C") << "&Apply is taken";
-
-    FlatButton* tiny = place("Cmd_Tiny", 50, 50);
+TEST_F(FlatButtonOnForm, ButtonsKeepAMinimumSize) {
+    FlatButton button;
+    ASSERT_TRUE(button.create(*form, {300, 1700, 50, 50}, nullptr));
+    FlatButton* tiny = &button;
     EXPECT_EQ(tiny->placement().width, 100);
     EXPECT_EQ(tiny->placement().height, 100);
     const int side = tiny->scaleWidth();

