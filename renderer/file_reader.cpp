@@ -1,6 +1,16 @@
+// 64-bit file positions from the POSIX functions on 32-bit systems too
+// (before any header decides the width of off_t).
+#ifndef _WIN32
+#define _FILE_OFFSET_BITS 64
+#endif
+
 #include "file_reader.h"
 
 namespace {
+
+#ifndef _WIN32
+static_assert(sizeof(off_t) == 8, "file positions must not be cut to 32 bits");
+#endif
 
 // 64-bit positions on every platform: pixel offsets are 32-bit unsigned,
 // beyond the reach of a 32-bit long.

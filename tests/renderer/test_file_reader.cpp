@@ -29,6 +29,9 @@ TEST(FileReader, ReadsSeeksAndReportsTheEnd) {
     ASSERT_TRUE(reader.seek(0));
     ASSERT_TRUE(reader.read(bytes, 6));
     EXPECT_EQ(std::memcmp(bytes, "\1\2\3\4\5\6", 6), 0);
+    // A position beyond 32 bits is past this end, not cut to byte 2.
+    reader.seek((std::uint64_t{1} << 32) + 2);
+    EXPECT_FALSE(reader.read(bytes, 1));
 
     reader.close();
     EXPECT_TRUE(reader.eof());
