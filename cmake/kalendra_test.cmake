@@ -1,6 +1,7 @@
 # kalendra_unit_test(NAME SOURCES... LIBS libs...)
 # One executable and one ctest test per suite: natively it runs directly, in
-# the x64 Windows tree it runs under Wine, in the 32-bit tree it is only built.
+# the x64 Windows tree it runs under Wine, in the 32-bit Linux tree under
+# qemu-i386, in the 32-bit Windows tree it is only built.
 function(kalendra_unit_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -17,6 +18,8 @@ if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(KALENDRA_TREE win64)
 elseif(WIN32)
   set(KALENDRA_TREE win32)
+elseif(KALENDRA_PORTABLE_ONLY AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(KALENDRA_TREE native32)
 else()
   set(KALENDRA_TREE native)
 endif()

@@ -21,7 +21,7 @@ inline void put32(Bytes& out, std::uint32_t value) {
 
 inline void set32(Bytes& out, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {
-        out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+        out.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
     }
 }
 
