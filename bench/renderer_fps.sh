@@ -47,6 +47,7 @@ for size in "${sizes[@]}"; do
   e2e_keys "$id" Escape
   e2e_wait_exit "$pid" 30 || { kill -9 "$pid"; e2e_fail "the renderer did not end"; }
   echo "$size butterflies: $(grep -a 'frames ' "$out" | tr -d '\r' | tail -1)"
+  echo "  $(grep -a 'swap interval' "$out" | tr -d '\r' | tail -1)"
   echo "  resident memory: ${rss_start} kB after 2 s, ${rss_end} kB after $((seconds + 2)) s"
   rm -f "$out"
 done

@@ -8,6 +8,7 @@
 #include "settings.h"
 #include "settings_dialog_win32.h"
 #include "settings_file_win32.h"
+#include "startup_profile.h"
 
 #include "message_loop_win32.h"
 #include "program_win32.h"
@@ -91,6 +92,7 @@ std::unique_ptr<forms::Form> Main() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    markStartupPhase("host started");
     std::unique_ptr<forms::Form> form = Main();
     forms::runMessageLoop();
     return 0;

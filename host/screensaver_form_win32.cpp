@@ -1,5 +1,6 @@
 #include "screensaver_form_win32.h"
 
+#include "startup_profile.h"
 #include "texture_files.h"
 
 #include "picture_win32.h"
@@ -35,8 +36,10 @@ void Butterfly_S::Form_Load() {
     covers_.show();
     // The renderer reads the textures at its start, so they come first.
     writeTextureFiles();
+    markStartupPhase("texture files written");
     RendererPath = forms::programFolder() + "\\" + contract::rendererFileName;
     renderer_ = forms::startProgram(RendererPath);
+    markStartupPhase("renderer process created");
     rendererStartMs_ = GetTickCount64();
 
     switch (music_.startMusic(settings_.BgmKind, settings_.BgmFile)) {

@@ -13,6 +13,12 @@ int readProfileInt(const char* section, const char* key, int defaultValue, const
 // Shows or hides the mouse pointer over the renderer's window.
 void showPointer(bool visible);
 
+// Asks the driver to show one frame per refresh of the display (a swap
+// interval of 1) for the current GL context, where it offers that; false
+// when it does not. Motion is measured in seconds, so pacing changes only
+// how smooth it looks and how much power it takes.
+bool paceFramesToDisplay();
+
 // High-resolution clock: a counter and its ticks per second.
 std::int64_t performanceCounter();
 std::int64_t performanceFrequency();

@@ -14,6 +14,7 @@
 #include "image_win32.h"
 #include "label_win32.h"
 #include "picture_box_win32.h"
+#include "program_win32.h"
 #include "screen_win32.h"
 #include "shape_win32.h"
 #include "text_win32.h"
@@ -309,7 +310,9 @@ void SettingsDialog::chooseFile() {
     // No flags: the read-only box shows, and a typed name of a file that
     // does not exist yet is taken as it is.
     request.Flags = 0;
-    if (!GetOpenFileNameA(&request)) {
+    using OpenFileChooser = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    auto chooseFile = forms::systemFunction<OpenFileChooser>(L"comdlg32.dll", "GetOpenFileNameA");
+    if (!chooseFile || !chooseFile(&request)) {
         return;
     }
     settings_.BgmFile.assign(file, strnlen(file, capacity));
@@ -319,7 +322,10 @@ void SettingsDialog::chooseFile() {
 
 void SettingsDialog::openWebPage() {
     forms::Screen::setMousePointer(forms::MousePointer::Hourglass);
-    ShellExecuteA(handle(), "open", kalendraWebAddress, "", "", SW_SHOWNORMAL);
+    using Open = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    if (auto open = forms::systemFunction<Open>(L"shell32.dll", "ShellExecuteA")) {
+        open(handle(), "open", kalendraWebAddress, "", "", SW_SHOWNORMAL);
+    }
     forms::Screen::setMousePointer(forms::MousePointer::Default);
 }
 

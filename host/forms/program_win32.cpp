@@ -91,7 +91,10 @@ std::optional<StartedProgram> startProgram(const std::string& pathUtf8) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION started = {};
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+    // Detached rather than given a hidden console: a console needs a console
+    // host process of its own (under Wine a whole second program start),
+    // which would hold back the program's start.
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
                         nullptr, nullptr, &startup, &started)) {
         return std::nullopt;
     }
@@ -99,6 +102,20 @@ std::optional<StartedProgram> startProgram(const std::string& pathUtf8) {
     // Lets the new program's window come to the front.
     AllowSetForegroundWindow(started.dwProcessId);
     return StartedProgram(started.hProcess, started.dwProcessId);
+}
+
+FARPROC systemProcedure(const wchar_t* dll, const char* name) {
+    HMODULE module = GetModuleHandleW(dll);
+    if (!module) {
+        // By full path: never a same-named DLL from the program's folder.
+        wchar_t folder[MAX_PATH];
+        UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) {
+            return nullptr;
+        }
+        module = LoadLibraryW((std::wstring(folder, length) + L"\\" + dll).c_str());
+    }
+    return module ? GetProcAddress(module, name) : nullptr;
 }
 
 bool createDirectory(const std::string& pathUtf8) {

@@ -40,8 +40,16 @@ class StartedProgram {
 
 // Starts a program by path, without arguments, and returns at once. Its
 // window is shown normally and may take the focus; a console program gets
-// no console window.
+// no console at all, so no console window either.
 std::optional<StartedProgram> startProgram(const std::string& pathUtf8);
+
+// A function of a DLL in the system folder, loaded at its first use, so that
+// DLLs only the settings dialog needs are not loaded at every screensaver
+// start. Null when the DLL or the function is missing.
+FARPROC systemProcedure(const wchar_t* dll, const char* name);
+template <typename Function> Function systemFunction(const wchar_t* dll, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(systemProcedure(dll, name)));
+}
 
 // False when the directory exists already or cannot be made.
 bool createDirectory(const std::string& pathUtf8);

@@ -111,3 +111,15 @@ TEST(Program, CreatesADirectoryOnceAndReportsOneThatExists) {
     EXPECT_FALSE(forms::createDirectory(folder + "\\missing parent\\child"));
     EXPECT_TRUE(RemoveDirectoryW(forms::widen(folder).c_str()));
 }
+
+// Functions of DLLs the program does not import come from the system folder
+// at their first use.
+TEST(Program, FindsSystemFunctionsOnFirstUse) {
+    using Beep = BOOL(WINAPI*)(UINT);
+    EXPECT_EQ(GetModuleHandleW(L"comdlg32.dll"), nullptr);
+    EXPECT_NE(forms::systemProcedure(L"comdlg32.dll", "GetOpenFileNameA"), nullptr);
+    EXPECT_NE(GetModuleHandleW(L"comdlg32.dll"), nullptr);
+    EXPECT_EQ(forms::systemFunction<Beep>(L"user32.dll", "MessageBeep"), &MessageBeep);
+    EXPECT_EQ(forms::systemProcedure(L"user32.dll", "NoSuchFunction"), nullptr);
+    EXPECT_EQ(forms::systemProcedure(L"no such library.dll", "Anything"), nullptr);
+}
