@@ -38,13 +38,17 @@ BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     return TRUE;
 }
 
+// The host is per-monitor DPI aware, so these are physical pixels.
+std::vector<MonitorArea> readMonitors() {
+    std::vector<MonitorArea> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
 } // namespace
 
 void MonitorCovers::show() {
-    monitors_.clear();
-    // The host is per-monitor DPI aware, so these are physical pixels.
-    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors_));
-    place(monitorsToCover(monitors_, std::nullopt));
+    place(monitorsToCover(readMonitors(), std::nullopt));
 }
 
 void MonitorCovers::followRenderer(HWND rendererWindow) {
@@ -52,29 +56,32 @@ void MonitorCovers::followRenderer(HWND rendererWindow) {
     if (rendererWindow == nullptr || !GetWindowRect(rendererWindow, &r)) {
         return;
     }
+    // Read again each time: monitors come and go during a run (a display
+    // that sleeps may disconnect), and their places may change.
     std::vector<ScreenRect> areas =
-        monitorsToCover(monitors_, ScreenRect{r.left, r.top, r.right, r.bottom});
+        monitorsToCover(readMonitors(), ScreenRect{r.left, r.top, r.right, r.bottom});
     if (areas != covered_) {
         place(areas);
     }
 }
 
 void MonitorCovers::place(const std::vector<ScreenRect>& areas) {
-    windows_.clear();
     covered_ = areas;
+    // The new covers show before the old ones go, so nothing flashes.
+    std::vector<CoverWindow> windows;
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (areas.empty() || !registerCoverClass(instance)) {
-        return;
-    }
-    for (const ScreenRect& area : areas) {
-        HWND window =
-            CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, coverClassName,
-                            L"", WS_POPUP, area.left, area.top, area.right - area.left,
-                            area.bottom - area.top, nullptr, nullptr, instance, nullptr);
-        if (window != nullptr) {
-            ShowWindow(window, SW_SHOWNOACTIVATE);
-            UpdateWindow(window);
-            windows_.emplace_back(window);
+    if (!areas.empty() && registerCoverClass(instance)) {
+        for (const ScreenRect& area : areas) {
+            HWND window =
+                CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, coverClassName,
+                                L"", WS_POPUP, area.left, area.top, area.right - area.left,
+                                area.bottom - area.top, nullptr, nullptr, instance, nullptr);
+            if (window != nullptr) {
+                ShowWindow(window, SW_SHOWNOACTIVATE);
+                UpdateWindow(window);
+                windows.emplace_back(window);
+            }
         }
     }
+    windows_ = std::move(windows);
 }

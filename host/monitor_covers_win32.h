@@ -21,8 +21,8 @@ class MonitorCovers {
     // Reads the monitors from Windows and covers all but the primary one,
     // where the renderer's window will open.
     void show();
-    // Once the renderer's window is known: if it fills another monitor
-    // than expected, the covers move so that it stays uncovered.
+    // Once the renderer's window is known, at every look: the covers follow
+    // the monitors as they are now and leave the renderer's one uncovered.
     void followRenderer(HWND rendererWindow);
 
   private:
@@ -33,7 +33,6 @@ class MonitorCovers {
 
     void place(const std::vector<ScreenRect>& areas);
 
-    std::vector<MonitorArea> monitors_;
     std::vector<ScreenRect> covered_;
     std::vector<CoverWindow> windows_;
 };
