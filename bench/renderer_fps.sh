@@ -4,6 +4,8 @@
 # the renderer's resident memory at the start and end of each run.
 #   bench/renderer_fps.sh [--native] [SECONDS] [FLOCK SIZES...]
 # Defaults: the x64 Windows build under Wine, 10 seconds, 100 500 1000.
+# Frames are paced to the display where the driver offers a swap interval;
+# with Mesa, vblank_mode=0 in the environment switches that off.
 # Needs the trees built (scripts/build-trees).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
