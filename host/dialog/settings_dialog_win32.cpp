@@ -1,6 +1,6 @@
 #include "settings_dialog_win32.h"
 
-#include "banner_text.h"
+#include "banner_link_win32.h"
 #include "dialog_logic.h"
 #include "dialog_pictures_win32.h"
 #include "save_failure_win32.h"
@@ -23,7 +23,6 @@
 #include <windows.h>
 
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include <cstring>
 #include <string>
@@ -322,10 +321,7 @@ void SettingsDialog::chooseFile() {
 
 void SettingsDialog::openWebPage() {
     forms::Screen::setMousePointer(forms::MousePointer::Hourglass);
-    using Open = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-    if (auto open = forms::systemFunction<Open>(L"shell32.dll", "ShellExecuteA")) {
-        open(handle(), "open", kalendraWebAddress, "", "", SW_SHOWNORMAL);
-    }
+    openBannerLink(handle());
     forms::Screen::setMousePointer(forms::MousePointer::Default);
 }
 

@@ -2,11 +2,12 @@
 # The settings dialog's other ways out and its ornaments: closing by the
 # window's close command or "ｷｬﾝｾﾙ" writes nothing, an out-of-range track is
 # refused, the open dialog blocks other starts, the banner plays, and a click
-# on it opens the web address through the shell.
-# Usage: host_dialog_extras.sh WORKDIR WINE_RUN PREFIX HOST TEST_WINDOW URL_RECORDER
+# on it opens the help page through the shell.
+# Usage: host_dialog_extras.sh WORKDIR WINE_RUN PREFIX HOST TEST_WINDOW URL_RECORDER VERSION
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/host_lib.sh"
 url_recorder=$6
+version=$7
 e2e_ensure_display
 
 mark_cd=(46 70) track_box=(116 70) set_button=(192 208) cancel_button=(302 208)
@@ -105,24 +106,34 @@ done
 [ "${#seen_right[@]}" -ge 5 ] || e2e_fail "the right banner box showed only ${#seen_right[@]} pictures"
 e2e_note "banner: ${#seen_left[@]} pictures left, ${#seen_right[@]} right in about 6 s"
 
-# --- A click on a banner box opens the web address through the shell: the
-# https handler of the prefix is pointed at a recorder for the test.
+# --- A click on a banner box writes the help page into the working folder
+# and opens it through the shell: the prefix's handler of .html files is
+# pointed at a recorder for the test.
 record="$host_workdir/opened_address.txt"
-rm -f "$record"
+rm -f "$record" "$host_workdir/Kalendra.html"
 to_windows() { printf 'Z:%s' "$(readlink -f "$1")" | sed 's|/|\\|g'; }
-handler_key='HKLM\Software\Classes\https\shell\open\command'
-old_handler=$(WINEPREFIX=$host_prefix /usr/lib/wine/wine64 reg query "$handler_key" /ve 2>/dev/null |
-  tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+wine_reg() { WINEPREFIX=$host_prefix /usr/lib/wine/wine64 reg "$@"; }
+handler_key='HKLM\Software\Classes\htmlfile\shell\open\command'
+old_handler=$(wine_reg query "$handler_key" /ve 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
 [ -n "$old_handler" ] || old_handler='"C:\windows\system32\winebrowser.exe" "%1"'
 e2e_on_exit "WINEPREFIX=$host_prefix /usr/lib/wine/wine64 reg add '$handler_key' /ve /d '${old_handler//\'/}' /f"
-WINEPREFIX=$host_prefix /usr/lib/wine/wine64 reg add "$handler_key" /ve \
+# Windows always knows .html; a fresh Wine prefix may not.
+wine_reg add 'HKLM\Software\Classes\.html' /ve /d htmlfile /f >/dev/null 2>&1 ||
+  e2e_fail "the .html type could not be registered"
+wine_reg add "$handler_key" /ve \
   /d "\"$(to_windows "$url_recorder")\" \"$(to_windows "$host_workdir")\\opened_address.txt\" \"%1\"" /f \
   >/dev/null 2>&1 || e2e_fail "the test handler could not be registered"
 host_dialog_click 70 215
 for i in $(seq 100); do [ -s "$record" ] && break; sleep 0.1; done
 [ -s "$record" ] || e2e_fail "the banner click opened nothing"
-[ "$(cat "$record")" = "https://kalendra.example.org/" ] || e2e_fail "the banner opened '$(cat "$record")'"
+opened=$(tr '[:upper:]' '[:lower:]' <"$record")
+[ "$opened" = 'c:\tolvek_temp\kalendra.html' ] || e2e_fail "the banner opened '$(cat "$record")'"
+page="$host_workdir/Kalendra.html"
+for text in '<h1>Kalendra</h1>' "Version $version." 'Installing and removing' 'Settings' \
+  'C:\tolvek_temp\Kalendra.ini' 'Known limits' '設定'; do
+  grep -qF "$text" "$page" || e2e_fail "the help page lacks '$text'"
+done
 kill -0 "$host_pid" 2>/dev/null || e2e_fail "the dialog closed after the banner click"
 host_dialog_click "${cancel_button[@]}"
 host_dialog_wait_closed
-e2e_note "banner click: the shell opened https://kalendra.example.org/"
+e2e_note "banner click: the shell opened the help page $(cat "$record") ($(wc -c <"$page") bytes)"

@@ -1,6 +1,6 @@
 // Stands in for the web browser in the settings dialog's end-to-end test:
-// registered as the handler of web addresses, it writes the address it was
-// given (its second argument) to the file named by its first.
+// registered as the handler of web addresses or HTML files, it writes what it
+// was given (its second argument) to the file named by its first.
 #include <windows.h>
 
 #include <cstdio>

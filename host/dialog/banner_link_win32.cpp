@@ -1,0 +1,44 @@
+#include "banner_link_win32.h"
+
+#include "banner_text.h"
+#include "program_win32.h"
+#include "text_win32.h"
+
+namespace {
+
+// Writes the HELP_PAGE resource's bytes to path, replacing an older copy.
+bool writeHelpPage(const wchar_t* path) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, L"HELP_PAGE", MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    DWORD size = resource ? SizeofResource(module, resource) : 0;
+    if (!data || size == 0) {
+        return false;
+    }
+    HANDLE file =
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    bool ok = WriteFile(file, data, size, &written, nullptr) && written == size;
+    return CloseHandle(file) && ok;
+}
+
+bool shellOpen(HWND owner, const wchar_t* target) {
+    using ShellOpen = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    auto open = forms::systemFunction<ShellOpen>(L"shell32.dll", "ShellExecuteW");
+    // ShellExecute reports success with a value above 32.
+    return open && reinterpret_cast<INT_PTR>(
+                       open(owner, L"open", target, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
+} // namespace
+
+bool openBannerLink(HWND owner) {
+    if (kalendraWebAddress[0] != '\0') {
+        return shellOpen(owner, forms::widen(kalendraWebAddress).c_str());
+    }
+    return writeHelpPage(helpPagePath) && shellOpen(owner, helpPagePath);
+}
