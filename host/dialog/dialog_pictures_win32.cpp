@@ -1,12 +1,25 @@
 #include "dialog_pictures_win32.h"
 
+#include "picture_scale.h"
 #include "text_win32.h"
 
 #include <windows.h>
 
 #include <string>
 
-forms::PictureRef dialogPicture(std::string_view name) {
+namespace {
+
+// The dots per inch the forms layer lays the dialog out with: the screen's.
+int screenDotsPerInch() {
+    HDC dc = GetDC(nullptr);
+    int dots = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) {
+        ReleaseDC(nullptr, dc);
+    }
+    return dots;
+}
+
+forms::PictureRef pictureResource(std::string_view name) {
     std::string resource = "DIALOG_";
     for (char c : name) {
         // Only names a layout can hold: letters, digits and underscores.
@@ -18,4 +31,16 @@ forms::PictureRef dialogPicture(std::string_view name) {
         resource += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     }
     return forms::Picture::fromResource(GetModuleHandleW(nullptr), forms::widen(resource).c_str());
+}
+
+} // namespace
+
+forms::PictureRef dialogPicture(std::string_view name) {
+    static const int percent = pictureScalePercent(screenDotsPerInch());
+    if (percent != 100) {
+        if (forms::PictureRef scaled = pictureResource(scaledPictureName(name, percent))) {
+            return scaled;
+        }
+    }
+    return pictureResource(name);
 }

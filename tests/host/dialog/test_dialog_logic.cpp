@@ -1,5 +1,6 @@
 // What the settings dialog computes at load and on the user's actions.
 #include "dialog_logic.h"
+#include "picture_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -72,4 +73,15 @@ TEST(DialogLogic, RefusalNamesTheRangeAndTheFilterEndsTwice) {
     expected += '\0';
     expected += '\0';
     EXPECT_EQ(filter, expected);
+}
+
+TEST(DialogLogic, PicksThePicturesOfTheLargestScaleNotAboveTheScreens) {
+    const std::pair<int, int> cases[] = {{72, 100},  {96, 100},  {120, 100}, {143, 100}, {144, 150},
+                                         {168, 150}, {191, 150}, {192, 200}, {288, 200}};
+    for (auto [dotsPerInch, percent] : cases) {
+        EXPECT_EQ(pictureScalePercent(dotsPerInch), percent) << dotsPerInch;
+    }
+    EXPECT_EQ(scaledPictureName("mark_on", 100), "mark_on");
+    EXPECT_EQ(scaledPictureName("banner07", 150), "banner07_150");
+    EXPECT_EQ(scaledPictureName("hand", 200), "hand_200");
 }
