@@ -1,8 +1,11 @@
 #include "banner_link_win32.h"
 
 #include "banner_text.h"
+#include "contract.h"
 #include "program_win32.h"
 #include "text_win32.h"
+
+#include <string>
 
 namespace {
 
@@ -40,5 +43,7 @@ bool openBannerLink(HWND owner) {
     if (kalendraWebAddress[0] != '\0') {
         return shellOpen(owner, forms::widen(kalendraWebAddress).c_str());
     }
-    return writeHelpPage(helpPagePath) && shellOpen(owner, helpPagePath);
+    const std::wstring path =
+        forms::widen(std::string(contract::workingFolder) + "\\" + helpPageFileName);
+    return writeHelpPage(path.c_str()) && shellOpen(owner, path.c_str());
 }

@@ -3,6 +3,7 @@
 #include "banner_link_win32.h"
 #include "dialog_logic.h"
 #include "dialog_pictures_win32.h"
+#include "music_file_chooser_win32.h"
 #include "save_failure_win32.h"
 #include "settings_file_win32.h"
 
@@ -22,9 +23,7 @@
 
 #include <windows.h>
 
-#include <commdlg.h>
-
-#include <cstring>
+#include <optional>
 #include <string>
 
 namespace layout = settingsLayout;
@@ -137,6 +136,8 @@ void SettingsDialog::createControls() {
     fileLabel_->setTransparent(true);
     fileLabel_->setForeColour(layout::black);
     fileLabel_->setSingleBorder(true);
+    // A path is data: an "&" in it is a character, not an access key.
+    fileLabel_->setUseMnemonic(false);
 
     countBoxes_[0] = addBox(layout::countBoxBlack, layout::black);
     countBoxes_[1] = addBox(layout::countBoxWhite, layout::white);
@@ -224,7 +225,7 @@ void SettingsDialog::Form_Load() {
     for (const std::string& entry : trackListEntries()) {
         trackBox_->addItem(entry);
     }
-    fileLabel_->setCaption(forms::ansiToUtf8(settings_.BgmFile));
+    fileLabel_->setCaption(shownMusicPath(settings_.BgmFile));
 
     POINT pointer = {};
     if (GetCursorPos(&pointer)) {
@@ -246,16 +247,12 @@ void SettingsDialog::showSourceMarks(int selected) {
 
 void SettingsDialog::chooseSource(int source) {
     settings_.BgmKind = static_cast<std::int16_t>(source);
-    fileButton_->SetEnabled(false);
-    trackBox_->setEnabled(false);
     SourceControls controls = sourceControlsFor(source);
     showSourceMarks(controls.selectedMark);
-    if (controls.trackBoxEnabled) {
-        trackBox_->setEnabled(true);
-    }
-    if (controls.fileButtonEnabled) {
-        fileButton_->SetEnabled(true);
-    }
+    // Each control goes straight to its new state: one that stays enabled is
+    // never disabled on the way, so the focus stays where the user left it.
+    fileButton_->SetEnabled(controls.fileButtonEnabled);
+    trackBox_->setEnabled(controls.trackBoxEnabled);
 }
 
 void SettingsDialog::showCount() {
@@ -267,9 +264,12 @@ void SettingsDialog::save() {
     ConfirmResult result = SaveDialogSettings(store_, countBar_->value(), settings_.BgmKind,
                                               trackBox_->text(), settings_.BgmFile, repeat);
     if (result == ConfirmResult::TrackOutOfRange) {
-        // Nothing was written; the user corrects the track and tries again.
+        // Nothing was written; the user corrects the track and tries again,
+        // in the box that holds it, enabled for that even when another
+        // source is chosen.
         MessageBoxW(handle(), forms::widen(trackRangeMessage()).c_str(), L"Kalendra",
                     MB_OK | MB_ICONEXCLAMATION);
+        trackBox_->setEnabled(true);
         trackBox_->setFocus();
         return;
     }
@@ -286,36 +286,20 @@ void SettingsDialog::save() {
 }
 
 void SettingsDialog::chooseFile() {
-    std::string filter = forms::utf8ToAnsi(musicFileFilter());
-    std::string title = forms::utf8ToAnsi(musicFileChooserTitle);
-    std::string folder = settings_.BgmFolder;
-    constexpr DWORD capacity = 255;
-    char file[capacity + 1] = {};
-    char fileTitle[capacity + 1] = {};
-
-    OPENFILENAMEA request = {};
-    // The size every Windows version takes, without the fields added later.
-    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    request.hwndOwner = handle();
-    request.hInstance = GetModuleHandleW(nullptr);
-    request.lpstrFilter = filter.c_str();
-    request.nFilterIndex = 0;
-    request.lpstrFile = file;
-    request.nMaxFile = capacity;
-    request.lpstrFileTitle = fileTitle;
-    request.nMaxFileTitle = capacity;
-    request.lpstrInitialDir = folder.c_str();
-    request.lpstrTitle = title.c_str();
-    // No flags: the read-only box shows, and a typed name of a file that
-    // does not exist yet is taken as it is.
-    request.Flags = 0;
-    using OpenFileChooser = BOOL(WINAPI*)(LPOPENFILENAMEA);
-    auto chooseFile = forms::systemFunction<OpenFileChooser>(L"comdlg32.dll", "GetOpenFileNameA");
-    if (!chooseFile || !chooseFile(&request)) {
+    std::optional<std::string> chosen = chooseMusicFile(handle(), settings_.BgmFolder);
+    if (!chosen) {
         return;
     }
-    settings_.BgmFile.assign(file, strnlen(file, capacity));
-    fileLabel_->setCaption(forms::ansiToUtf8(settings_.BgmFile));
+    // The settings file and the music's MCI calls take ANSI text: a path
+    // the code page cannot spell goes in as its short form, or not at all.
+    StoredMusicPath stored = storedMusicPath(*chosen);
+    if (stored.kind == StoredPathKind::Refused) {
+        MessageBoxW(handle(), forms::widen(unspellablePathMessage()).c_str(), L"Kalendra",
+                    MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    settings_.BgmFile = stored.ansi;
+    fileLabel_->setCaption(*chosen);
     settings_.BgmFolder = FolderOf(settings_.BgmFile, isAnsiLeadByte);
 }
 

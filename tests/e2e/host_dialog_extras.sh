@@ -10,7 +10,7 @@ url_recorder=$6
 version=$7
 e2e_ensure_display
 
-mark_cd=(46 70) track_box=(116 70) set_button=(192 208) cancel_button=(302 208)
+mark_cd=(46 70) mark_none=(46 90) track_box=(116 70) set_button=(192 208) cancel_button=(302 208)
 arrow_right=(413 68)
 left_banner='123x52+12+192'
 right_banner='123x52+360+192'
@@ -53,11 +53,13 @@ host_dialog_wait_closed
 e2e_note "ｷｬﾝｾﾙ: nothing written"
 
 # --- A track beyond 16 bits is refused with a message; nothing is written
-# and the dialog stays open.
+# and the dialog stays open. The focus then lands on the track box, enabled
+# for the correction although "なし" was chosen after typing.
 host_dialog_open
 before=$(settings_sum)
 host_dialog_click "${mark_cd[@]}"
 host_dialog_type_at "${track_box[@]}" 40000
+host_dialog_click "${mark_none[@]}"
 host_dialog_click "${set_button[@]}"
 message=$(e2e_wait_window Kalendra 20) || e2e_fail "no message refused the track 40000"
 [ "$(settings_sum)" = "$before" ] || e2e_fail "the refused confirmation wrote the settings file"
@@ -65,14 +67,27 @@ kill -0 "$host_pid" 2>/dev/null || e2e_fail "the dialog closed after the refusal
 xdotool windowfocus "$message" 2>/dev/null || true
 xdotool key Return
 host_dialog_await_alone 10 || e2e_fail "the message did not close"
-# Corrected, the confirmation goes through.
-host_dialog_click "${track_box[@]}"
+# Corrected by keys alone, the confirmation goes through.
 xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace
 xdotool type --delay 40 12
 host_dialog_click "${set_button[@]}"
 host_dialog_wait_closed
 host_expect_raw 'BGM\xd8\xcb\xdf\xb0\xc4' 12 "track corrected after the refusal"
-e2e_note "track 40000: refused with a message, nothing written; 12 then stored"
+host_expect_raw 'BGM\x8b\xe6\x95\xaa' 0 "the source chosen before the refusal"
+e2e_note "track 40000: refused with a message, nothing written; corrected in the box the focus went to, 12 stored"
+
+# --- Choosing the source that is chosen already leaves the focus where it
+# was: typing goes on into the track box.
+prepare_settings
+host_dialog_open
+host_dialog_click "${mark_cd[@]}"
+host_dialog_type_at "${track_box[@]}" 3
+host_dialog_click "${mark_cd[@]}"
+xdotool type --delay 40 4
+host_dialog_click "${set_button[@]}"
+host_dialog_wait_closed
+host_expect_raw 'BGM\xd8\xcb\xdf\xb0\xc4' 34 "typed before and after choosing the chosen source"
+e2e_note "choosing the chosen source: the focus stayed in the track box"
 
 # --- While the dialog is open every other start ends at once.
 host_dialog_open
