@@ -24,6 +24,15 @@ std::string numbered(const char* prefix, int number, const char* suffix) {
     return text;
 }
 
+// Whether the palette form shows every pixel in its own colour.
+bool sameColours(const IndexedImage& indexed, const RgbImage& picture) {
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (indexed.palette[indexed.indices.at(x, y)] != picture.at(x, y))
+                return false;
+    return true;
+}
+
 // The dialog's pictures at one display scale: "dialog/mark_on.bmp" at 100 %,
 // "dialog/mark_on_150.bmp" at 150 % and so on.
 bool addDialogPictures(std::vector<AssetFile>& files, int percent) {
@@ -58,7 +67,19 @@ bool addDialogPictures(std::vector<AssetFile>& files, int percent) {
         const std::optional<RgbImage> picture = drawBannerFrame(frame, percent);
         if (!picture)
             return false;
-        files.push_back({name(numbered("banner", frame, ""), ".bmp"), encodeRgbBmp(*picture)});
+        // The larger frames hold a score of colours: a palette keeps them exactly at a third
+        // of the bytes. The 100 % frames keep the 24-bit form they have always had.
+        std::vector<std::uint8_t> bytes;
+        if (percent == 100) {
+            bytes = encodeRgbBmp(*picture);
+        } else {
+            const std::optional<IndexedImage> indexed =
+                toIndexed(*picture, Mask(picture->width(), picture->height(), 0), 256);
+            if (!indexed || !sameColours(*indexed, *picture))
+                return false;
+            bytes = encodeIndexedBmp(*indexed);
+        }
+        files.push_back({name(numbered("banner", frame, ""), ".bmp"), std::move(bytes)});
     }
     return true;
 }

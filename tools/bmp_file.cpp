@@ -59,8 +59,8 @@ std::vector<std::uint8_t> encodeGreyBmp(const GreyImage& image, std::size_t trai
 
 std::vector<std::uint8_t> encodeRgbBmp(const RgbImage& image) {
     const std::uint32_t rowBytes = paddedRowBytes(image.width(), 24);
-    const std::uint32_t fileBytes = fileHeaderBytes + infoHeaderBytes +
-                                    rowBytes * static_cast<std::uint32_t>(image.height());
+    const std::uint32_t fileBytes =
+        fileHeaderBytes + infoHeaderBytes + rowBytes * static_cast<std::uint32_t>(image.height());
     ByteWriter out;
     writeHeaders(out, image.width(), image.height(), 24, 0, fileBytes);
     for (int y = image.height() - 1; y >= 0; --y) {
@@ -71,6 +71,29 @@ std::vector<std::uint8_t> encodeRgbBmp(const RgbImage& image) {
             out.u8(pixel.r);
         }
         out.zeros(rowBytes - static_cast<std::uint32_t>(image.width()) * 3);
+    }
+    return out.take();
+}
+
+std::vector<std::uint8_t> encodeIndexedBmp(const IndexedImage& image) {
+    const int width = image.indices.width();
+    const int height = image.indices.height();
+    const auto entries = static_cast<std::uint32_t>(image.palette.size());
+    const std::uint32_t rowBytes = paddedRowBytes(width, 8);
+    const std::uint32_t fileBytes = fileHeaderBytes + infoHeaderBytes + entries * 4 +
+                                    rowBytes * static_cast<std::uint32_t>(height);
+    ByteWriter out;
+    writeHeaders(out, width, height, 8, entries, fileBytes);
+    for (const Rgb& colour : image.palette) {
+        out.u8(colour.b);
+        out.u8(colour.g);
+        out.u8(colour.r);
+        out.u8(0);
+    }
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x)
+            out.u8(image.indices.at(x, y));
+        out.zeros(rowBytes - static_cast<std::uint32_t>(width));
     }
     return out.take();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "indexed_image.h"
 #include "raster.h"
 
 #include <cstddef>
@@ -14,3 +15,7 @@ std::vector<std::uint8_t> encodeGreyBmp(const GreyImage& image, std::size_t trai
 
 // 24 bits per pixel, blue-green-red.
 std::vector<std::uint8_t> encodeRgbBmp(const RgbImage& image);
+
+// 8 bits per pixel through the image's palette (at most 256 entries, all of them in the
+// colour table); the transparency mask is not stored.
+std::vector<std::uint8_t> encodeIndexedBmp(const IndexedImage& image);

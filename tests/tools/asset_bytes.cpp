@@ -26,23 +26,32 @@ std::int32_t les32(const Bytes& bytes, std::size_t offset) {
 
 RgbPicture decodeRgbBmp(const Bytes& bytes) {
     RgbPicture picture;
-    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M' || le16(bytes, 28) != 24 ||
+    const std::uint32_t bits = le16(bytes, 28);
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M' || (bits != 24 && bits != 8) ||
         le32(bytes, 30) != 0)
         return picture;
     const int width = les32(bytes, 18);
     const int height = les32(bytes, 22);
     if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
         return picture;
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    const std::size_t entries = bits == 8 ? (le32(bytes, 46) ? le32(bytes, 46) : 256) : 0;
+    const std::size_t table = 14 + le32(bytes, 14);
+    const std::size_t stride = (static_cast<std::size_t>(width) * bits / 8 + 3) / 4 * 4;
     const std::size_t offset = le32(bytes, 10);
-    if (offset + stride * height > bytes.size())
+    if (entries > 256 || table + entries * 4 > offset || offset + stride * height > bytes.size())
         return picture;
     picture.width = width;
     picture.height = height;
     for (int y = 0; y < height; ++y) {
         const std::size_t row = offset + stride * static_cast<std::size_t>(height - 1 - y);
         for (int x = 0; x < width; ++x) {
-            const std::size_t p = row + static_cast<std::size_t>(x) * 3;
+            std::size_t p = row + static_cast<std::size_t>(x) * 3;
+            if (bits == 8) {
+                const std::size_t index = bytes[row + static_cast<std::size_t>(x)];
+                if (index >= entries)
+                    return RgbPicture{};
+                p = table + index * 4;
+            }
             picture.pixels.push_back({bytes[p + 2], bytes[p + 1], bytes[p]});
         }
     }
