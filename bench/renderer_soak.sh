@@ -52,10 +52,6 @@ for ((i = 0; i <= samples; i++)); do
 done
 echo "growth from the first to the last sample: $((rss - first)) KiB"
 echo "growth after the first minute: $((rss - settled)) KiB"
-# Wine activates a window on a click; then the key reaches it.
-read -r width height < <(e2e_screen_size | tr x ' ')
-xdotool mousemove $((width / 2)) $((height / 2)) click 1
-sleep 0.3
-xdotool key Escape
+e2e_keys "$id" Escape
 e2e_wait_exit "$pid" 30 || e2e_fail "the renderer did not end on Escape"
 echo "ended with status $e2e_status"

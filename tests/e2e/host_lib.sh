@@ -89,12 +89,11 @@ host_test_window_children() {
     END { printf "%s", last }'
 }
 
-# Clicks into the renderer's window (Wine activates a window on a click) and
-# presses Escape.
+# Presses Escape in the renderer's window, which has the keyboard by itself.
 host_press_escape() {
-  xdotool mousemove 640 512 click 1
-  sleep 0.3
-  xdotool key Escape
+  local id
+  id=$(e2e_wait_window Butterfly_VC 5) || e2e_fail "no renderer window to press Escape in"
+  e2e_keys "$id" Escape
 }
 
 # Milliseconds since the epoch.

@@ -19,22 +19,40 @@ e2e_run_cleanup() {
 }
 trap e2e_run_cleanup EXIT
 
+# Starts a private Xvfb display with a window manager on it and exports
+# DISPLAY; both end when this shell exits. The window manager (openbox) gives
+# the keyboard to the window a program activates, as Windows does: on a bare
+# X display Wine gives a window the keyboard only after a click. With
+# argument --bare no window manager is started.
+e2e_private_display() {
+  local fd_file i
+  fd_file=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$fd_file" 2>/dev/null &
+  e2e_on_exit "kill $!"
+  for i in $(seq 200); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  [ -s "$fd_file" ] || e2e_fail "Xvfb did not start"
+  export DISPLAY=":$(head -1 "$fd_file")"
+  rm -f "$fd_file"
+  [ "${1:-}" != --bare ] || return 0
+  openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
+  e2e_on_exit "kill $!"
+  # Managed once openbox names its check window on the root window.
+  for i in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  e2e_fail "the window manager did not start"
+}
+
+# Uses $DISPLAY when it can be reached, else a private display.
 e2e_ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     return
   fi
-  local fd_file
-  fd_file=$(mktemp)
-  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$fd_file" 2>/dev/null &
-  local xvfb_pid=$!
-  e2e_on_exit "kill $xvfb_pid"
-  local i
-  for i in $(seq 100); do
-    [ -s "$fd_file" ] && break
-    sleep 0.05
-  done
-  export DISPLAY=":$(head -1 "$fd_file")"
-  rm -f "$fd_file"
+  e2e_private_display
 }
 
 # Screen size as "WIDTHxHEIGHT".
@@ -107,11 +125,23 @@ e2e_round() {
   awk '{ printf "%.0f\n", $1 }'
 }
 
-# Focuses window $1 and types the xdotool key names that follow.
+# Waits up to $2 seconds (default 10) until window $1 has the keyboard
+# focus; false when it does not get it.
+e2e_await_focus() {
+  local deadline=$((SECONDS + ${2:-10}))
+  until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.05
+  done
+}
+
+# Types the xdotool key names that follow once window $1 has the keyboard.
+# Nothing gives it the focus: the program takes it, as on Windows.
 e2e_keys() {
   local id=$1
   shift
-  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  e2e_await_focus "$id" ||
+    e2e_fail "window $id does not have the keyboard (the focus is on $(xdotool getwindowfocus 2>/dev/null))"
   xdotool key --delay 30 "$@"
 }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The flock on screen and the right-button menu: trails, colour schemes and
-# cameras each change the next frame.
+# cameras each change the next frame. It runs on a bare display of its own:
+# under a window manager Wine opens the menu of the full-screen window
+# behind it, where no screenshot sees it.
 # Usage: renderer_scene.sh WORKDIR COMMAND...
 source "$(dirname "$0")/lib.sh"
 workdir=$1
@@ -10,7 +12,7 @@ clear=0,0,255
 menu_x=300
 menu_y=300
 
-e2e_ensure_display
+e2e_private_display --bare
 mkdir -p "$workdir"
 shot=$(mktemp --suffix=.png)
 e2e_on_exit "rm -f $shot"
@@ -27,7 +29,14 @@ launch() {
   sleep 1
 }
 
+# Without a window manager nothing gives the window the keyboard, and Wine's
+# menus answer clicks only when their owner is the foreground window.
+take_focus() {
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+}
+
 finish() {
+  take_focus
   e2e_keys "$id" Escape
   e2e_wait_exit "$pid" 3 || e2e_fail "the renderer did not end on Escape"
   [ "$e2e_status" -eq 0 ] || e2e_fail "exit status $e2e_status"
@@ -52,9 +61,7 @@ declare -A sub_box
 main_box=
 # Each move settles before the click, so the click lands where it is meant.
 open_menu() {
-  # The window takes the focus first: Wine's menus answer clicks only when
-  # their owner is the foreground window.
-  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  take_focus
   xdotool mousemove "$menu_x" "$menu_y" sleep 0.3 click 3
   sleep 0.8
 }

@@ -24,7 +24,8 @@ e2e_screenshot "$shot"
 stray=$(e2e_count_not "$shot" "$expected_background")
 [ "$stray" -eq 0 ] || e2e_fail "$stray pixels are not the background $expected_background (centre: $(e2e_pixel "$shot" 640 512))"
 
-# Keys, clicks and motion other than Escape and the menu button change nothing.
+# Keys, clicks and motion other than Escape and the menu button change
+# nothing. The keys come first: the window has the keyboard without a click.
 e2e_keys "$id" a space Return Tab F1 Up Left BackSpace
 xdotool mousemove 100 100 click 1 mousemove 600 400 click 2 mousemove 900 700
 xdotool mousedown 1 mousemove 300 300 mouseup 1
