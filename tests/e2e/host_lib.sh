@@ -55,7 +55,20 @@ host_renderer_pids() {
   folder=$(cd "$(dirname "$host_program")" && pwd)
   local windows_path
   windows_path="$(printf '%s' "$folder" | sed 's|/|\\|g')\\Kalendra.dll"
-  ps -eo pid=,args= | grep -F -- "$windows_path" | grep -v grep | awk '{ print $1 }' || true
+  ps -eo pid=,args= | grep -F -- "$windows_path" | grep -v grep | awk '{ print $1 }' |
+    host_in_prefix || true
+}
+
+# Of the process ids read one a line, prints those of processes that run in
+# the test's Wine prefix: tests side by side run the same programs, each in
+# a prefix of its own.
+host_in_prefix() {
+  local pid
+  while read -r pid; do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$host_prefix"; then
+      echo "$pid"
+    fi
+  done
 }
 
 # Starts the test window (arguments as host_test_window's); sets

@@ -17,12 +17,14 @@ host_clean_workdir
 mkdir -p "$host_workdir"
 printf '[Settings]\r\nNum= 1\r\n' >"$host_workdir/Kalendra.ini"
 # Keep one Wine server through all runs so its open files can be compared.
-# The test run keeps its server up throughout already; run alone, the server
-# that made the prefix ready is let go and a new one stays 30 s after its
-# last program.
-"$host_wine_run" "$host_prefix" cmd /c exit >/dev/null 2>&1 || true
-if timeout 10 env WINEPREFIX="$host_prefix" /usr/lib/wine/wineserver -w; then
-  WINEPREFIX=$host_prefix /usr/lib/wine/wineserver -p30 || true
+# The test run keeps it up throughout already; run by hand, the server that
+# made the prefix ready is let go and a new one stays 30 s after its last
+# program.
+if [ "${E2E_WINE_KEPT:-}" != "$host_prefix" ]; then
+  "$host_wine_run" "$host_prefix" cmd /c exit >/dev/null 2>&1 || true
+  if timeout 10 env WINEPREFIX="$host_prefix" /usr/lib/wine/wineserver -w; then
+    WINEPREFIX=$host_prefix /usr/lib/wine/wineserver -p30 || true
+  fi
 fi
 windows_before=$(stress_window_names)
 

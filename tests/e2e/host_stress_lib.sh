@@ -14,13 +14,7 @@ stress_rss_kb() {
 # The Wine server of this test's prefix (empty when none runs): the one
 # whose environment names the prefix.
 stress_wineserver_pid() {
-  local pid
-  for pid in $(pgrep -x 'wineserver|wineserver64' || true); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$host_prefix"; then
-      echo "$pid"
-      return 0
-    fi
-  done
+  { pgrep -x 'wineserver|wineserver64' || true; } | host_in_prefix
 }
 
 # Number of files the process $1 holds open.
@@ -35,7 +29,8 @@ stress_kalendra_pids() {
   folder=$(cd "$(dirname "$host_program")" && pwd)
   windows_folder=$(printf '%s' "$folder" | sed 's|/|\\|g')
   ps -eo pid=,args= | grep -F -e "$folder/Kalendra." -e "$windows_folder\\Kalendra." |
-    grep -v -e grep -e host_stress -e host_soak -e host_hostile | awk '{ print $1 }' || true
+    grep -v -e grep -e host_stress -e host_soak -e host_hostile | awk '{ print $1 }' |
+    host_in_prefix || true
 }
 
 # Waits up to $1 seconds until no Kalendra process is left; fails otherwise.

@@ -25,34 +25,77 @@ trap e2e_run_cleanup EXIT
 # X display Wine gives a window the keyboard only after a click. With
 # argument --bare no window manager is started.
 e2e_private_display() {
-  local fd_file i
-  fd_file=$(mktemp)
-  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$fd_file" 2>/dev/null &
-  e2e_on_exit "kill $!"
-  for i in $(seq 200); do
-    [ -s "$fd_file" ] && break
-    sleep 0.05
+  local number xvfb_pid attempt deadline
+  # A display number drawn at random from a large range: a number another
+  # test has just given up can still be in use by its ending server, whose
+  # cleanup would take the socket from under the new one.
+  for attempt in 1 2 3 4 5; do
+    number=$((200 + RANDOM % 800))
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    # Ours once its lock file names it and it answers.
+    deadline=$((SECONDS + 20))
+    until [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$number-lock")" = "$xvfb_pid" ] &&
+      xdpyinfo -display ":$number" >/dev/null 2>&1; do
+      kill -0 "$xvfb_pid" 2>/dev/null && [ $SECONDS -lt $deadline ] || break
+      sleep 0.05
+    done
+    if kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo -display ":$number" >/dev/null 2>&1; then
+      break
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
   done
-  [ -s "$fd_file" ] || e2e_fail "Xvfb did not start"
-  export DISPLAY=":$(head -1 "$fd_file")"
-  rm -f "$fd_file"
+  [ -n "$xvfb_pid" ] || e2e_fail "Xvfb did not start"
+  e2e_on_exit "kill $xvfb_pid"
+  export DISPLAY=":$number"
   [ "${1:-}" != --bare ] || return 0
-  openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
-  e2e_on_exit "kill $!"
+  deadline=$((SECONDS + 30))
+  local wm_log wm_pid
+  wm_log=$(mktemp)
+  e2e_on_exit "rm -f $wm_log"
+  openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$wm_log" 2>&1 &
+  wm_pid=$!
+  e2e_on_exit "kill $wm_pid"
   # Managed once openbox names its check window on the root window.
-  for i in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    if [ $SECONDS -ge $deadline ]; then
+      e2e_fail "the window manager did not start on $DISPLAY ($(kill -0 "$wm_pid" 2>/dev/null && echo running || echo ended)): $(head -c 600 "$wm_log")"
+    fi
     sleep 0.05
   done
-  e2e_fail "the window manager did not start"
 }
 
-# Uses $DISPLAY when it can be reached, else a private display.
+# Uses $DISPLAY when it can be reached, else a private display (bare with
+# argument --bare).
 e2e_ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     return
   fi
-  e2e_private_display
+  e2e_private_display "$@"
+}
+
+# Keeps the Wine server of prefix $1 and its system processes up until this
+# shell exits, then ends everything that runs in the prefix; exports the
+# prefix as E2E_WINE_KEPT. They are started here with their output going
+# nowhere: started by a test's first program, they would hold that test's
+# output pipe, for which ctest waits. The keeper, "cmd /c pause", reads a
+# pipe that is open at both ends and never delivers a key.
+e2e_keep_wine() {
+  local prefix=$1 fifo keeper_fd
+  local wine_run
+  wine_run=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-run
+  e2e_on_exit "WINEPREFIX='$prefix' /usr/lib/wine/wineserver -k"
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  exec {keeper_fd}<>"$fifo"
+  rm -f "$fifo"
+  "$wine_run" "$prefix" cmd /c pause <&"$keeper_fd" >/dev/null 2>&1 {keeper_fd}>&- &
+  e2e_on_exit "kill $!"
+  exec {keeper_fd}>&-
+  # Made ready (created on first use) before the clock of any test starts.
+  "$wine_run" "$prefix" cmd /c exit 0 >/dev/null 2>&1 || true
+  export E2E_WINE_KEPT=$prefix
 }
 
 # Screen size as "WIDTHxHEIGHT".
@@ -89,6 +132,17 @@ e2e_await_no_window() {
   done
 }
 
+# Runs the command that follows until it succeeds, for up to $1 seconds;
+# false when it never does.
+e2e_eventually() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.2
+  done
+}
+
 # Geometry of window $1 as "X Y W H".
 e2e_window_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
@@ -98,6 +152,19 @@ e2e_window_geometry() {
 # Saves a screenshot of the whole screen to $1.
 e2e_screenshot() {
   import -window root "$1"
+}
+
+# Saves window $1 with the frame and title bar the window manager gives it
+# to picture $2.
+e2e_window_shot() {
+  local x y w h left right top bottom whole
+  read -r x y w h <<<"$(e2e_window_geometry "$1")"
+  read -r left right top bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS |
+    sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\)$/\1 \2 \3 \4/p')"
+  whole=$(mktemp --suffix=.png)
+  e2e_screenshot "$whole"
+  convert "$whole" -crop "$((w + ${left:-0} + ${right:-0}))x$((h + ${top:-0} + ${bottom:-0}))+$((x - ${left:-0}))+$((y - ${top:-0}))" +repage "$2"
+  rm -f "$whole"
 }
 
 # Colour of pixel ($2, $3) of picture $1 as "R,G,B".

@@ -13,16 +13,22 @@ mkdir -p "$workdir"
 # An empty sky, so that every pixel is background.
 e2e_start_renderer "$workdir" 0 "$@"
 e2e_note "window $id"
-sleep 1
-read -r x y w h <<<"$(e2e_window_geometry "$id")"
 screen=$(e2e_screen_size)
-[ "$x $y ${w}x$h" = "0 0 $screen" ] || e2e_fail "window at $x,$y size ${w}x$h, screen $screen"
-
 shot=$(mktemp --suffix=.png)
 e2e_on_exit "rm -f $shot"
-e2e_screenshot "$shot"
-stray=$(e2e_count_not "$shot" "$expected_background")
-[ "$stray" -eq 0 ] || e2e_fail "$stray pixels are not the background $expected_background (centre: $(e2e_pixel "$shot" 640 512))"
+# The first frames may still have the size the window had before it went
+# full screen: wait until it covers the screen in the background colour.
+full_screen_background() {
+  read -r x y w h <<<"$(e2e_window_geometry "$id")"
+  [ "$x $y ${w}x$h" = "0 0 $screen" ] || return 1
+  e2e_screenshot "$shot"
+  stray=$(e2e_count_not "$shot" "$expected_background")
+  [ "$stray" -eq 0 ]
+}
+if ! e2e_eventually 10 full_screen_background; then
+  [ "$x $y ${w}x$h" = "0 0 $screen" ] || e2e_fail "window at $x,$y size ${w}x$h, screen $screen"
+  e2e_fail "$stray pixels are not the background $expected_background (centre: $(e2e_pixel "$shot" 640 512))"
+fi
 
 # Keys, clicks and motion other than Escape and the menu button change
 # nothing. The keys come first: the window has the keyboard without a click.
