@@ -1,3 +1,3 @@
 #include "last_api_result.h"
 
-std::int64_t LastApiResult = 0;
+std::int64_t lastApiResult = 0;

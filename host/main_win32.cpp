@@ -2,9 +2,9 @@
 // /c (settings), /p <window> (preview); anything else ends it.
 
 #include "command_line.h"
-#include "preview_form_win32.h"
+#include "preview_window_win32.h"
 #include "screen_size.h"
-#include "screensaver_form_win32.h"
+#include "screensaver_run_win32.h"
 #include "settings.h"
 #include "settings_dialog_win32.h"
 #include "settings_file_win32.h"
@@ -41,12 +41,12 @@ void saveScreenSize(SettingsStore& store) {
     auto width = screenSidePixels(forms::Screen::widthTwips(), forms::Screen::twipsPerPixelX());
     auto height = screenSidePixels(forms::Screen::heightTwips(), forms::Screen::twipsPerPixelY());
     if (width && height) {
-        SaveScreenSize(store, *width, *height);
+        storeScreenSize(store, *width, *height);
     }
 }
 
 // Settings loaded at the start, for the forms of this run.
-LoadedSettings Butterfly_B;
+LoadedSettings loadedSettings;
 
 // The module's entry routine: decides whether and how the host runs, and
 // hands over to a form. The returned form keeps the process alive.
@@ -56,7 +56,7 @@ std::unique_ptr<forms::Form> Main() {
     }
     CommandLine command = parseCommandLine(forms::argumentString());
     if (command.mode == HostMode::Preview) {
-        auto preview = std::make_unique<Butterfly_R>();
+        auto preview = std::make_unique<PreviewWindow>();
         if (!preview->setUp(windowOfHandle(command.previewWindow))) {
             forms::endProgram(0);
         }
@@ -67,10 +67,10 @@ std::unique_ptr<forms::Form> Main() {
     SettingsFile store;
     // The folder is where the file chooser opens; like the settings' paths
     // it is in the system's ANSI code page.
-    LoadSettings(store, Butterfly_B, forms::utf8ToAnsi(forms::programFolder()), isAnsiLeadByte);
+    loadSettings(store, loadedSettings, forms::utf8ToAnsi(forms::programFolder()), isAnsiLeadByte);
 
     if (command.mode == HostMode::Settings) {
-        SettingsDialog dialog(Butterfly_B, store);
+        SettingsDialog dialog(loadedSettings, store);
         dialog.showModal();
         forms::endProgram(0);
     }
@@ -82,7 +82,7 @@ std::unique_ptr<forms::Form> Main() {
         ShowCursor(FALSE);
     }
     saveScreenSize(store);
-    auto run = std::make_unique<Butterfly_S>(Butterfly_B, hideCursor);
+    auto run = std::make_unique<ScreensaverRun>(loadedSettings, hideCursor);
     if (!run->load() && hideCursor) {
         ShowCursor(TRUE);
     }

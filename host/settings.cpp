@@ -12,7 +12,7 @@ namespace {
 // does not fit 16 bits, leaves target as it was.
 void loadWholeNumber(SettingsStore& store, const char* key, std::int16_t emptyValue,
                      std::int16_t& target) {
-    const std::string text = store.GetIni(settingsSection, key);
+    const std::string text = store.readValue(settingsSection, key);
     if (text.empty()) {
         target = emptyValue;
         return;
@@ -42,32 +42,32 @@ std::size_t lastSeparator(std::string_view path, LeadByteTest isLeadByte, bool c
 
 } // namespace
 
-void LoadSettings(SettingsStore& store, LoadedSettings& settings, std::string_view programFolder,
+void loadSettings(SettingsStore& store, LoadedSettings& settings, std::string_view programFolder,
                   LeadByteTest isLeadByte) {
-    loadWholeNumber(store, keyNum, 5, settings.ButterflyNum);
+    loadWholeNumber(store, keyNum, 5, settings.flockHundreds);
 
     // The renderer reads the flock size from here. A product beyond 16 bits
     // is not written, and the stored value stays.
-    const long flockSize = static_cast<long>(settings.ButterflyNum) * 100;
+    const long flockSize = static_cast<long>(settings.flockHundreds) * 100;
     if (flockSize >= -32768 && flockSize <= 32767)
-        store.PutIni(settingsSection, keyNum100, signedNumberText(flockSize));
+        store.writeValue(settingsSection, keyNum100, signedNumberText(flockSize));
 
-    loadWholeNumber(store, keyBgmKind, bgmNone, settings.BgmKind);
-    loadWholeNumber(store, keyBgmRepeat, 0, settings.BgmRepeat);
+    loadWholeNumber(store, keyBgmKind, bgmNone, settings.musicSource);
+    loadWholeNumber(store, keyBgmRepeat, 0, settings.repeatTrack);
 
     // A music file that is gone switches the file source off for this run;
     // the file keeps what it holds.
-    settings.BgmFile = store.GetIni(settingsSection, keyBgmFile);
-    if (!settings.BgmFile.empty() && !store.FileExists(settings.BgmFile))
-        settings.BgmFile.clear();
-    if (settings.BgmFile.empty() && settings.BgmKind == bgmMusicFile)
-        settings.BgmKind = bgmNone;
+    settings.musicFile = store.readValue(settingsSection, keyBgmFile);
+    if (!settings.musicFile.empty() && !store.fileExists(settings.musicFile))
+        settings.musicFile.clear();
+    if (settings.musicFile.empty() && settings.musicSource == bgmMusicFile)
+        settings.musicSource = bgmNone;
 
-    settings.BgmFolder = settings.BgmFile.empty() ? std::string(programFolder)
-                                                  : FolderOf(settings.BgmFile, isLeadByte);
+    settings.chooserFolder = settings.musicFile.empty() ? std::string(programFolder)
+                                                        : folderOf(settings.musicFile, isLeadByte);
 }
 
-std::string FolderOf(std::string_view path, LeadByteTest isLeadByte) {
+std::string folderOf(std::string_view path, LeadByteTest isLeadByte) {
     const std::size_t separator = lastSeparator(path, isLeadByte, true);
     if (separator == std::string_view::npos)
         return std::string();
@@ -81,7 +81,7 @@ std::string_view withoutTrailingBackslash(std::string_view path, LeadByteTest is
     return path;
 }
 
-ConfirmResult SaveDialogSettings(SettingsStore& store, int scrollValue, std::int16_t bgmKind,
+ConfirmResult saveDialogSettings(SettingsStore& store, int scrollValue, std::int16_t bgmKind,
                                  std::string_view trackText, std::string_view bgmFile,
                                  std::int16_t& bgmRepeat) {
     // Checked before anything is written, so a refused confirmation leaves
@@ -102,13 +102,13 @@ ConfirmResult SaveDialogSettings(SettingsStore& store, int scrollValue, std::int
         {keyBgmFile, std::string(bgmFile)},
     };
     for (const auto& [key, value] : writes) {
-        if (!store.PutIni(settingsSection, key, value))
+        if (!store.writeValue(settingsSection, key, value))
             return key == writes[0].first ? ConfirmResult::NotSaved : ConfirmResult::PartlySaved;
     }
     return ConfirmResult::Saved;
 }
 
-void SaveScreenSize(SettingsStore& store, std::int16_t width, std::int16_t height) {
-    store.PutIni(settingsSection, keyWidth, signedNumberText(width));
-    store.PutIni(settingsSection, keyHeight, signedNumberText(height));
+void storeScreenSize(SettingsStore& store, std::int16_t width, std::int16_t height) {
+    store.writeValue(settingsSection, keyWidth, signedNumberText(width));
+    store.writeValue(settingsSection, keyHeight, signedNumberText(height));
 }

@@ -33,24 +33,25 @@ class SettingsStore {
     virtual ~SettingsStore() = default;
     // The value of key in section; empty when the file, section or key is
     // missing.
-    virtual std::string GetIni(std::string_view section, std::string_view key) = 0;
+    virtual std::string readValue(std::string_view section, std::string_view key) = 0;
     // Writes one key; false when the file could not be written.
-    virtual bool PutIni(std::string_view section, std::string_view key, std::string_view value) = 0;
+    virtual bool writeValue(std::string_view section, std::string_view key,
+                            std::string_view value) = 0;
     // The system's error code of the latest failed write; 0 when unknown.
     virtual unsigned long writeFailureCode() const { return 0; }
     // Whether path names a file that can be opened for reading (a single
     // trailing backslash ignored); false for a folder.
-    virtual bool FileExists(std::string_view path) = 0;
+    virtual bool fileExists(std::string_view path) = 0;
 };
 
 // The settings the host loaded at its start. The zeros are the values before
 // loading; a value that cannot be read leaves the previous one.
 struct LoadedSettings {
-    std::int16_t ButterflyNum = 0; // butterflies in hundreds
-    std::int16_t BgmKind = 0;      // bgmNone, bgmAudioCd, bgmMusicFile
-    std::int16_t BgmRepeat = 0;    // CD track repeated, 0 for none
-    std::string BgmFile;           // music file, empty when missing
-    std::string BgmFolder;         // where the file chooser opens
+    std::int16_t flockHundreds = 0; // butterflies in hundreds
+    std::int16_t musicSource = 0;   // bgmNone, bgmAudioCd, bgmMusicFile
+    std::int16_t repeatTrack = 0;   // CD track repeated, 0 for none
+    std::string musicFile;          // music file, empty when missing
+    std::string chooserFolder;      // where the file chooser opens
 };
 
 // Whether a byte starts a two-byte character in the code page of a path.
@@ -61,13 +62,13 @@ using LeadByteTest = bool (*)(unsigned char);
 // Reads the settings into settings and rewrites keyNum100 from keyNum.
 // programFolder is the folder of the host program, where the file chooser
 // opens when there is no music file.
-void LoadSettings(SettingsStore& store, LoadedSettings& settings, std::string_view programFolder,
+void loadSettings(SettingsStore& store, LoadedSettings& settings, std::string_view programFolder,
                   LeadByteTest isLeadByte = nullptr);
 
 // The part of path before its last colon or backslash; a colon stays, the
 // backslash does not ("C:\Music\a.mp3" -> "C:\Music", "C:\a.mp3" -> "C:",
 // "a.mp3" -> "").
-std::string FolderOf(std::string_view path, LeadByteTest isLeadByte = nullptr);
+std::string folderOf(std::string_view path, LeadByteTest isLeadByte = nullptr);
 
 // path without one trailing backslash, if it ends in one.
 std::string_view withoutTrailingBackslash(std::string_view path, LeadByteTest isLeadByte = nullptr);
@@ -75,7 +76,7 @@ std::string_view withoutTrailingBackslash(std::string_view path, LeadByteTest is
 enum class ConfirmResult {
     Saved,
     // The track text is a number outside trackMinimum..trackMaximum: nothing
-    // was written and BgmRepeat is unchanged.
+    // was written and repeatTrack is unchanged.
     TrackOutOfRange,
     // The first write failed: the file holds what it held.
     NotSaved,
@@ -90,10 +91,10 @@ constexpr long trackMaximum = 32767;
 // order, and stops at the first write that fails. A numeric track text
 // becomes bgmRepeat, rounded with halves to even; any other text (also the
 // empty one) stores 0.
-ConfirmResult SaveDialogSettings(SettingsStore& store, int scrollValue, std::int16_t bgmKind,
+ConfirmResult saveDialogSettings(SettingsStore& store, int scrollValue, std::int16_t bgmKind,
                                  std::string_view trackText, std::string_view bgmFile,
                                  std::int16_t& bgmRepeat);
 
 // The primary screen's size in pixels, keyWidth then keyHeight. A failed
 // write goes unnoticed: a screensaver run never stops for it.
-void SaveScreenSize(SettingsStore& store, std::int16_t width, std::int16_t height);
+void storeScreenSize(SettingsStore& store, std::int16_t width, std::int16_t height);

@@ -15,7 +15,7 @@ constexpr std::size_t nameLimit = 128;
 
 SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 
-std::string SettingsFile::GetIni(std::string_view section, std::string_view key) {
+std::string SettingsFile::readValue(std::string_view section, std::string_view key) {
     char buffer[valueBufferSize] = {};
     const std::string sectionName(section);
     const std::string keyName(key);
@@ -27,19 +27,20 @@ std::string SettingsFile::GetIni(std::string_view section, std::string_view key)
     return std::string(buffer);
 }
 
-bool SettingsFile::PutIni(std::string_view section, std::string_view key, std::string_view value) {
+bool SettingsFile::writeValue(std::string_view section, std::string_view key,
+                              std::string_view value) {
     const std::string sectionName(section.substr(0, nameLimit));
     const std::string keyName(key.substr(0, nameLimit));
     const std::string valueText(value);
-    LastApiResult = WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(),
+    lastApiResult = WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(),
                                                valueText.c_str(), path_.c_str());
-    if (LastApiResult != 0)
+    if (lastApiResult != 0)
         return true;
     writeFailureCode_ = GetLastError();
     return false;
 }
 
-bool SettingsFile::FileExists(std::string_view path) {
+bool SettingsFile::fileExists(std::string_view path) {
     const std::string name(withoutTrailingBackslash(path, isAnsiLeadByte));
     if (name.empty())
         return false;

@@ -11,12 +11,13 @@ class SettingsFile final : public SettingsStore {
     explicit SettingsFile(std::string path = contract::settingsFile);
 
     // At most 255 bytes of the value: what fits a 256-byte buffer.
-    std::string GetIni(std::string_view section, std::string_view key) override;
+    std::string readValue(std::string_view section, std::string_view key) override;
     // Section and key names longer than 128 bytes are cut to 128; the
-    // result goes to LastApiResult.
-    bool PutIni(std::string_view section, std::string_view key, std::string_view value) override;
+    // result goes to lastApiResult.
+    bool writeValue(std::string_view section, std::string_view key,
+                    std::string_view value) override;
     unsigned long writeFailureCode() const override { return writeFailureCode_; }
-    bool FileExists(std::string_view path) override;
+    bool fileExists(std::string_view path) override;
 
     const std::string& path() const { return path_; }
 

@@ -118,12 +118,12 @@ void FlatButton::StopHooks() {
     }
 }
 
-void FlatButton::UserControl_Initialize() {
+void FlatButton::handleInitialize() {
     ownHwnd_ = handle();
     setFont(font_);
 }
 
-void FlatButton::UserControl_ReadProperties(const forms::PropertyBag& bag) {
+void FlatButton::handleReadProperties(const forms::PropertyBag& bag) {
     parentHwnd_ = parentFormHandle();
     SetCaption(bag.readString("Caption", DefaultCaption));
     SetForeColor(static_cast<Colour>(bag.readColour("ForeColor", 0)));
@@ -134,7 +134,7 @@ void FlatButton::UserControl_ReadProperties(const forms::PropertyBag& bag) {
     state_.Loaded();
 }
 
-void FlatButton::UserControl_Resize() {
+void FlatButton::handleResize() {
     if (correctingSize_) {
         return;
     }
@@ -149,47 +149,47 @@ void FlatButton::UserControl_Resize() {
     state_.SizeSettled();
 }
 
-void FlatButton::UserControl_AmbientChanged(std::string_view name) {
+void FlatButton::handleAmbientChanged(std::string_view name) {
     state_.AmbientChanged(name, ambientDisplayAsDefault());
 }
 
-void FlatButton::UserControl_GotFocus() {
+void FlatButton::handleGotFocus() {
     state_.GotFocus();
 }
 
-void FlatButton::UserControl_LostFocus() {
+void FlatButton::handleLostFocus() {
     state_.LostFocus();
 }
 
-void FlatButton::UserControl_MouseDown(const forms::MouseEvent& event) {
+void FlatButton::handleMouseDown(const forms::MouseEvent& event) {
     state_.MouseDown(static_cast<int>(event.button));
 }
 
-void FlatButton::UserControl_MouseMove(const forms::MouseEvent& event) {
+void FlatButton::handleMouseMove(const forms::MouseEvent& event) {
     state_.MouseMove(event.buttons, event.shift, event.x, event.y, scaleWidth(), scaleHeight());
 }
 
-void FlatButton::UserControl_MouseUp(const forms::MouseEvent& event) {
+void FlatButton::handleMouseUp(const forms::MouseEvent& event) {
     state_.MouseUp(static_cast<int>(event.button));
 }
 
-void FlatButton::UserControl_DblClick() {
+void FlatButton::handleDblClick() {
     state_.DblClick();
 }
 
-void FlatButton::UserControl_KeyDown(int keyCode, int) {
+void FlatButton::handleKeyDown(int keyCode, int) {
     state_.KeyDown(keyCode);
 }
 
-void FlatButton::UserControl_KeyUp(int keyCode, int) {
+void FlatButton::handleKeyUp(int keyCode, int) {
     state_.KeyUp(keyCode);
 }
 
-void FlatButton::UserControl_AccessKeyPress(int) {
+void FlatButton::handleAccessKeyPress(int) {
     state_.AccessKeyPress();
 }
 
-void FlatButton::UserControl_Terminate() {
+void FlatButton::handleTerminate() {
     StopHooks();
 }
 

@@ -56,20 +56,20 @@ class FlatButton : public forms::UserControl {
     std::function<void(int state)> onFormActivate; // 1 activated, 0 deactivated
 
   protected:
-    void UserControl_Initialize() override;
-    void UserControl_ReadProperties(const forms::PropertyBag& bag) override;
-    void UserControl_Resize() override;
-    void UserControl_AmbientChanged(std::string_view name) override;
-    void UserControl_GotFocus() override;
-    void UserControl_LostFocus() override;
-    void UserControl_MouseDown(const forms::MouseEvent& event) override;
-    void UserControl_MouseMove(const forms::MouseEvent& event) override;
-    void UserControl_MouseUp(const forms::MouseEvent& event) override;
-    void UserControl_DblClick() override;
-    void UserControl_KeyDown(int keyCode, int shift) override;
-    void UserControl_KeyUp(int keyCode, int shift) override;
-    void UserControl_AccessKeyPress(int key) override;
-    void UserControl_Terminate() override;
+    void handleInitialize() override;
+    void handleReadProperties(const forms::PropertyBag& bag) override;
+    void handleResize() override;
+    void handleAmbientChanged(std::string_view name) override;
+    void handleGotFocus() override;
+    void handleLostFocus() override;
+    void handleMouseDown(const forms::MouseEvent& event) override;
+    void handleMouseMove(const forms::MouseEvent& event) override;
+    void handleMouseUp(const forms::MouseEvent& event) override;
+    void handleDblClick() override;
+    void handleKeyDown(int keyCode, int shift) override;
+    void handleKeyUp(int keyCode, int shift) override;
+    void handleAccessKeyPress(int key) override;
+    void handleTerminate() override;
 
   private:
     // What the state machine asks of the control.

@@ -114,16 +114,16 @@ void ShadowFrame::PaintFrame() {
     ::PaintFrame(hdc(), plain, width, height, innerWidth, innerHeight, PlainColour(container));
 }
 
-void ShadowFrame::UserControl_ReadProperties(const forms::PropertyBag& bag) {
+void ShadowFrame::handleReadProperties(const forms::PropertyBag& bag) {
     BagReader reader(bag);
     props_ = ReadShadowFrameProps(reader, ContainerBackColour());
     PaintFrame();
 }
 
-void ShadowFrame::UserControl_Resize() {
+void ShadowFrame::handleResize() {
     PaintFrame();
 }
 
-void ShadowFrame::UserControl_AmbientChanged(std::string_view) {
+void ShadowFrame::handleAmbientChanged(std::string_view) {
     PaintFrame();
 }

@@ -45,9 +45,9 @@ class ShadowFrame : public forms::UserControl {
     void PaintFrame();
 
   protected:
-    void UserControl_ReadProperties(const forms::PropertyBag& bag) override;
-    void UserControl_Resize() override;
-    void UserControl_AmbientChanged(std::string_view name) override;
+    void handleReadProperties(const forms::PropertyBag& bag) override;
+    void handleResize() override;
+    void handleAmbientChanged(std::string_view name) override;
 
   private:
     void Changed(std::string_view name);

@@ -173,7 +173,7 @@ void SettingsDialog::createControls() {
     }
 }
 
-void SettingsDialog::Form_Load() {
+void SettingsDialog::handleLoad() {
     setClientSize(layout::clientWidth, layout::clientHeight);
     setIcon(dialogPicture("icon"));
     createControls();
@@ -211,21 +211,21 @@ void SettingsDialog::Form_Load() {
     }
 
     // A count outside the scroll bar's range is refused; it keeps its 5.
-    countBar_->setValue(settings_.ButterflyNum);
+    countBar_->setValue(settings_.flockHundreds);
     showCount();
 
-    SourceControls source = sourceControlsFor(settings_.BgmKind);
+    SourceControls source = sourceControlsFor(settings_.musicSource);
     trackBox_->setEnabled(false);
     showSourceMarks(source.selectedMark);
     trackBox_->setEnabled(source.trackBoxEnabled);
     fileButton_->SetEnabled(source.fileButtonEnabled);
 
     // The stored track shows even when the list does not hold it.
-    trackBox_->setText(trackText(settings_.BgmRepeat));
+    trackBox_->setText(trackText(settings_.repeatTrack));
     for (const std::string& entry : trackListEntries()) {
         trackBox_->addItem(entry);
     }
-    fileLabel_->setCaption(shownMusicPath(settings_.BgmFile));
+    fileLabel_->setCaption(shownMusicPath(settings_.musicFile));
 
     POINT pointer = {};
     if (GetCursorPos(&pointer)) {
@@ -246,7 +246,7 @@ void SettingsDialog::showSourceMarks(int selected) {
 }
 
 void SettingsDialog::chooseSource(int source) {
-    settings_.BgmKind = static_cast<std::int16_t>(source);
+    settings_.musicSource = static_cast<std::int16_t>(source);
     SourceControls controls = sourceControlsFor(source);
     showSourceMarks(controls.selectedMark);
     // Each control goes straight to its new state: one that stays enabled is
@@ -260,9 +260,9 @@ void SettingsDialog::showCount() {
 }
 
 void SettingsDialog::save() {
-    std::int16_t repeat = settings_.BgmRepeat;
-    ConfirmResult result = SaveDialogSettings(store_, countBar_->value(), settings_.BgmKind,
-                                              trackBox_->text(), settings_.BgmFile, repeat);
+    std::int16_t repeat = settings_.repeatTrack;
+    ConfirmResult result = saveDialogSettings(store_, countBar_->value(), settings_.musicSource,
+                                              trackBox_->text(), settings_.musicFile, repeat);
     if (result == ConfirmResult::TrackOutOfRange) {
         // Nothing was written; the user corrects the track and tries again,
         // in the box that holds it, enabled for that even when another
@@ -281,12 +281,12 @@ void SettingsDialog::save() {
         MessageBoxW(handle(), text.c_str(), L"Kalendra", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    settings_.BgmRepeat = repeat;
+    settings_.repeatTrack = repeat;
     unload();
 }
 
 void SettingsDialog::chooseFile() {
-    std::optional<std::string> chosen = chooseMusicFile(handle(), settings_.BgmFolder);
+    std::optional<std::string> chosen = chooseMusicFile(handle(), settings_.chooserFolder);
     if (!chosen) {
         return;
     }
@@ -298,9 +298,9 @@ void SettingsDialog::chooseFile() {
                     MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    settings_.BgmFile = stored.ansi;
+    settings_.musicFile = stored.ansi;
     fileLabel_->setCaption(*chosen);
-    settings_.BgmFolder = FolderOf(settings_.BgmFile, isAnsiLeadByte);
+    settings_.chooserFolder = folderOf(settings_.musicFile, isAnsiLeadByte);
 }
 
 void SettingsDialog::openWebPage() {
@@ -317,11 +317,11 @@ void SettingsDialog::advanceBanner() {
     bannerBoxes_[static_cast<int>(step.box)]->setPicture(bannerFrames_[step.frame - 1]);
 }
 
-void SettingsDialog::Form_QueryUnload(bool&) {
+void SettingsDialog::handleQueryUnload(bool&) {
     bannerTimer_.setEnabled(false);
 }
 
-void SettingsDialog::Form_Unload() {
+void SettingsDialog::handleUnload() {
     animateClose();
 }
 

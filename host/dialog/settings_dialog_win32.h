@@ -32,9 +32,9 @@ class SettingsDialog : public forms::Form {
     SettingsDialog(LoadedSettings& settings, SettingsStore& store);
 
   protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool& cancel) override;
-    void Form_Unload() override;
+    void handleLoad() override;
+    void handleQueryUnload(bool& cancel) override;
+    void handleUnload() override;
 
   private:
     void createControls();

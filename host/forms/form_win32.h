@@ -23,16 +23,16 @@ class UserControl;
 enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
 
 // A top-level window holding controls, subclassed for each form. It is
-// loaded hidden (its window and controls are made and Form_Load runs),
-// shown modelessly or modally, and unloaded: Form_QueryUnload may cancel,
-// then Form_Unload runs and the window goes. The window's close command and
+// loaded hidden (its window and controls are made and handleLoad runs),
+// shown modelessly or modally, and unloaded: handleQueryUnload may cancel,
+// then handleUnload runs and the window goes. The window's close command and
 // the end of the Windows session unload it the same way.
 class Form : public Container, private MessageTarget {
   public:
     Form();
     ~Form() override;
 
-    // Makes the window; Form_Load then makes the controls. A form loaded
+    // Makes the window; handleLoad then makes the controls. A form loaded
     // again gets fresh controls.
     bool load();
     bool isLoaded() const { return loaded_; }
@@ -41,7 +41,7 @@ class Form : public Container, private MessageTarget {
     // thread's other windows are disabled.
     bool showModal();
     void hide();
-    // False when Form_QueryUnload cancelled.
+    // False when handleQueryUnload cancelled.
     bool unload();
     HWND handle() const { return window_; }
 
@@ -88,9 +88,9 @@ class Form : public Container, private MessageTarget {
     static int loadedCount();
 
   protected:
-    virtual void Form_Load() {}
-    virtual void Form_QueryUnload(bool& /*cancel*/) {}
-    virtual void Form_Unload() {}
+    virtual void handleLoad() {}
+    virtual void handleQueryUnload(bool& /*cancel*/) {}
+    virtual void handleUnload() {}
 
   private:
     friend class Timer;

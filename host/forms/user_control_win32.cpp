@@ -42,10 +42,10 @@ bool UserControl::create(Container& container, const Placement& placement,
     RECT client = {};
     GetClientRect(window, &client);
     resizeCanvas(client.right, client.bottom);
-    UserControl_Initialize();
-    UserControl_ReadProperties(properties ? *properties : PropertyBag());
+    handleInitialize();
+    handleReadProperties(properties ? *properties : PropertyBag());
     starting_ = false;
-    UserControl_Resize();
+    handleResize();
     if (visible && handle()) {
         ShowWindow(handle(), SW_SHOWNA);
     }
@@ -232,9 +232,9 @@ bool UserControl::onMouse(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         SetCapture(window);
         if (message == WM_LBUTTONDBLCLK) {
-            UserControl_DblClick();
+            handleDblClick();
         } else {
-            UserControl_MouseDown(event);
+            handleMouseDown(event);
         }
         return true;
     case WM_LBUTTONUP:
@@ -243,11 +243,11 @@ bool UserControl::onMouse(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window) {
             ReleaseCapture();
         }
-        UserControl_MouseUp(event);
+        handleMouseUp(event);
         return true;
     case WM_MOUSEMOVE:
         event.button = static_cast<MouseButton>(event.buttons);
-        UserControl_MouseMove(event);
+        handleMouseMove(event);
         return true;
     default:
         return false;
@@ -263,23 +263,23 @@ bool UserControl::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SIZE:
         resizeCanvas(LOWORD(lParam), HIWORD(lParam));
         if (!starting_) {
-            UserControl_Resize();
+            handleResize();
         }
         return true;
     case WM_SETFOCUS:
-        UserControl_GotFocus();
+        handleGotFocus();
         return true;
     case WM_KILLFOCUS:
-        UserControl_LostFocus();
+        handleLostFocus();
         return true;
     case WM_KEYDOWN:
-        UserControl_KeyDown(static_cast<int>(wParam), currentShiftState());
+        handleKeyDown(static_cast<int>(wParam), currentShiftState());
         return true;
     case WM_KEYUP:
-        UserControl_KeyUp(static_cast<int>(wParam), currentShiftState());
+        handleKeyUp(static_cast<int>(wParam), currentShiftState());
         return true;
     case WM_CHAR:
-        UserControl_KeyPress(static_cast<int>(wParam));
+        handleKeyPress(static_cast<int>(wParam));
         return true;
     case WM_GETDLGCODE:
         result = DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -291,7 +291,7 @@ bool UserControl::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         }
         return false;
     case WM_DESTROY:
-        UserControl_Terminate();
+        handleTerminate();
         return false;
     default:
         return onMouse(window, message, wParam, lParam);

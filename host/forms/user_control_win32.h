@@ -21,7 +21,7 @@ enum class FillStyle { Solid = 0, Transparent = 1 };
 // a drawing surface: a back buffer the size of the control that keeps what
 // was drawn on it and is copied to the window whenever the window is
 // painted, with the windowless controls inside drawn over it. Subclasses
-// override the UserControl_ handlers they need.
+// override the handlers they need.
 //
 // Start: create() makes the window, then runs Initialize, ReadProperties
 // (from the given bag; an empty one gives every default), then Resize, and
@@ -84,27 +84,27 @@ class UserControl : public WindowedControl, public Container, private MessageTar
     std::function<void(std::string_view)> onPropertyChanged;
 
     // Raised by the container and the form.
-    void ambientChanged(std::string_view name) { UserControl_AmbientChanged(name); }
-    void accessKeyPress(int keyAscii) { UserControl_AccessKeyPress(keyAscii); }
+    void ambientChanged(std::string_view name) { handleAmbientChanged(name); }
+    void accessKeyPress(int keyAscii) { handleAccessKeyPress(keyAscii); }
 
   protected:
-    virtual void UserControl_Initialize() {}
-    virtual void UserControl_ReadProperties(const PropertyBag&) {}
-    virtual void UserControl_Resize() {}
-    virtual void UserControl_AmbientChanged(std::string_view) {}
-    virtual void UserControl_GotFocus() {}
-    virtual void UserControl_LostFocus() {}
+    virtual void handleInitialize() {}
+    virtual void handleReadProperties(const PropertyBag&) {}
+    virtual void handleResize() {}
+    virtual void handleAmbientChanged(std::string_view) {}
+    virtual void handleGotFocus() {}
+    virtual void handleLostFocus() {}
     // Mouse positions are in the control's pixels.
-    virtual void UserControl_MouseDown(const MouseEvent&) {}
-    virtual void UserControl_MouseMove(const MouseEvent&) {}
-    virtual void UserControl_MouseUp(const MouseEvent&) {}
-    virtual void UserControl_DblClick() {}
-    virtual void UserControl_KeyDown(int, int) {} // key code, shift state
-    virtual void UserControl_KeyUp(int, int) {}
-    virtual void UserControl_KeyPress(int) {} // character
-    virtual void UserControl_AccessKeyPress(int) {}
+    virtual void handleMouseDown(const MouseEvent&) {}
+    virtual void handleMouseMove(const MouseEvent&) {}
+    virtual void handleMouseUp(const MouseEvent&) {}
+    virtual void handleDblClick() {}
+    virtual void handleKeyDown(int, int) {} // key code, shift state
+    virtual void handleKeyUp(int, int) {}
+    virtual void handleKeyPress(int) {} // character
+    virtual void handleAccessKeyPress(int) {}
     // The window is about to go (its form unloads); it still exists.
-    virtual void UserControl_Terminate() {}
+    virtual void handleTerminate() {}
 
   private:
     bool onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

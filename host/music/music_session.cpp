@@ -15,19 +15,19 @@ MusicFileType musicFileType(std::string_view file) {
 }
 
 MusicWatch MusicSession::startMusic(std::int16_t kind, const std::string& file) {
-    bgm_.BgmFile = file;
+    player_.musicFile = file;
     if (kind == KindCd) {
-        bgm_.CdOpen();
+        player_.cdOpen();
         return MusicWatch::Cd;
     }
     if (kind != KindFile)
         return MusicWatch::None;
     switch (musicFileType(file)) {
     case MusicFileType::Wav:
-        bgm_.WavPlay();
+        player_.wavPlay();
         return MusicWatch::None;
     case MusicFileType::Mp3:
-        bgm_.Mp3Open();
+        player_.mp3Open();
         return MusicWatch::Mp3;
     case MusicFileType::Other:
         break;
@@ -35,22 +35,22 @@ MusicWatch MusicSession::startMusic(std::int16_t kind, const std::string& file) 
     return MusicWatch::None;
 }
 
-bool MusicSession::onTimer2() {
-    bgm_.CdTick();
-    return bgm_.CdKeepPolling;
+bool MusicSession::cdWatchTick() {
+    player_.cdTick();
+    return player_.cdKeepPolling;
 }
 
 void MusicSession::stopMusic(bool timer2Enabled, std::int16_t kind, const std::string& file) {
     if (timer2Enabled)
-        bgm_.CdClose();
+        player_.cdClose();
     if (kind != KindFile)
         return;
     switch (musicFileType(file)) {
     case MusicFileType::Wav:
-        bgm_.WavStop();
+        player_.wavStop();
         break;
     case MusicFileType::Mp3:
-        bgm_.Mp3Close();
+        player_.mp3Close();
         break;
     case MusicFileType::Other:
         break;

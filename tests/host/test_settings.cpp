@@ -18,11 +18,12 @@ struct MemoryStore : SettingsStore {
     std::size_t failingWrite = 0; // the 1-based write that fails; 0 for none
     std::size_t attempts = 0;
 
-    std::string GetIni(std::string_view section, std::string_view key) override {
+    std::string readValue(std::string_view section, std::string_view key) override {
         const auto found = values.find(std::string(key));
         return section != settingsSection || found == values.end() ? "" : found->second;
     }
-    bool PutIni(std::string_view section, std::string_view key, std::string_view value) override {
+    bool writeValue(std::string_view section, std::string_view key,
+                    std::string_view value) override {
         EXPECT_EQ(section, settingsSection);
         if (++attempts == failingWrite)
             return false;
@@ -30,13 +31,13 @@ struct MemoryStore : SettingsStore {
         writes.emplace_back(key, value);
         return true;
     }
-    bool FileExists(std::string_view path) override {
+    bool fileExists(std::string_view path) override {
         return files.count(std::string(withoutTrailingBackslash(path))) != 0;
     }
 };
 
 LoadedSettings load(MemoryStore& store, LoadedSettings settings = {}) {
-    LoadSettings(store, settings, "C:\\Program");
+    loadSettings(store, settings, "C:\\Program");
     return settings;
 }
 
@@ -52,11 +53,11 @@ TEST(Settings, MissingOrEmptyKeysLoadDefaultsAndRewriteNum100) {
     empty.values = {{"Num", ""}, {keyBgmKind, ""}, {keyBgmRepeat, ""}, {keyBgmFile, ""}};
     for (MemoryStore* store : {&missing, &empty}) {
         const LoadedSettings settings = load(*store, {1, 1, 9, "x", "y"});
-        EXPECT_EQ(settings.ButterflyNum, 5);
-        EXPECT_EQ(settings.BgmKind, 0);
-        EXPECT_EQ(settings.BgmRepeat, 0);
-        EXPECT_EQ(settings.BgmFile, "");
-        EXPECT_EQ(settings.BgmFolder, "C:\\Program");
+        EXPECT_EQ(settings.flockHundreds, 5);
+        EXPECT_EQ(settings.musicSource, 0);
+        EXPECT_EQ(settings.repeatTrack, 0);
+        EXPECT_EQ(settings.musicFile, "");
+        EXPECT_EQ(settings.chooserFolder, "C:\\Program");
         EXPECT_EQ(store->writes, (Writes{{"Num100", " 500"}}));
     }
 }
@@ -71,21 +72,22 @@ TEST(Settings, NumLoadsItsIntegerPartAndNum100FollowsUnlessItOverflows) {
     for (const auto& [stored, loaded, num100] : cases) {
         MemoryStore store;
         store.values = {{"Num", stored}, {"Num100", " 123"}};
-        EXPECT_EQ(load(store).ButterflyNum, loaded) << stored;
+        EXPECT_EQ(load(store).flockHundreds, loaded) << stored;
         EXPECT_EQ(store.values["Num100"], num100) << stored;
     }
     // Unreadable music numbers keep their previous values too.
     MemoryStore store;
     store.values = {{keyBgmKind, "one"}, {keyBgmRepeat, "99999"}};
     const LoadedSettings settings = load(store, {0, 1, 4, "", ""});
-    EXPECT_EQ(settings.BgmKind, 1);
-    EXPECT_EQ(settings.BgmRepeat, 4);
+    EXPECT_EQ(settings.musicSource, 1);
+    EXPECT_EQ(settings.repeatTrack, 4);
 }
 
 TEST(Settings, TheFileSourceNeedsAnExistingMusicFile) {
     const std::tuple<const char*, const char*, bool, std::int16_t, const char*, const char*>
         cases[] = {
-            // BgmKind, BgmFile stored, file exists, loaded BgmKind, BgmFile, BgmFolder
+            // musicSource, musicFile stored, file exists, loaded musicSource, musicFile,
+            // chooserFolder
             {"2", "D:\\Music\\a.mp3", true, 2, "D:\\Music\\a.mp3", "D:\\Music"},
             {"2", "D:\\Music\\a.mp3", false, 0, "", "C:\\Program"},
             {"2", "", false, 0, "", "C:\\Program"},
@@ -99,10 +101,10 @@ TEST(Settings, TheFileSourceNeedsAnExistingMusicFile) {
         if (exists)
             store.files = {std::string(withoutTrailingBackslash(file))};
         const LoadedSettings settings = load(store);
-        EXPECT_EQ(settings.BgmKind, loadedKind) << file;
-        EXPECT_EQ(settings.BgmRepeat, 3);
-        EXPECT_EQ(settings.BgmFile, loadedFile) << file;
-        EXPECT_EQ(settings.BgmFolder, folder) << file;
+        EXPECT_EQ(settings.musicSource, loadedKind) << file;
+        EXPECT_EQ(settings.repeatTrack, 3);
+        EXPECT_EQ(settings.musicFile, loadedFile) << file;
+        EXPECT_EQ(settings.chooserFolder, folder) << file;
         // The corrections stay in memory.
         EXPECT_EQ(store.values[keyBgmKind], kind);
         EXPECT_EQ(store.values[keyBgmFile], file);
@@ -110,23 +112,23 @@ TEST(Settings, TheFileSourceNeedsAnExistingMusicFile) {
 }
 
 TEST(Settings, FolderOfCutsAtTheLastColonOrBackslash) {
-    EXPECT_EQ(FolderOf("C:\\Music\\a.mp3"), "C:\\Music");
-    EXPECT_EQ(FolderOf("C:\\a.mp3"), "C:");
-    EXPECT_EQ(FolderOf("C:a.mp3"), "C:");
-    EXPECT_EQ(FolderOf("a.mp3"), "");
-    EXPECT_EQ(FolderOf("\\\\server\\share\\b.wav"), "\\\\server\\share");
+    EXPECT_EQ(folderOf("C:\\Music\\a.mp3"), "C:\\Music");
+    EXPECT_EQ(folderOf("C:\\a.mp3"), "C:");
+    EXPECT_EQ(folderOf("C:a.mp3"), "C:");
+    EXPECT_EQ(folderOf("a.mp3"), "");
+    EXPECT_EQ(folderOf("\\\\server\\share\\b.wav"), "\\\\server\\share");
     // "C:\ソフト\表" in code page 932: ソ is 83 5C, 表 is 95 5C.
     const std::string path = "C:\\\x83\x5C\x83\x74\x83\x67\\\x95\x5C";
-    EXPECT_EQ(FolderOf(path, cp932LeadByte), "C:\\\x83\x5C\x83\x74\x83\x67");
+    EXPECT_EQ(folderOf(path, cp932LeadByte), "C:\\\x83\x5C\x83\x74\x83\x67");
     EXPECT_EQ(withoutTrailingBackslash(path, cp932LeadByte), path);
     EXPECT_EQ(withoutTrailingBackslash(path + "\\", cp932LeadByte), path);
-    EXPECT_EQ(FolderOf("C:\\a\x83", cp932LeadByte), "C:");
+    EXPECT_EQ(folderOf("C:\\a\x83", cp932LeadByte), "C:");
 }
 
 TEST(Settings, ConfirmationWritesFiveKeysInOrder) {
     MemoryStore store;
     std::int16_t repeat = 9;
-    EXPECT_EQ(SaveDialogSettings(store, 10, bgmAudioCd, "3.5", "D:\\b.wav", repeat),
+    EXPECT_EQ(saveDialogSettings(store, 10, bgmAudioCd, "3.5", "D:\\b.wav", repeat),
               ConfirmResult::Saved);
     EXPECT_EQ(repeat, 4);
     EXPECT_EQ(store.writes, (Writes{{"Num", " 10"},
@@ -139,7 +141,7 @@ TEST(Settings, ConfirmationWritesFiveKeysInOrder) {
         {"2.5", 2}, {"-3", -3}, {"", 0}, {"abc", 0}, {" 12 ", 12}, {"-32768.5", -32768}, {"7a", 0}};
     for (const auto& [text, stored] : tracks) {
         MemoryStore other;
-        EXPECT_EQ(SaveDialogSettings(other, 1, bgmNone, text, "", repeat), ConfirmResult::Saved);
+        EXPECT_EQ(saveDialogSettings(other, 1, bgmNone, text, "", repeat), ConfirmResult::Saved);
         EXPECT_EQ(repeat, stored) << '"' << text << '"';
         EXPECT_EQ(other.values[keyBgmRepeat], (stored < 0 ? "" : " ") + std::to_string(stored));
     }
@@ -150,14 +152,14 @@ TEST(Settings, AFailedWriteStopsTheConfirmationAndSaysHowMuchWentThrough) {
         MemoryStore store;
         store.failingWrite = failing;
         std::int16_t repeat = 0;
-        EXPECT_EQ(SaveDialogSettings(store, 7, bgmMusicFile, "3", "a.mp3", repeat),
+        EXPECT_EQ(saveDialogSettings(store, 7, bgmMusicFile, "3", "a.mp3", repeat),
                   failing == 1 ? ConfirmResult::NotSaved : ConfirmResult::PartlySaved);
         EXPECT_EQ(store.writes.size(), failing - 1) << "nothing is written after the failure";
     }
     // The screensaver run's own writes go on past a failure.
     MemoryStore store;
     store.failingWrite = 1;
-    SaveScreenSize(store, 800, 600);
+    storeScreenSize(store, 800, 600);
     EXPECT_EQ(store.writes, (Writes{{"Height", " 600"}}));
 }
 
@@ -165,7 +167,7 @@ TEST(Settings, TrackOutside16BitsRefusesBeforeAnyWrite) {
     for (const char* text : {"40000", "32767.5", "-32769", "1e400"}) {
         MemoryStore store;
         std::int16_t repeat = 6;
-        EXPECT_EQ(SaveDialogSettings(store, 5, bgmAudioCd, text, "x.mp3", repeat),
+        EXPECT_EQ(saveDialogSettings(store, 5, bgmAudioCd, text, "x.mp3", repeat),
                   ConfirmResult::TrackOutOfRange);
         EXPECT_TRUE(store.writes.empty()) << text;
         EXPECT_EQ(repeat, 6) << text;

@@ -43,9 +43,9 @@ TEST(SettingsFile, MusicKeysAreStoredAsCodePage932Bytes) {
     TempFile ini("written.ini");
     SettingsFile file(ini.path);
     std::int16_t repeat = 0;
-    ASSERT_EQ(SaveDialogSettings(file, 7, bgmMusicFile, "12", "C:\\Music\\song.mp3", repeat),
+    ASSERT_EQ(saveDialogSettings(file, 7, bgmMusicFile, "12", "C:\\Music\\song.mp3", repeat),
               ConfirmResult::Saved);
-    EXPECT_NE(LastApiResult, 0);
+    EXPECT_NE(lastApiResult, 0);
     const std::string bytes = ini.bytes();
     EXPECT_EQ(bytes.find("[Settings]\r\nNum="), 0u) << bytes;
     EXPECT_TRUE(holdsLine(bytes, "Num100", " 700")) << bytes;
@@ -55,9 +55,9 @@ TEST(SettingsFile, MusicKeysAreStoredAsCodePage932Bytes) {
     EXPECT_LT(bytes.find("BGM\x8B"), bytes.find("BGM\xD8"));
     EXPECT_LT(bytes.find("BGM\xD8"), bytes.find("BGM\xCC"));
 
-    EXPECT_EQ(file.GetIni(settingsSection, keyBgmRepeat), "12");
-    EXPECT_EQ(file.GetIni(settingsSection, keyBgmFile), "C:\\Music\\song.mp3");
-    EXPECT_EQ(file.GetIni("Other", keyNum), "");
+    EXPECT_EQ(file.readValue(settingsSection, keyBgmRepeat), "12");
+    EXPECT_EQ(file.readValue(settingsSection, keyBgmFile), "C:\\Music\\song.mp3");
+    EXPECT_EQ(file.readValue("Other", keyNum), "");
 }
 
 TEST(SettingsFile, LoadingRewritesOnlyNum100) {
@@ -69,11 +69,11 @@ TEST(SettingsFile, LoadingRewritesOnlyNum100) {
     TempFile ini("load.ini", &original);
     SettingsFile file(ini.path);
     LoadedSettings settings;
-    LoadSettings(file, settings, "C:\\Program", isAnsiLeadByte);
-    EXPECT_EQ(settings.ButterflyNum, 7);
-    EXPECT_EQ(settings.BgmKind, bgmMusicFile);
-    EXPECT_EQ(settings.BgmRepeat, 3);
-    EXPECT_EQ(settings.BgmFolder, music.path);
+    loadSettings(file, settings, "C:\\Program", isAnsiLeadByte);
+    EXPECT_EQ(settings.flockHundreds, 7);
+    EXPECT_EQ(settings.musicSource, bgmMusicFile);
+    EXPECT_EQ(settings.repeatTrack, 3);
+    EXPECT_EQ(settings.chooserFolder, music.path);
 
     std::string withBlank = original;
     withBlank.replace(withBlank.find("Num100=1"), 8, "Num100= 700");
@@ -86,15 +86,15 @@ TEST(SettingsFile, MissingFileIsCreatedButAMissingFolderIsNot) {
     TempFile ini("created.ini");
     SettingsFile file(ini.path);
     LoadedSettings settings;
-    LoadSettings(file, settings, "C:\\Program", isAnsiLeadByte);
-    EXPECT_EQ(settings.ButterflyNum, 5);
+    loadSettings(file, settings, "C:\\Program", isAnsiLeadByte);
+    EXPECT_EQ(settings.flockHundreds, 5);
     EXPECT_TRUE(holdsLine("\r\n" + ini.bytes(), "[Settings]\r\nNum100", " 500")) << ini.bytes();
 
     TempFile absent("absent");
     SettingsFile nowhere(absent.path + "\\Kalendra.ini");
-    LoadSettings(nowhere, settings, "C:\\Program", isAnsiLeadByte);
-    EXPECT_EQ(LastApiResult, 0);
-    EXPECT_EQ(settings.ButterflyNum, 5);
+    loadSettings(nowhere, settings, "C:\\Program", isAnsiLeadByte);
+    EXPECT_EQ(lastApiResult, 0);
+    EXPECT_EQ(settings.flockHundreds, 5);
     EXPECT_EQ(GetFileAttributesA(absent.path.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -118,11 +118,11 @@ TEST(SettingsFile, DamagedFilesLoadAsMissingKeys) {
         TempFile ini("damaged" + std::to_string(++index) + ".ini", &content);
         SettingsFile file(ini.path);
         LoadedSettings settings;
-        LoadSettings(file, settings, "C:\\Program", isAnsiLeadByte);
-        EXPECT_EQ(settings.ButterflyNum, butterflies) << index;
-        EXPECT_EQ(settings.BgmKind, 0) << index;
-        EXPECT_EQ(settings.BgmFile, "") << index;
-        EXPECT_EQ(file.GetIni(settingsSection, keyNum100), std::to_string(butterflies * 100));
+        loadSettings(file, settings, "C:\\Program", isAnsiLeadByte);
+        EXPECT_EQ(settings.flockHundreds, butterflies) << index;
+        EXPECT_EQ(settings.musicSource, 0) << index;
+        EXPECT_EQ(settings.musicFile, "") << index;
+        EXPECT_EQ(file.readValue(settingsSection, keyNum100), std::to_string(butterflies * 100));
     }
 }
 
@@ -130,10 +130,10 @@ TEST(SettingsFile, LongValuesAreCutTo255BytesAndLongNamesTo128) {
     const std::string content = "[Settings]\r\nNum=12" + std::string(10000, '3') + "\r\n";
     TempFile ini("long.ini", &content);
     SettingsFile file(ini.path);
-    EXPECT_EQ(file.GetIni(settingsSection, keyNum), "12" + std::string(253, '3'));
+    EXPECT_EQ(file.readValue(settingsSection, keyNum), "12" + std::string(253, '3'));
 
-    file.PutIni(settingsSection, std::string(300, 'k'), " 1");
-    EXPECT_NE(LastApiResult, 0);
+    file.writeValue(settingsSection, std::string(300, 'k'), " 1");
+    EXPECT_NE(lastApiResult, 0);
     EXPECT_TRUE(holdsLine(ini.bytes(), std::string(128, 'k'), " 1")) << ini.bytes();
 }
 
@@ -142,19 +142,19 @@ TEST(SettingsFile, FileExistsOnlyForFilesThatOpenForReading) {
     TempFile music("a.mp3", &id3);
     TempFile missing("missing.mp3");
     SettingsFile file("unused.ini");
-    EXPECT_TRUE(file.FileExists(music.path));
-    EXPECT_TRUE(file.FileExists(music.path + "\\"));
-    EXPECT_FALSE(file.FileExists(music.path + "\\\\"));
-    EXPECT_FALSE(file.FileExists(missing.path));
-    EXPECT_FALSE(file.FileExists(""));
-    EXPECT_FALSE(file.FileExists("C:\\windows"));
-    EXPECT_FALSE(file.FileExists("C:\\windows\\"));
-    EXPECT_FALSE(file.FileExists("C:\\windows\\*.exe"));
+    EXPECT_TRUE(file.fileExists(music.path));
+    EXPECT_TRUE(file.fileExists(music.path + "\\"));
+    EXPECT_FALSE(file.fileExists(music.path + "\\\\"));
+    EXPECT_FALSE(file.fileExists(missing.path));
+    EXPECT_FALSE(file.fileExists(""));
+    EXPECT_FALSE(file.fileExists("C:\\windows"));
+    EXPECT_FALSE(file.fileExists("C:\\windows\\"));
+    EXPECT_FALSE(file.fileExists("C:\\windows\\*.exe"));
 
     HANDLE locked = CreateFileA(music.path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(file.FileExists(music.path));
+    EXPECT_FALSE(file.fileExists(music.path));
     CloseHandle(locked);
-    EXPECT_TRUE(file.FileExists(music.path));
+    EXPECT_TRUE(file.fileExists(music.path));
 }

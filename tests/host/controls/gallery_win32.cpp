@@ -7,7 +7,7 @@
 // Once shown it prints "client X Y", the screen position of its client
 // area's top-left corner, and ends with status 0 when closed.
 
-#include "controls_window_test.h"
+#include "../window_test.h"
 #include "flat_button_win32.h"
 #include "shadow_frame_win32.h"
 
@@ -47,7 +47,7 @@ class Gallery : public forms::Form {
     }
 
   protected:
-    void Form_Load() override {
+    void handleLoad() override {
         setClientSize(9600, 4440);
         struct FrameLook {
             const char* caption;

@@ -1,7 +1,7 @@
 // The push button as a user control on a real form: activation through the
 // parent's subclass, input from posted window messages as the system
 // delivers them, what its back buffer shows, and its stored properties.
-#include "controls_window_test.h"
+#include "../window_test.h"
 #include "dib_surface.h"
 #include "flat_button_colours.h"
 #include "flat_button_paint.h"

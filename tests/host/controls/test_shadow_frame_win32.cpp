@@ -1,7 +1,7 @@
 // The decorated frame as a user control on a real form: what its back
 // buffer shows with the controls it holds drawn over it, when it repaints,
 // and its stored properties.
-#include "controls_window_test.h"
+#include "../window_test.h"
 #include "dib_surface.h"
 #include "shadow_frame_paint.h"
 #include "shadow_frame_win32.h"

@@ -35,8 +35,8 @@ void writeMarker(const wchar_t* name) {
 
 class MarkingForm : public forms::Form {
   protected:
-    void Form_QueryUnload(bool&) override { writeMarker(L"query-unload"); }
-    void Form_Unload() override { writeMarker(L"unload"); }
+    void handleQueryUnload(bool&) override { writeMarker(L"query-unload"); }
+    void handleUnload() override { writeMarker(L"unload"); }
 };
 
 } // namespace

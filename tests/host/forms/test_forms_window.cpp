@@ -2,7 +2,7 @@
 // user meets it: its window and caption, sizes, what is painted, mouse
 // presses, timers, unloading, the modal loop, scroll bar and combo box
 // events, keyboard focus.
-#include "forms_win32.h"
+#include "../window_test.h"
 #include "picture_bytes.h"
 
 #include <gtest/gtest.h>
@@ -23,32 +23,6 @@ int px(int twips) {
 }
 int py(int twips) {
     return twipsToPixels(twips, forms::Screen::twipsPerPixelY());
-}
-
-// Runs the message loop until done() or the time is up.
-template <class Done> bool pumpUntil(Done done, DWORD milliseconds = 3000) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) {
-            return false;
-        }
-        forms::doEvents();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    return true;
-}
-
-void pump(DWORD milliseconds) {
-    pumpUntil([] { return false; }, milliseconds);
-}
-
-// What a window paints into its client area, through WM_PRINTCLIENT.
-forms::MemoryCanvas printed(HWND window) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    forms::MemoryCanvas canvas(client.right, client.bottom);
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
-    return canvas;
 }
 
 std::uint32_t rampColour(int x, int y) {
@@ -83,12 +57,12 @@ class GradientControl : public forms::UserControl {
     }
 
   protected:
-    void UserControl_ReadProperties(const forms::PropertyBag& bag) override {
+    void handleReadProperties(const forms::PropertyBag& bag) override {
         readProperties = true;
         start = bag.readColour("StartColour", 0);
         end = bag.readColour("EndColour", 0x00FF0000);
     }
-    void UserControl_Resize() override {
+    void handleResize() override {
         HDC dc = hdc();
         for (int x = 0; x < scaleWidth(); ++x) {
             RECT column = {x, 0, x + 1, scaleHeight()};
@@ -97,9 +71,7 @@ class GradientControl : public forms::UserControl {
         }
         refresh();
     }
-    void UserControl_MouseDown(const forms::MouseEvent& event) override {
-        presses.push_back(event);
-    }
+    void handleMouseDown(const forms::MouseEvent& event) override { presses.push_back(event); }
 };
 
 class TestForm : public forms::Form {
@@ -110,12 +82,12 @@ class TestForm : public forms::Form {
     int queries = 0;
 
   protected:
-    void Form_Load() override { ++loads; }
-    void Form_QueryUnload(bool& cancel) override {
+    void handleLoad() override { ++loads; }
+    void handleQueryUnload(bool& cancel) override {
         ++queries;
         cancel = cancelUnload;
     }
-    void Form_Unload() override { ++unloads; }
+    void handleUnload() override { ++unloads; }
 };
 
 const char* const caption = "■Kalendra■ テスト";
@@ -141,7 +113,7 @@ class ControlsForm : public TestForm {
     forms::Timer tick{*this, 20, false};
 
   protected:
-    void Form_Load() override {
+    void handleLoad() override {
         setClientSize(6000, 4500);
         forms::ControlSet& set = controls();
         name = set.add(
@@ -191,7 +163,7 @@ class ControlsForm : public TestForm {
             std::make_unique<forms::Label>(*gradient, forms::Placement{300, 300, 600, 300}));
         patch->setFont(font());
         patch->setBackColour(0x0000FF00);
-        TestForm::Form_Load();
+        TestForm::handleLoad();
     }
 
   private:
@@ -620,10 +592,8 @@ class KeyTaker : public forms::UserControl {
     std::vector<std::string> ambientChanges;
 
   protected:
-    void UserControl_AccessKeyPress(int key) override { keys.push_back(key); }
-    void UserControl_AmbientChanged(std::string_view name) override {
-        ambientChanges.emplace_back(name);
-    }
+    void handleAccessKeyPress(int key) override { keys.push_back(key); }
+    void handleAmbientChanged(std::string_view name) override { ambientChanges.emplace_back(name); }
 };
 
 } // namespace

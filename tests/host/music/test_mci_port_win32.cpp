@@ -1,5 +1,5 @@
-#include "bgm.h"
 #include "mci_port_win32.h"
+#include "music_player.h"
 #include "music_session.h"
 
 #include <gtest/gtest.h>
@@ -49,10 +49,10 @@ bool waitForStreams(bool playing, std::chrono::milliseconds timeout) {
 }
 
 // Asks for the MP3 device's mode until it answers want, for at most timeout.
-bool waitForMode(Butterfly_BGM& bgm, const std::string& want, std::chrono::milliseconds timeout) {
+bool waitForMode(MusicPlayer& bgm, const std::string& want, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < end) {
-        if (bgm.MciQuery("status MP3Play mode") == want)
+        if (bgm.sendQuery("status MP3Play mode") == want)
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -61,18 +61,18 @@ bool waitForMode(Butterfly_BGM& bgm, const std::string& want, std::chrono::milli
 
 TEST(Win32MciPort, ACommandForADeviceNotOpenFailsWithTheSystemsText) {
     Win32MciPort port;
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
     std::string reply;
-    const std::int32_t code = bgm.MciSend("status MP3Play mode", reply);
+    const std::int32_t code = bgm.sendCommand("status MP3Play mode", reply);
     EXPECT_NE(code, 0);
     EXPECT_FALSE(reply.empty());
     char expected[256] = {};
     ASSERT_TRUE(mciGetErrorStringA(static_cast<MCIERROR>(code), expected, sizeof expected));
     EXPECT_EQ(reply, expected);
-    EXPECT_EQ(bgm.MciQuery("status MP3Play mode"), "Error:" + std::to_string(code));
-    EXPECT_EQ(bgm.MciReply, expected);
+    EXPECT_EQ(bgm.sendQuery("status MP3Play mode"), "Error:" + std::to_string(code));
+    EXPECT_EQ(bgm.lastReply, expected);
 
-    EXPECT_EQ(bgm.MciSend("", reply), -1);
+    EXPECT_EQ(bgm.sendCommand("", reply), -1);
     EXPECT_EQ(reply, "コマンド文字列が指定されていません");
 
     // A code the system has no text for.
@@ -85,8 +85,8 @@ TEST(Win32MciPort, WithoutADiscTheCdWatchStopsAtOnce) {
     Win32MciPort port;
     MusicSession music(port, 0);
     EXPECT_EQ(music.startMusic(MusicSession::KindCd, ""), MusicWatch::Cd);
-    EXPECT_FALSE(music.onTimer2());
-    EXPECT_FALSE(music.bgm().MciReply.empty());
+    EXPECT_FALSE(music.cdWatchTick());
+    EXPECT_FALSE(music.player().lastReply.empty());
     music.stopMusic(false, MusicSession::KindCd, "");
 }
 
@@ -96,47 +96,47 @@ TEST(Win32MciPort, AnMp3WithBlanksInItsPathPlaysAndRestartsAfterItsEnd) {
     ASSERT_NE(file.find(' '), std::string::npos);
     Win32MciPort port;
     MusicSession music(port, 0);
-    Butterfly_BGM& bgm = music.bgm();
+    MusicPlayer& bgm = music.player();
 
     EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::Mp3);
     if (!waveDeviceExpected()) {
         // Without a wave device the MPEG player cannot be opened: no play
         // command follows, the alias stays unknown, and the watch retries
         // quietly without anything playing.
-        EXPECT_NE(bgm.LastApiResult, 0);
-        EXPECT_EQ(bgm.MciQuery("status MP3Play mode").rfind("Error:", 0), 0u);
-        music.onTimer1();
-        EXPECT_NE(bgm.LastApiResult, 0);
-        EXPECT_FALSE(bgm.Mp3IsPlaying());
+        EXPECT_NE(bgm.lastApiResult, 0);
+        EXPECT_EQ(bgm.sendQuery("status MP3Play mode").rfind("Error:", 0), 0u);
+        music.mp3WatchTick();
+        EXPECT_NE(bgm.lastApiResult, 0);
+        EXPECT_FALSE(bgm.mp3IsPlaying());
         music.stopMusic(false, MusicSession::KindFile, file);
         return;
     }
     if (!mp3PlaybackExpected()) {
         // A device but no decoder: whatever fails, nothing plays.
-        music.onTimer1();
-        EXPECT_FALSE(bgm.Mp3IsPlaying());
+        music.mp3WatchTick();
+        EXPECT_FALSE(bgm.mp3IsPlaying());
         music.stopMusic(false, MusicSession::KindFile, file);
         return;
     }
 
-    EXPECT_EQ(bgm.LastApiResult, 0); // "play MP3Play" worked
+    EXPECT_EQ(bgm.lastApiResult, 0); // "play MP3Play" worked
     ASSERT_TRUE(waitForMode(bgm, "playing", std::chrono::seconds(3)));
     EXPECT_TRUE(waitForStreams(true, std::chrono::seconds(3))) << "no sound reached the sink";
-    music.onTimer1(); // playing: nothing to do
-    EXPECT_TRUE(bgm.Mp3IsPlaying());
+    music.mp3WatchTick(); // playing: nothing to do
+    EXPECT_TRUE(bgm.mp3IsPlaying());
 
     // The file lasts two seconds; at its end the next watch restarts it.
     ASSERT_TRUE(waitForMode(bgm, "stopped", std::chrono::seconds(6)));
-    EXPECT_FALSE(bgm.Mp3IsPlaying());
-    music.onTimer1();
-    EXPECT_EQ(bgm.LastApiResult, 0);
+    EXPECT_FALSE(bgm.mp3IsPlaying());
+    music.mp3WatchTick();
+    EXPECT_EQ(bgm.lastApiResult, 0);
     ASSERT_TRUE(waitForMode(bgm, "playing", std::chrono::seconds(3)));
-    const std::string position = bgm.MciQuery("status MP3Play position");
+    const std::string position = bgm.sendQuery("status MP3Play position");
     EXPECT_LT(std::atoi(position.c_str()), 1500) << position;
 
     music.stopMusic(false, MusicSession::KindFile, file);
-    EXPECT_EQ(bgm.LastApiResult, 0);
-    EXPECT_EQ(bgm.MciQuery("status MP3Play mode").rfind("Error:", 0), 0u); // closed
+    EXPECT_EQ(bgm.lastApiResult, 0);
+    EXPECT_EQ(bgm.sendQuery("status MP3Play mode").rfind("Error:", 0), 0u); // closed
 }
 
 TEST(Win32MciPort, AWavFileLoopsOnlyWithAWaveDevice) {
@@ -145,26 +145,26 @@ TEST(Win32MciPort, AWavFileLoopsOnlyWithAWaveDevice) {
     Win32MciPort port;
     EXPECT_EQ(port.waveOutDeviceCount() > 0, waveDeviceExpected());
     MusicSession music(port, 0);
-    Butterfly_BGM& bgm = music.bgm();
-    bgm.LastApiResult = 12345;
+    MusicPlayer& bgm = music.player();
+    bgm.lastApiResult = 12345;
 
     if (!waveDeviceExpected()) {
         EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::None);
-        EXPECT_EQ(bgm.LastApiResult, 12345); // not even tried
+        EXPECT_EQ(bgm.lastApiResult, 12345); // not even tried
         music.stopMusic(false, MusicSession::KindFile, file);
-        EXPECT_EQ(bgm.LastApiResult, TRUE);
+        EXPECT_EQ(bgm.lastApiResult, TRUE);
         return;
     }
 
     ASSERT_TRUE(waitForStreams(false, std::chrono::seconds(3))) << "the sink is not quiet";
     EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::None);
-    EXPECT_EQ(bgm.LastApiResult, TRUE);
+    EXPECT_EQ(bgm.lastApiResult, TRUE);
     ASSERT_TRUE(waitForStreams(true, std::chrono::seconds(3))) << "no sound reached the sink";
     // The file lasts two seconds; played once, its stream would be gone by now.
     std::this_thread::sleep_for(std::chrono::milliseconds(3500));
     EXPECT_GT(streamsOnSink(), 0) << "the file did not loop";
 
     music.stopMusic(false, MusicSession::KindFile, file);
-    EXPECT_EQ(bgm.LastApiResult, TRUE);
+    EXPECT_EQ(bgm.lastApiResult, TRUE);
     EXPECT_TRUE(waitForStreams(false, std::chrono::seconds(3))) << "the sound did not stop";
 }

@@ -25,20 +25,20 @@ TEST(MusicSession, CdPlaysFromTheFirstWatchAndClosesAtTheEnd) {
 
     port.clear();
     port.insertDisc("1", "stopped");
-    EXPECT_TRUE(music.onTimer2());
+    EXPECT_TRUE(music.cdWatchTick());
     EXPECT_EQ(port.commands(),
               (Commands{"status cdaudio current track", "status cdaudio number of tracks",
                         "status cdaudio mode", "play cdaudio"}));
 
     port.clear();
     port.insertDisc("5", "playing");
-    EXPECT_TRUE(music.onTimer2());
+    EXPECT_TRUE(music.cdWatchTick());
     EXPECT_EQ(port.commands().size(), 3u);
 
     // The disc has reached its end: the drive stops, the next watch plays on.
     port.clear();
     port.insertDisc("10", "stopped");
-    EXPECT_TRUE(music.onTimer2());
+    EXPECT_TRUE(music.cdWatchTick());
     EXPECT_EQ(port.commands().back(), "play cdaudio");
 
     port.clear();
@@ -53,7 +53,7 @@ TEST(MusicSession, NoDiscStopsTheWatchAndLeavesTheCdOpen) {
     MusicSession music(port, 0);
     EXPECT_EQ(music.startMusic(MusicSession::KindCd, ""), MusicWatch::Cd);
     port.clear();
-    EXPECT_FALSE(music.onTimer2());
+    EXPECT_FALSE(music.cdWatchTick());
     EXPECT_EQ(port.commands(), (Commands{"status cdaudio current track"}));
 
     // The form turned the watch off; ending the run closes nothing.
@@ -72,12 +72,12 @@ TEST(MusicSession, Mp3RestartsWhenItEndsAndClosesAtTheEnd) {
 
     port.clear();
     port.answer("status MP3Play mode", "playing");
-    music.onTimer1();
+    music.mp3WatchTick();
     EXPECT_EQ(port.commands(), (Commands{"status MP3Play mode"}));
 
     port.clear();
     port.answer("status MP3Play mode", "stopped");
-    music.onTimer1();
+    music.mp3WatchTick();
     EXPECT_EQ(port.commands(),
               (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
 
@@ -98,14 +98,14 @@ TEST(MusicSession, AFailedMp3OpenRetriesQuietlyEveryTick) {
 
     for (int tick = 0; tick < 3; ++tick) {
         port.clear();
-        music.onTimer1();
+        music.mp3WatchTick();
         EXPECT_EQ(port.commands(),
                   (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
     }
     // Nothing turned into text: no error is looked up or kept for showing.
     EXPECT_EQ(port.errorTextCalls, 0);
-    EXPECT_EQ(music.bgm().MciReply, "");
-    EXPECT_EQ(music.bgm().LastApiResult, 263);
+    EXPECT_EQ(music.player().lastReply, "");
+    EXPECT_EQ(music.player().lastApiResult, 263);
 }
 
 TEST(MusicSession, WavLoopsWithoutAWatchAndStopsAtTheEnd) {

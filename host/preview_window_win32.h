@@ -10,22 +10,22 @@
 // The still preview inside the display control panel's preview area: a
 // borderless black form made a child of the given window, sized to it, with
 // the preview picture at its top-left corner.
-class Butterfly_R : public forms::Form {
+class PreviewWindow : public forms::Form {
   public:
-    Butterfly_R();
+    PreviewWindow();
 
     // Puts the form into parent and shows it. False when parent is not a
     // window; nothing is shown then.
     bool setUp(HWND parent);
 
   protected:
-    void Form_Unload() override;
+    void handleUnload() override;
 
   private:
     void watchParent();
 
     HWND parent_ = nullptr;
-    forms::Image Img_Prev;
+    forms::Image previewImage_;
     // Ends the process once the preview area is gone, even if its owner
     // never destroyed our window with it.
     forms::Timer parentWatch_{*this, 250, false};

@@ -1,4 +1,4 @@
-#include "preview_form_win32.h"
+#include "preview_window_win32.h"
 
 #include "colour.h"
 #include "picture_win32.h"
@@ -16,14 +16,14 @@ forms::PictureRef previewPicture() {
 
 } // namespace
 
-Butterfly_R::Butterfly_R() : Img_Prev(*this, forms::Placement{}, previewPicture()) {
+PreviewWindow::PreviewWindow() : previewImage_(*this, forms::Placement{}, previewPicture()) {
     setCaption("Preview Window");
     setBorderStyle(forms::BorderStyle::None);
     setBackColour(black);
     parentWatch_.onTimer = [this] { watchParent(); };
 }
 
-bool Butterfly_R::setUp(HWND parent) {
+bool PreviewWindow::setUp(HWND parent) {
     // The form's window is created under the awareness of the window it
     // goes into: Windows allows no child of a different awareness.
     adoptDpiAwarenessOf(parent);
@@ -48,18 +48,18 @@ bool Butterfly_R::setUp(HWND parent) {
         return false;
     }
     move(0, 0, widthTwips, heightTwips);
-    Img_Prev.move(forms::Placement{0, 0, widthTwips, heightTwips});
+    previewImage_.move(forms::Placement{0, 0, widthTwips, heightTwips});
     parentWatch_.setEnabled(true);
     return show();
 }
 
-void Butterfly_R::watchParent() {
+void PreviewWindow::watchParent() {
     if (!IsWindow(parent_)) {
         forms::endProgram(0);
     }
 }
 
-void Butterfly_R::Form_Unload() {
+void PreviewWindow::handleUnload() {
     // Also runs when the preview area is destroyed and takes our window with
     // it; then no message would wake the program's loop again.
     PostQuitMessage(0);

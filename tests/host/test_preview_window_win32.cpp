@@ -2,7 +2,7 @@
 // read back (a child of another process's window has no drawing surface
 // under Wine).
 
-#include "preview_form_win32.h"
+#include "preview_window_win32.h"
 
 #include "picture_win32.h"
 
@@ -96,7 +96,7 @@ TEST(PreviewForm, FillsItsParentWithThePictureAtTheTopLeft) {
     for (auto [width, height] : {std::pair{152, 112}, std::pair{240, 180}, std::pair{100, 80}}) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         ParentWindow parent(width, height);
-        Butterfly_R preview;
+        PreviewWindow preview;
         ASSERT_TRUE(preview.setUp(parent.handle()));
         HWND window = preview.handle();
         EXPECT_EQ(GetParent(window), parent.handle());
@@ -148,7 +148,7 @@ TEST(PreviewForm, TakesTheAwarenessOfItsParent) {
     setThread(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
     ASSERT_TRUE(equal(ofWindow(parent.handle()), DPI_AWARENESS_CONTEXT_UNAWARE));
     {
-        Butterfly_R preview;
+        PreviewWindow preview;
         ASSERT_TRUE(preview.setUp(parent.handle()));
         // The thread that made the form's window took the parent's context.
         EXPECT_TRUE(equal(ofThread(), DPI_AWARENESS_CONTEXT_UNAWARE));
@@ -160,9 +160,9 @@ TEST(PreviewForm, TakesTheAwarenessOfItsParent) {
 }
 
 TEST(PreviewForm, RefusesWhatIsNotAWindow) {
-    Butterfly_R none;
+    PreviewWindow none;
     EXPECT_FALSE(none.setUp(nullptr));
-    Butterfly_R wrong;
+    PreviewWindow wrong;
     EXPECT_FALSE(wrong.setUp(reinterpret_cast<HWND>(static_cast<INT_PTR>(12345))));
     EXPECT_FALSE(wrong.isLoaded());
 }

@@ -1,4 +1,4 @@
-#include "bgm.h"
+#include "music_player.h"
 
 #include <array>
 #include <cstring>
@@ -66,16 +66,16 @@ std::optional<double> replyAsNumber(std::string_view text) {
 
 } // namespace
 
-std::int32_t Butterfly_BGM::MciSend(const std::string& command, std::string& reply) {
+std::int32_t MusicPlayer::sendCommand(const std::string& command, std::string& reply) {
     if (command.empty()) {
         reply = NoCommandText;
-        return EmptyCommandCode;
+        return emptyCommandCode;
     }
-    std::array<char, ReplyBufferSize> replyBuffer{};
-    const std::uint32_t code = port_.sendString(command, replyBuffer.data(), ReplyBufferSize);
+    std::array<char, replyBufferSize> replyBuffer{};
+    const std::uint32_t code = port_.sendString(command, replyBuffer.data(), replyBufferSize);
     if (code != 0) {
-        std::array<char, ErrorTextBufferSize> errorBuffer{};
-        if (port_.errorText(code, errorBuffer.data(), ErrorTextBufferSize))
+        std::array<char, errorTextBufferSize> errorBuffer{};
+        if (port_.errorText(code, errorBuffer.data(), errorTextBufferSize))
             reply = textOf(errorBuffer);
         else
             reply = NoErrorText;
@@ -85,106 +85,106 @@ std::int32_t Butterfly_BGM::MciSend(const std::string& command, std::string& rep
     return 0;
 }
 
-std::string Butterfly_BGM::MciQuery(const std::string& command) {
-    const std::int32_t code = MciSend(command, MciReply);
+std::string MusicPlayer::sendQuery(const std::string& command) {
+    const std::int32_t code = sendCommand(command, lastReply);
     if (code == 0)
-        return MciReply;
+        return lastReply;
     return "Error:" + std::to_string(code);
 }
 
-std::int32_t Butterfly_BGM::MciPlay(const std::string& device, const std::string& from,
-                                    const std::string& to) {
+std::int32_t MusicPlayer::sendPlay(const std::string& device, const std::string& from,
+                                   const std::string& to) {
     std::string command = "play " + device;
     if (!from.empty())
         command += " from " + from;
     if (!to.empty())
         command += " to " + to;
-    return MciSend(command, MciReply);
+    return sendCommand(command, lastReply);
 }
 
-std::uint32_t Butterfly_BGM::sendWithoutReply(const std::string& command) {
+std::uint32_t MusicPlayer::sendWithoutReply(const std::string& command) {
     const std::uint32_t code = port_.sendString(command, nullptr, 0);
-    LastApiResult = static_cast<std::int32_t>(code);
+    lastApiResult = static_cast<std::int32_t>(code);
     return code;
 }
 
-void Butterfly_BGM::CdOpen() {
+void MusicPlayer::cdOpen() {
     sendWithoutReply("open cdaudio");
     sendWithoutReply("set cdaudio time format tmsf");
 }
 
-void Butterfly_BGM::CdTick() {
-    CdKeepPolling = true;
-    const std::string current = MciQuery("status cdaudio current track");
+void MusicPlayer::cdTick() {
+    cdKeepPolling = true;
+    const std::string current = sendQuery("status cdaudio current track");
     if (containsErr(current)) {
-        CdKeepPolling = false; // no disc, no drive, or the device is not open
+        cdKeepPolling = false; // no disc, no drive, or the device is not open
         return;
     }
-    const std::string tracks = MciQuery("status cdaudio number of tracks");
+    const std::string tracks = sendQuery("status cdaudio number of tracks");
     if (containsErr(tracks)) {
-        CdKeepPolling = false;
+        cdKeepPolling = false;
         return;
     }
-    std::array<char, CdModeBufferSize> modeBuffer{};
-    LastApiResult = static_cast<std::int32_t>(
-        port_.sendString("status cdaudio mode", modeBuffer.data(), CdModeBufferSize));
+    std::array<char, cdModeBufferSize> modeBuffer{};
+    lastApiResult = static_cast<std::int32_t>(
+        port_.sendString("status cdaudio mode", modeBuffer.data(), cdModeBufferSize));
     const bool stopped = textOf(modeBuffer).compare(0, 7, "stopped") == 0;
 
-    if (BgmRepeat != 0) {
+    if (repeatTrack != 0) {
         // A current track that is not a number means the drive answers
         // nonsense: stop watching rather than restarting blindly.
         const std::optional<double> currentTrack = replyAsNumber(current);
         if (!currentTrack) {
-            CdKeepPolling = false;
+            cdKeepPolling = false;
             return;
         }
         // Once the drive has moved past the chosen track (or stopped), play
         // again from the chosen track's start.
-        if (stopped || *currentTrack != BgmRepeat) {
+        if (stopped || *currentTrack != repeatTrack) {
             const std::string start =
-                MciQuery("status cdaudio position track " + std::to_string(BgmRepeat));
-            MciPlay("cdaudio", start, "");
+                sendQuery("status cdaudio position track " + std::to_string(repeatTrack));
+            sendPlay("cdaudio", start, "");
         }
     } else if (stopped) {
-        MciPlay("cdaudio", "", "");
+        sendPlay("cdaudio", "", "");
     }
 }
 
-void Butterfly_BGM::CdClose() {
+void MusicPlayer::cdClose() {
     sendWithoutReply("stop cdaudio");
     sendWithoutReply("close cdaudio");
 }
 
-void Butterfly_BGM::Mp3Open() {
+void MusicPlayer::mp3Open() {
     // The quotes keep a path with blanks in one piece.
-    if (sendWithoutReply("open \"" + BgmFile + "\" type MPEGVideo Alias MP3Play") == 0)
+    if (sendWithoutReply("open \"" + musicFile + "\" type MPEGVideo Alias MP3Play") == 0)
         sendWithoutReply("play MP3Play");
 }
 
-bool Butterfly_BGM::Mp3IsPlaying() {
-    std::array<char, Mp3ModeBufferSize> modeBuffer{};
-    LastApiResult = static_cast<std::int32_t>(
-        port_.sendString("status MP3Play mode", modeBuffer.data(), Mp3ModeBufferSize));
+bool MusicPlayer::mp3IsPlaying() {
+    std::array<char, mp3ModeBufferSize> modeBuffer{};
+    lastApiResult = static_cast<std::int32_t>(
+        port_.sendString("status MP3Play mode", modeBuffer.data(), mp3ModeBufferSize));
     return textOf(modeBuffer).compare(0, 7, "playing") == 0;
 }
 
-void Butterfly_BGM::Mp3Tick() {
-    if (!Mp3IsPlaying()) {
+void MusicPlayer::mp3Tick() {
+    if (!mp3IsPlaying()) {
         sendWithoutReply("stop MP3Play");
         sendWithoutReply("play MP3Play from 0");
     }
 }
 
-void Butterfly_BGM::Mp3Close() {
+void MusicPlayer::mp3Close() {
     sendWithoutReply("stop MP3Play");
     sendWithoutReply("close MP3Play");
 }
 
-void Butterfly_BGM::WavPlay() {
+void MusicPlayer::wavPlay() {
     if (port_.waveOutDeviceCount() > 0)
-        LastApiResult = port_.playSound(BgmFile.c_str(), WavPlayFlags);
+        lastApiResult = port_.playSound(musicFile.c_str(), wavPlayFlags);
 }
 
-void Butterfly_BGM::WavStop() {
-    LastApiResult = port_.playSound(nullptr, 0);
+void MusicPlayer::wavStop() {
+    lastApiResult = port_.playSound(nullptr, 0);
 }

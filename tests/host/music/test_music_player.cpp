@@ -1,26 +1,26 @@
-#include "bgm.h"
+#include "music_player.h"
 #include "recording_mci_port.h"
 
 #include <gtest/gtest.h>
 
 using Commands = std::vector<std::string>;
 
-TEST(MciSend, EmptyCommandIsNotSentAndExplainsItself) {
+TEST(sendCommand, EmptyCommandIsNotSentAndExplainsItself) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
     std::string reply = "old";
-    EXPECT_EQ(bgm.MciSend("", reply), -1);
+    EXPECT_EQ(bgm.sendCommand("", reply), -1);
     EXPECT_EQ(reply, "コマンド文字列が指定されていません");
     EXPECT_TRUE(port.sent.empty());
-    EXPECT_EQ(bgm.MciQuery(""), "Error:-1");
+    EXPECT_EQ(bgm.sendQuery(""), "Error:-1");
 }
 
-TEST(MciSend, SuccessGivesTheReplyUpToItsFirstNul) {
+TEST(sendCommand, SuccessGivesTheReplyUpToItsFirstNul) {
     RecordingMciPort port;
     port.answer("status cdaudio mode", std::string("stopped\0garbage", 15));
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
     std::string reply = "old";
-    EXPECT_EQ(bgm.MciSend("status cdaudio mode", reply), 0);
+    EXPECT_EQ(bgm.sendCommand("status cdaudio mode", reply), 0);
     EXPECT_EQ(reply, "stopped");
     ASSERT_EQ(port.sent.size(), 1u);
     EXPECT_TRUE(port.sent[0].withReply);
@@ -28,198 +28,199 @@ TEST(MciSend, SuccessGivesTheReplyUpToItsFirstNul) {
     EXPECT_EQ(port.errorTextCalls, 0);
 
     // A command without a reply leaves an empty reply, not the previous one.
-    EXPECT_EQ(bgm.MciSend("play cdaudio", reply), 0);
+    EXPECT_EQ(bgm.sendCommand("play cdaudio", reply), 0);
     EXPECT_EQ(reply, "");
 }
 
-TEST(MciSend, ReplyKeepsAtMost511Characters) {
+TEST(sendCommand, ReplyKeepsAtMost511Characters) {
     RecordingMciPort port;
     port.answer("info cdaudio", std::string(600, 'a'));
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
     std::string reply;
-    bgm.MciSend("info cdaudio", reply);
+    bgm.sendCommand("info cdaudio", reply);
     EXPECT_EQ(reply, std::string(511, 'a'));
 
     // Even a driver that fills the whole buffer without a terminator.
     port.answers["info cdaudio"] = {0, std::string(512, 'b'), true};
-    bgm.MciSend("info cdaudio", reply);
+    bgm.sendCommand("info cdaudio", reply);
     EXPECT_EQ(reply, std::string(511, 'b'));
 }
 
-TEST(MciSend, FailureGivesTheErrorsTextOrAFixedOne) {
+TEST(sendCommand, FailureGivesTheErrorsTextOrAFixedOne) {
     RecordingMciPort port;
     port.fail("status MP3Play mode", 263);
     port.fail("status cdaudio mode", 0x80000001u);
     port.errorTexts[263] = "The specified device is not open.";
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
 
     std::string reply;
-    EXPECT_EQ(bgm.MciSend("status MP3Play mode", reply), 263);
+    EXPECT_EQ(bgm.sendCommand("status MP3Play mode", reply), 263);
     EXPECT_EQ(reply, "The specified device is not open.");
 
-    EXPECT_EQ(bgm.MciSend("status cdaudio mode", reply), static_cast<std::int32_t>(0x80000001u));
+    EXPECT_EQ(bgm.sendCommand("status cdaudio mode", reply),
+              static_cast<std::int32_t>(0x80000001u));
     EXPECT_EQ(reply, "Error (文字列が取れません)");
     EXPECT_EQ(port.errorTextCalls, 2);
 
     // The error text is cut to its buffer of 256.
     port.errorTexts[263] = std::string(300, 'e');
-    bgm.MciSend("status MP3Play mode", reply);
+    bgm.sendCommand("status MP3Play mode", reply);
     EXPECT_EQ(reply, std::string(255, 'e'));
 }
 
-TEST(MciQuery, ReturnsTheReplyOrErrorAndTheCode) {
+TEST(sendQuery, ReturnsTheReplyOrErrorAndTheCode) {
     RecordingMciPort port;
     port.answer("status cdaudio number of tracks", "12");
     port.fail("status cdaudio current track", 256);
     port.errorTexts[256] = "no disc";
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
 
-    EXPECT_EQ(bgm.MciQuery("status cdaudio number of tracks"), "12");
-    EXPECT_EQ(bgm.MciReply, "12");
-    EXPECT_EQ(bgm.MciQuery("status cdaudio current track"), "Error:256");
-    EXPECT_EQ(bgm.MciReply, "no disc");
+    EXPECT_EQ(bgm.sendQuery("status cdaudio number of tracks"), "12");
+    EXPECT_EQ(bgm.lastReply, "12");
+    EXPECT_EQ(bgm.sendQuery("status cdaudio current track"), "Error:256");
+    EXPECT_EQ(bgm.lastReply, "no disc");
 }
 
-TEST(MciPlay, AddsFromAndToOnlyWhenGiven) {
+TEST(sendPlay, AddsFromAndToOnlyWhenGiven) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
-    bgm.MciPlay("cdaudio", "", "");
-    bgm.MciPlay("cdaudio", "03:00:00:00", "");
-    bgm.MciPlay("cdaudio", "", "5");
-    bgm.MciPlay("cdaudio", "1", "2");
+    MusicPlayer bgm(port);
+    bgm.sendPlay("cdaudio", "", "");
+    bgm.sendPlay("cdaudio", "03:00:00:00", "");
+    bgm.sendPlay("cdaudio", "", "5");
+    bgm.sendPlay("cdaudio", "1", "2");
     EXPECT_EQ(port.commands(), (Commands{"play cdaudio", "play cdaudio from 03:00:00:00",
                                          "play cdaudio to 5", "play cdaudio from 1 to 2"}));
     port.fail("play cdaudio from 1 to 2", 277);
-    EXPECT_EQ(bgm.MciPlay("cdaudio", "1", "2"), 277);
+    EXPECT_EQ(bgm.sendPlay("cdaudio", "1", "2"), 277);
 }
 
 const Commands watchQueries = {"status cdaudio current track", "status cdaudio number of tracks",
                                "status cdaudio mode"};
 
-TEST(CdTick, PlaysTheDiscOnOnlyWhenStopped) {
+TEST(cdTick, PlaysTheDiscOnOnlyWhenStopped) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
     port.insertDisc("7", "playing");
-    bgm.CdTick();
-    EXPECT_TRUE(bgm.CdKeepPolling);
+    bgm.cdTick();
+    EXPECT_TRUE(bgm.cdKeepPolling);
     EXPECT_EQ(port.commands(), watchQueries);
     EXPECT_EQ(port.sent[2].replySize, 255u);
 
     port.clear();
     port.insertDisc("10", "stopped");
-    bgm.CdTick();
+    bgm.cdTick();
     Commands expected = watchQueries;
     expected.push_back("play cdaudio");
     EXPECT_EQ(port.commands(), expected);
-    EXPECT_TRUE(bgm.CdKeepPolling);
+    EXPECT_TRUE(bgm.cdKeepPolling);
 }
 
-TEST(CdTick, RepeatsTheChosenTrackFromItsStart) {
+TEST(cdTick, RepeatsTheChosenTrackFromItsStart) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
-    bgm.BgmRepeat = 3;
+    MusicPlayer bgm(port);
+    bgm.repeatTrack = 3;
     port.answer("status cdaudio position track 3", "03:00:00:00");
 
     port.insertDisc("3", "playing");
-    bgm.CdTick();
+    bgm.cdTick();
     EXPECT_EQ(port.commands(), watchQueries);
 
     for (const char* track : {"4", "1"}) {
         port.clear();
         port.insertDisc(track, "playing");
-        bgm.CdTick();
+        bgm.cdTick();
         Commands expected = watchQueries;
         expected.push_back("status cdaudio position track 3");
         expected.push_back("play cdaudio from 03:00:00:00");
         EXPECT_EQ(port.commands(), expected) << "track " << track;
-        EXPECT_TRUE(bgm.CdKeepPolling);
+        EXPECT_TRUE(bgm.cdKeepPolling);
     }
 
     // Stopped on the chosen track itself: also restarts it.
     port.clear();
     port.insertDisc("3", "stopped");
-    bgm.CdTick();
+    bgm.cdTick();
     EXPECT_EQ(port.commands().back(), "play cdaudio from 03:00:00:00");
 }
 
-TEST(CdTick, ATrackTheDiscDoesNotHaveKeepsTrying) {
+TEST(cdTick, ATrackTheDiscDoesNotHaveKeepsTrying) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
-    bgm.BgmRepeat = 40;
+    MusicPlayer bgm(port);
+    bgm.repeatTrack = 40;
     port.insertDisc("2", "playing");
     port.fail("status cdaudio position track 40", 289);
     port.fail("play cdaudio from Error:289", 289);
-    bgm.CdTick();
+    bgm.cdTick();
     EXPECT_EQ(port.commands().back(), "play cdaudio from Error:289");
-    EXPECT_TRUE(bgm.CdKeepPolling);
+    EXPECT_TRUE(bgm.cdKeepPolling);
 }
 
-TEST(CdTick, AFailedQueryStopsTheWatch) {
+TEST(cdTick, AFailedQueryStopsTheWatch) {
     for (const char* failing :
          {"status cdaudio current track", "status cdaudio number of tracks"}) {
         RecordingMciPort port;
-        Butterfly_BGM bgm(port);
+        MusicPlayer bgm(port);
         port.insertDisc("1", "stopped");
         port.fail(failing, 263);
-        bgm.CdTick();
-        EXPECT_FALSE(bgm.CdKeepPolling) << failing;
+        bgm.cdTick();
+        EXPECT_FALSE(bgm.cdKeepPolling) << failing;
         EXPECT_EQ(port.commands().back(), failing);
     }
 }
 
-TEST(CdTick, ErrInAReplyInAnyCaseStopsTheWatch) {
+TEST(cdTick, ErrInAReplyInAnyCaseStopsTheWatch) {
     for (const char* reply : {"eRRor", "err", "xERRx"}) {
         RecordingMciPort port;
-        Butterfly_BGM bgm(port);
+        MusicPlayer bgm(port);
         port.insertDisc(reply, "stopped");
-        bgm.CdTick();
-        EXPECT_FALSE(bgm.CdKeepPolling) << reply;
+        bgm.cdTick();
+        EXPECT_FALSE(bgm.cdKeepPolling) << reply;
         EXPECT_EQ(port.sent.size(), 1u);
     }
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
     port.insertDisc("1", "stopped");
     port.answer("status cdaudio number of tracks", "Er r");
-    bgm.CdTick();
-    EXPECT_TRUE(bgm.CdKeepPolling);
+    bgm.cdTick();
+    EXPECT_TRUE(bgm.cdKeepPolling);
 }
 
-TEST(CdTick, ATrackThatIsNoNumberStopsTheRepeatWatch) {
+TEST(cdTick, ATrackThatIsNoNumberStopsTheRepeatWatch) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
-    bgm.BgmRepeat = 2;
+    MusicPlayer bgm(port);
+    bgm.repeatTrack = 2;
     port.insertDisc("two", "stopped");
-    bgm.CdTick();
-    EXPECT_FALSE(bgm.CdKeepPolling);
+    bgm.cdTick();
+    EXPECT_FALSE(bgm.cdKeepPolling);
     EXPECT_EQ(port.commands(), watchQueries);
 
     // Blanks around a number are fine.
     port.clear();
     port.insertDisc(" 2 ", "playing");
-    bgm.CdTick();
-    EXPECT_TRUE(bgm.CdKeepPolling);
+    bgm.cdTick();
+    EXPECT_TRUE(bgm.cdKeepPolling);
     EXPECT_EQ(port.commands(), watchQueries);
 }
 
-TEST(CdTick, AFailedModeQueryDoesNotReadAsStopped) {
+TEST(cdTick, AFailedModeQueryDoesNotReadAsStopped) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
     port.insertDisc("1", "stopped");
-    bgm.CdTick();
+    bgm.cdTick();
     EXPECT_EQ(port.commands().back(), "play cdaudio");
 
     port.clear();
     port.answers["status cdaudio mode"] = {263, "stopped", false};
-    bgm.CdTick();
+    bgm.cdTick();
     EXPECT_EQ(port.commands(), watchQueries);
-    EXPECT_EQ(bgm.LastApiResult, 263);
+    EXPECT_EQ(bgm.lastApiResult, 263);
 }
 
 TEST(Mp3, OpensAQuotedPathAndPlaysOnlyIfOpened) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
-    bgm.BgmFile = "C:\\My Music\\a b.mp3";
-    bgm.Mp3Open();
+    MusicPlayer bgm(port);
+    bgm.musicFile = "C:\\My Music\\a b.mp3";
+    bgm.mp3Open();
     EXPECT_EQ(
         port.commands(),
         (Commands{"open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play", "play MP3Play"}));
@@ -227,14 +228,14 @@ TEST(Mp3, OpensAQuotedPathAndPlaysOnlyIfOpened) {
 
     port.clear();
     port.fail("open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play", 275);
-    bgm.Mp3Open();
+    bgm.mp3Open();
     EXPECT_EQ(port.sent.size(), 1u);
-    EXPECT_EQ(bgm.LastApiResult, 275);
+    EXPECT_EQ(bgm.lastApiResult, 275);
 }
 
 TEST(Mp3, IsPlayingLooksAtTheFirstSevenCharacters) {
     RecordingMciPort port;
-    Butterfly_BGM bgm(port);
+    MusicPlayer bgm(port);
     for (const auto& [mode, playing] :
          std::vector<std::pair<std::string, bool>>{{"playing", true},
                                                    {"playing now", true},
@@ -244,7 +245,7 @@ TEST(Mp3, IsPlayingLooksAtTheFirstSevenCharacters) {
                                                    {"play", false},
                                                    {"", false}}) {
         port.answer("status MP3Play mode", mode);
-        EXPECT_EQ(bgm.Mp3IsPlaying(), playing) << mode;
+        EXPECT_EQ(bgm.mp3IsPlaying(), playing) << mode;
     }
     EXPECT_EQ(port.sent.back().replySize, 30u);
 }

@@ -16,34 +16,34 @@
 
 // The hidden form of a screensaver run: writes the texture files, starts the
 // renderer, plays the music and ends the process when the renderer is gone.
-class Butterfly_S : public forms::Form {
+class ScreensaverRun : public forms::Form {
   public:
     // cursorHidden: the entry routine hid the cursor, so the end of the run
     // shows it again.
-    Butterfly_S(const LoadedSettings& settings, bool cursorHidden);
+    ScreensaverRun(const LoadedSettings& settings, bool cursorHidden);
 
     // The title of the form's window. The start guard looks for
     // "Butterfly_Main", not for this title, so a run does not block others.
     static constexpr char caption[] = "Tesmar_Main";
 
   protected:
-    void Form_Load() override;
-    void Form_QueryUnload(bool& cancel) override;
+    void handleLoad() override;
+    void handleQueryUnload(bool& cancel) override;
 
   private:
     void writeTextureFiles();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
+    void watchMp3();
+    void watchCd();
+    void watchRenderer();
 
     LoadedSettings settings_;
     bool cursorHidden_;
     Win32MciPort mciPort_;
     MusicSession music_;
-    forms::Timer Timer1{*this, 1000, false}; // MP3 watch
-    forms::Timer Timer2{*this, 200, false};  // CD watch
-    forms::Timer Timer3{*this, 500, true};   // renderer watch
-    std::string RendererPath;
+    forms::Timer mp3WatchTimer_{*this, 1000, false};    // MP3 watch
+    forms::Timer cdWatchTimer_{*this, 200, false};      // CD watch
+    forms::Timer rendererWatchTimer_{*this, 500, true}; // renderer watch
+    std::string rendererPath_;
     std::optional<forms::StartedProgram> renderer_;
     std::uint64_t rendererStartMs_ = 0;
     RendererWatch watch_;

@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared by the tests that show the custom controls on real forms: running
-// the message loop for a while, and reading what a window paints.
+// Shared by the tests that show forms and controls on the display: running
+// the message loop for a while, reading what a window paints, and forms
+// whose controls a test makes in code.
 
 #include "forms_win32.h"
 
@@ -45,7 +46,7 @@ class CodeForm : public forms::Form {
     std::function<void(CodeForm&)> build;
 
   protected:
-    void Form_Load() override {
+    void handleLoad() override {
         if (build) {
             build(*this);
         }

@@ -1,4 +1,4 @@
-#include "screensaver_form_win32.h"
+#include "screensaver_run_win32.h"
 
 #include "startup_profile.h"
 #include "texture_files.h"
@@ -8,15 +8,15 @@
 
 #include <windows.h>
 
-Butterfly_S::Butterfly_S(const LoadedSettings& settings, bool cursorHidden)
-    : settings_(settings), cursorHidden_(cursorHidden), music_(mciPort_, settings.BgmRepeat) {
+ScreensaverRun::ScreensaverRun(const LoadedSettings& settings, bool cursorHidden)
+    : settings_(settings), cursorHidden_(cursorHidden), music_(mciPort_, settings.repeatTrack) {
     setCaption(caption);
-    Timer1.onTimer = [this] { Timer1_Timer(); };
-    Timer2.onTimer = [this] { Timer2_Timer(); };
-    Timer3.onTimer = [this] { Timer3_Timer(); };
+    mp3WatchTimer_.onTimer = [this] { watchMp3(); };
+    cdWatchTimer_.onTimer = [this] { watchCd(); };
+    rendererWatchTimer_.onTimer = [this] { watchRenderer(); };
 }
 
-void Butterfly_S::writeTextureFiles() {
+void ScreensaverRun::writeTextureFiles() {
     HMODULE program = GetModuleHandleW(nullptr);
     for (int kind = 1; kind <= textureKindCount; ++kind) {
         for (bool mask : {false, true}) {
@@ -31,54 +31,54 @@ void Butterfly_S::writeTextureFiles() {
     }
 }
 
-void Butterfly_S::Form_Load() {
+void ScreensaverRun::handleLoad() {
     // Monitors other than the renderer's are black for the whole run.
     covers_.show();
     // The renderer reads the textures at its start, so they come first.
     writeTextureFiles();
     markStartupPhase("texture files written");
-    RendererPath = forms::programFolder() + "\\" + contract::rendererFileName;
-    renderer_ = forms::startProgram(RendererPath);
+    rendererPath_ = forms::programFolder() + "\\" + contract::rendererFileName;
+    renderer_ = forms::startProgram(rendererPath_);
     markStartupPhase("renderer process created");
     rendererStartMs_ = GetTickCount64();
 
-    switch (music_.startMusic(settings_.BgmKind, settings_.BgmFile)) {
+    switch (music_.startMusic(settings_.musicSource, settings_.musicFile)) {
     case MusicWatch::Mp3:
-        Timer1.setEnabled(true);
+        mp3WatchTimer_.setEnabled(true);
         break;
     case MusicWatch::Cd:
-        Timer2.setEnabled(true);
+        cdWatchTimer_.setEnabled(true);
         break;
     case MusicWatch::None:
         break;
     }
 }
 
-void Butterfly_S::Timer1_Timer() {
-    music_.onTimer1();
+void ScreensaverRun::watchMp3() {
+    music_.mp3WatchTick();
 }
 
-void Butterfly_S::Timer2_Timer() {
-    Timer2.setEnabled(music_.onTimer2());
+void ScreensaverRun::watchCd() {
+    cdWatchTimer_.setEnabled(music_.cdWatchTick());
 }
 
-void Butterfly_S::Timer3_Timer() {
+void ScreensaverRun::watchRenderer() {
     HWND rendererWindow = FindWindowA(nullptr, contract::rendererWindowTitle);
     covers_.followRenderer(rendererWindow);
     bool windowPresent = rendererWindow != nullptr;
     bool processEnded = !renderer_ || renderer_->hasEnded();
     auto elapsed = static_cast<std::int64_t>(GetTickCount64() - rendererStartMs_);
     if (watch_.runIsOver(windowPresent, processEnded, elapsed)) {
-        Timer3.setEnabled(false);
+        rendererWatchTimer_.setEnabled(false);
         unload();
     }
 }
 
-void Butterfly_S::Form_QueryUnload(bool& /*cancel*/) {
-    bool cdWatchRunning = Timer2.enabled();
-    Timer2.setEnabled(false);
-    Timer1.setEnabled(false);
-    music_.stopMusic(cdWatchRunning, settings_.BgmKind, settings_.BgmFile);
+void ScreensaverRun::handleQueryUnload(bool& /*cancel*/) {
+    bool cdWatchRunning = cdWatchTimer_.enabled();
+    cdWatchTimer_.setEnabled(false);
+    mp3WatchTimer_.setEnabled(false);
+    music_.stopMusic(cdWatchRunning, settings_.musicSource, settings_.musicFile);
     if (cursorHidden_) {
         ShowCursor(TRUE);
     }
