@@ -57,9 +57,17 @@ for kind in 1 2 3 4 5; do
 done
 
 e2e_start_renderer "$workdir" 1 "$@"
+# Shots once the window covers the screen and the butterfly is in it.
+size=$(e2e_screen_size)
+right=$((${size%x*} - 1))
+bottom=$((${size#*x} - 1))
+covered() { # the sky colour in two opposite corners of the screen
+  [ "$(e2e_pixel "$1" 0 0)" = "$fade" ] && [ "$(e2e_pixel "$1" "$right" "$bottom")" = "$fade" ]
+}
 deadline=$((SECONDS + 20))
-until e2e_screenshot "$work/first.png" && [ "$(e2e_count_not "$work/first.png" "$fade")" -gt 50 ]; do
-  [ $SECONDS -lt $deadline ] || e2e_fail "no butterfly appeared"
+until e2e_screenshot "$work/first.png" && covered "$work/first.png" &&
+  [ "$(e2e_count_not "$work/first.png" "$fade")" -gt 50 ]; do
+  [ $SECONDS -lt $deadline ] || e2e_fail "no full-screen window with a butterfly"
   sleep 0.2
 done
 for i in $(seq "$shots"); do
