@@ -4,11 +4,11 @@
 
 #include "colour_math.h"
 
+#include "gdi_win32.h"
+
 #include <windows.h>
 
-#include <memory>
 #include <string>
-#include <type_traits>
 
 struct FlatButtonLook {
     std::string caption; // UTF-8; "&" marks the access key, "&&" shows one "&"
@@ -22,12 +22,7 @@ struct FlatButtonLook {
 // Paints the whole button for one look (0..4) on a width x height surface.
 void PaintFlatButton(HDC dc, int width, int height, int state, const FlatButtonLook& look);
 
-struct RegionDeleter {
-    void operator()(HRGN region) const { DeleteObject(region); }
-};
-using UniqueRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, RegionDeleter>;
-
 // The button window's shape: a rectangle from (0, 0) to (width + 1,
 // height + 1) with 3 x 3 corner ellipses. SetWindowRgn takes ownership:
 // SetWindowRgn(hWnd, region.release(), TRUE).
-UniqueRegion CreateFlatButtonRegion(int width, int height);
+forms::GdiObject<HRGN> CreateFlatButtonRegion(int width, int height);

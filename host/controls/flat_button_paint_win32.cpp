@@ -10,25 +10,17 @@ COLORREF ToColorRef(Colour colour) {
 
 // A line from (x0, y) up to but not including (x1, y), with its own pen.
 void DrawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(colour));
+    forms::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ToColorRef(colour)));
     if (!pen) {
         return;
     }
-    HGDIOBJ previous = SelectObject(dc, pen);
+    forms::SelectedObject selected(dc, pen.get());
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
-    SelectObject(dc, previous);
-    DeleteObject(pen);
 }
 
 void FillArea(HDC dc, int left, int top, int right, int bottom, Colour colour) {
-    HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
-    if (!brush) {
-        return;
-    }
-    const RECT area{left, top, right, bottom};
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
+    forms::fillRectangle(dc, RECT{left, top, right, bottom}, static_cast<forms::Colour>(colour));
 }
 
 // Rows from the bottom (bottom colour) up to the top (top colour), both
@@ -124,6 +116,6 @@ void PaintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look
     DrawCaption(dc, w, h, look);
 }
 
-UniqueRegion CreateFlatButtonRegion(int width, int height) {
-    return UniqueRegion(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
+forms::GdiObject<HRGN> CreateFlatButtonRegion(int width, int height) {
+    return forms::GdiObject<HRGN>(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
 }

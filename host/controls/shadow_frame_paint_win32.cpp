@@ -1,5 +1,7 @@
 #include "shadow_frame_paint.h"
 
+#include "gdi_win32.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,28 +15,16 @@ COLORREF ToColorRef(Colour colour) {
 class ShapeTools {
   public:
     ShapeTools(HDC dc, Colour penColour, const Colour* fillColour)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, 1, ToColorRef(penColour))),
-          brush_(fillColour ? CreateSolidBrush(ToColorRef(*fillColour)) : nullptr) {
-        oldPen_ = SelectObject(dc_, pen_);
-        oldBrush_ = SelectObject(dc_, brush_ ? brush_ : GetStockObject(NULL_BRUSH));
-    }
-    ~ShapeTools() {
-        SelectObject(dc_, oldPen_);
-        SelectObject(dc_, oldBrush_);
-        DeleteObject(pen_);
-        if (brush_) {
-            DeleteObject(brush_);
-        }
-    }
-    ShapeTools(const ShapeTools&) = delete;
-    ShapeTools& operator=(const ShapeTools&) = delete;
+        : pen_(CreatePen(PS_SOLID, 1, ToColorRef(penColour))),
+          brush_(fillColour ? CreateSolidBrush(ToColorRef(*fillColour)) : nullptr),
+          selectedPen_(dc, pen_.get()),
+          selectedBrush_(dc, brush_ ? brush_.get() : GetStockObject(NULL_BRUSH)) {}
 
   private:
-    HDC dc_;
-    HPEN pen_;
-    HBRUSH brush_;
-    HGDIOBJ oldPen_ = nullptr;
-    HGDIOBJ oldBrush_ = nullptr;
+    forms::GdiObject<HPEN> pen_;
+    forms::GdiObject<HBRUSH> brush_;
+    forms::SelectedObject selectedPen_;
+    forms::SelectedObject selectedBrush_;
 };
 
 void DrawShape(HDC dc, const ShadowFrameProps& p, int left, int top, int right, int bottom,
@@ -98,10 +88,7 @@ void PaintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, in
     const Colour bg = FrameBackground(p, containerBackColour);
 
     const RECT all{0, 0, std::max(width, innerWidth), std::max(height, innerHeight)};
-    if (HBRUSH clear = CreateSolidBrush(ToColorRef(bg))) {
-        FillRect(dc, &all, clear);
-        DeleteObject(clear);
-    }
+    forms::fillRectangle(dc, all, static_cast<forms::Colour>(bg));
     if (p.FrameStyle != FrameStyleRounded && p.FrameStyle != FrameStyleSquare) {
         return;
     }

@@ -1,5 +1,6 @@
 #include "dialog_pictures_win32.h"
 
+#include "gdi_win32.h"
 #include "picture_scale.h"
 #include "text_win32.h"
 
@@ -11,12 +12,8 @@ namespace {
 
 // The dots per inch the forms layer lays the dialog out with: the screen's.
 int screenDotsPerInch() {
-    HDC dc = GetDC(nullptr);
-    int dots = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) {
-        ReleaseDC(nullptr, dc);
-    }
-    return dots;
+    forms::WindowDc dc;
+    return dc.get() ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
 }
 
 forms::PictureRef pictureResource(std::string_view name) {

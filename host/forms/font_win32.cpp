@@ -1,5 +1,6 @@
 #include "font_win32.h"
 
+#include "gdi_win32.h"
 #include "text_win32.h"
 
 #include <cmath>
@@ -9,11 +10,8 @@
 namespace forms {
 
 Font::Font(const FontDescription& description) : description_(description) {
-    HDC screen = GetDC(nullptr);
-    int dotsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) {
-        ReleaseDC(nullptr, screen);
-    }
+    WindowDc screen;
+    int dotsPerInch = screen.get() ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
     LOGFONTW font = {};
     font.lfHeight = -static_cast<LONG>(std::lround(description.size * dotsPerInch / 72.0));
     font.lfWeight = description.weight;

@@ -1,5 +1,6 @@
 #include "screen_win32.h"
 
+#include "gdi_win32.h"
 #include "twips.h"
 
 #include <windows.h>
@@ -11,12 +12,8 @@ namespace {
 MousePointer screenPointer = MousePointer::Default;
 
 int screenDotsPerInch(int index) {
-    HDC dc = GetDC(nullptr);
-    int dots = dc ? GetDeviceCaps(dc, index) : 96;
-    if (dc) {
-        ReleaseDC(nullptr, dc);
-    }
-    return dots;
+    WindowDc dc;
+    return dc.get() ? GetDeviceCaps(dc, index) : 96;
 }
 
 // Lets the window under the pointer choose its cursor again.

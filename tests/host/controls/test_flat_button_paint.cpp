@@ -225,7 +225,7 @@ TEST(FlatButtonPaint, FocusRectangleSitsOnTheTextArea) {
 }
 
 TEST(FlatButtonPaint, WindowRegionIsTheRoundedOutline) {
-    UniqueRegion region = CreateFlatButtonRegion(W, H);
+    forms::GdiObject<HRGN> region = CreateFlatButtonRegion(W, H);
     ASSERT_TRUE(region);
     EXPECT_TRUE(PtInRegion(region.get(), W / 2, H / 2));
     EXPECT_TRUE(PtInRegion(region.get(), W - 1, H / 2));
