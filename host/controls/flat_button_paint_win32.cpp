@@ -2,6 +2,8 @@
 
 #include "flat_button_colours.h"
 
+#include "text_win32.h"
+
 namespace {
 
 COLORREF ToColorRef(Colour colour) {
@@ -52,20 +54,6 @@ void SetCornerPixels(HDC dc, int w, int h, const ButtonColours& c) {
     }
 }
 
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                            length);
-    }
-    return wide;
-}
-
 void DrawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
     RECT textArea{3, 3, w - 3, h - 3};
     const Colour colour = look.enabled ? look.foreColor : DisabledCaptionColour;
@@ -73,7 +61,7 @@ void DrawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
     const COLORREF previousColour = SetTextColor(dc, ToColorRef(colour));
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     // Prefix characters are honoured: the access key is underlined.
-    std::wstring caption = Widen(look.caption);
+    std::wstring caption = forms::widen(look.caption);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
               DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     SetBkMode(dc, previousMode);
