@@ -65,7 +65,9 @@ host_renderer_pids() {
 host_in_prefix() {
   local pid
   while read -r pid; do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$host_prefix"; then
+    # A process that ended since it was listed has no environment left: the
+    # redirection's error goes with the command's.
+    if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$host_prefix"; then
       echo "$pid"
     fi
   done

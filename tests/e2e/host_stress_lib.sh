@@ -94,8 +94,11 @@ stress_texture_files() {
 
 # Fails with message $1 and what is running and showing at that moment.
 stress_fail_with_state() {
-  local host_state=ended
-  ! kill -0 "$host_pid" 2>/dev/null || host_state=running
+  local host_state=running status=0
+  if ! kill -0 "$host_pid" 2>/dev/null; then
+    wait "$host_pid" || status=$?
+    host_state="ended with status $status"
+  fi
   e2e_fail "$1; host $host_state, Kalendra processes: $(stress_kalendra_pids | tr '\n' ' ')windows: $(stress_window_names | tr '\n' '|')"
 }
 
