@@ -124,6 +124,9 @@ for i in $(seq "$shots"); do
   [ "$area" -ge 100 ] || continue
   visible=$((visible + 1))
   [ "$parts" -eq 1 ] || e2e_fail "shot $i: the butterfly falls into $parts pieces: tips opaque"
+  # Seen nearly edge-on, with its wings raised, or half out of the screen,
+  # a small butterfly can show one half of its wings only.
+  [ "$area" -ge 300 ] || continue
   [ "$green" -gt 0 ] && [ "$magenta" -gt 0 ] || e2e_fail "shot $i: green $green, magenta $magenta"
   cx[i]=$(awk -v a="$ux" -v o="$x" 'BEGIN { print a + o }')
   cy[i]=$(awk -v a="$uy" -v o="$y" 'BEGIN { print a + o }')
@@ -133,6 +136,7 @@ done
 # Front (green) ahead of rear (magenta) along the way it flies, from the
 # first to the last shot in which it is seen.
 seen=("${!cx[@]}")
+[ "${#seen[@]}" -ge 2 ] || e2e_fail "the butterfly showed both halves in only ${#seen[@]} shots"
 first=${seen[0]}
 last=${seen[-1]}
 dx=$(awk -v a="${cx[first]}" -v b="${cx[last]}" 'BEGIN { print b - a }')
@@ -148,7 +152,7 @@ for i in "${seen[@]}"; do
     leading=$((leading + 1))
   fi
 done
-[ $((leading * 2)) -gt "$visible" ] ||
-  e2e_fail "the front half led in only $leading of $visible shots: front and rear swapped"
-e2e_note "textured, transparent tips, front ahead in $leading of $visible shots"
+[ $((leading * 2)) -gt "${#seen[@]}" ] ||
+  e2e_fail "the front half led in only $leading of ${#seen[@]} shots: front and rear swapped"
+e2e_note "textured, transparent tips, front ahead in $leading of ${#seen[@]} shots"
 echo PASS
