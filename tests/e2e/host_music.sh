@@ -126,7 +126,8 @@ music_run() {
   ) &
   host_pid=$!
   e2e_on_exit "kill -9 $host_pid"
-  e2e_wait_window Butterfly_VC 40 >/dev/null || e2e_fail "no Butterfly_VC window ($what)"
+  e2e_wait_window Butterfly_VC 40 >/dev/null ||
+    e2e_fail "no Butterfly_VC window ($what); host $(kill -0 "$host_pid" 2>/dev/null && echo running || echo ended), renderers: $(host_renderer_pids | tr '\n' ' ')"
 
   run_first_stream=
   local start count now

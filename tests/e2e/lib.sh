@@ -28,10 +28,11 @@ e2e_private_display() {
   local number xvfb_pid attempt deadline
   # A display number drawn at random from a large range: a number another
   # test has just given up can still be in use by its ending server, whose
-  # cleanup would take the socket from under the new one.
+  # cleanup would take the socket from under the new one. No reset when the
+  # last client goes: a client connecting during one is refused.
   for attempt in 1 2 3 4 5; do
     number=$((200 + RANDOM % 800))
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     # Ours once its lock file names it and it answers.
     deadline=$((SECONDS + 20))
