@@ -148,6 +148,25 @@ host_dialog_open() {
   local w h
   read -r host_dialog_x host_dialog_y w h <<<"$(e2e_window_geometry "$host_dialog_id")"
   [ "$w $h" = "497 266" ] || e2e_fail "the dialog's client area is ${w}x$h, not 497x266"
+  host_dialog_await_painted
+}
+
+# Waits up to 10 s until the dialog has painted its three source marks (the
+# middle of each white, or the chosen one's blue): the window shows a moment
+# before its controls have drawn. Checks of what the marks show follow.
+host_dialog_await_painted() {
+  local shot y colour deadline=$((SECONDS + 10))
+  shot=$(mktemp --suffix=.png)
+  while [ $SECONDS -lt $deadline ]; do
+    host_dialog_shot "$shot"
+    for y in 70 90 110; do
+      colour=$(e2e_pixel "$shot" 46 "$y")
+      [ "$colour" = 255,255,255 ] || [ "$colour" = 24,72,216 ] || break
+    done
+    [ "$colour" = 255,255,255 ] || [ "$colour" = 24,72,216 ] && break
+    sleep 0.1
+  done
+  rm -f "$shot"
 }
 
 # Presses and releases mouse button $3 (1 left, 3 right; default 1) at
