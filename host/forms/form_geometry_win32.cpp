@@ -1,0 +1,93 @@
+// A form's place and size, in twips as its callers give them.
+
+#include "form_win32.h"
+
+#include "screen_win32.h"
+#include "twips.h"
+
+namespace forms {
+
+namespace {
+
+bool isChildWindow(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+}
+
+// The window's rectangle in the coordinates that positions it: its
+// parent's client area for a child, the screen otherwise.
+RECT placeOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    if (isChildWindow(window)) {
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return rect;
+}
+
+} // namespace
+
+int Form::left() const {
+    return window_ ? pixelsToTwips(placeOf(window_).left, Screen::twipsPerPixelX()) : 0;
+}
+
+int Form::top() const {
+    return window_ ? pixelsToTwips(placeOf(window_).top, Screen::twipsPerPixelY()) : 0;
+}
+
+int Form::width() const {
+    RECT rect = window_ ? placeOf(window_) : RECT{};
+    return pixelsToTwips(rect.right - rect.left, Screen::twipsPerPixelX());
+}
+
+int Form::height() const {
+    RECT rect = window_ ? placeOf(window_) : RECT{};
+    return pixelsToTwips(rect.bottom - rect.top, Screen::twipsPerPixelY());
+}
+
+void Form::move(int left, int top) {
+    if (window_) {
+        SetWindowPos(window_, nullptr, twipsToPixels(left, Screen::twipsPerPixelX()),
+                     twipsToPixels(top, Screen::twipsPerPixelY()), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Form::move(int left, int top, int width, int height) {
+    if (window_) {
+        float perPixelX = Screen::twipsPerPixelX();
+        float perPixelY = Screen::twipsPerPixelY();
+        SetWindowPos(window_, nullptr, twipsToPixels(left, perPixelX),
+                     twipsToPixels(top, perPixelY), twipsToPixels(width, perPixelX),
+                     twipsToPixels(height, perPixelY), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+int Form::clientWidth() const {
+    RECT client = {};
+    if (window_) {
+        GetClientRect(window_, &client);
+    }
+    return pixelsToTwips(client.right, Screen::twipsPerPixelX());
+}
+
+int Form::clientHeight() const {
+    RECT client = {};
+    if (window_) {
+        GetClientRect(window_, &client);
+    }
+    return pixelsToTwips(client.bottom, Screen::twipsPerPixelY());
+}
+
+void Form::setClientSize(int width, int height) {
+    if (!window_) {
+        return;
+    }
+    RECT frame = {0, 0, twipsToPixels(width, Screen::twipsPerPixelX()),
+                  twipsToPixels(height, Screen::twipsPerPixelY())};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace forms
