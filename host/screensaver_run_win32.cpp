@@ -43,13 +43,13 @@ void ScreensaverRun::handleLoad() {
     rendererStartMs_ = GetTickCount64();
 
     switch (music_.startMusic(settings_.musicSource, settings_.musicFile)) {
-    case MusicWatch::Mp3:
+    case music::MusicWatch::Mp3:
         mp3WatchTimer_.setEnabled(true);
         break;
-    case MusicWatch::Cd:
+    case music::MusicWatch::Cd:
         cdWatchTimer_.setEnabled(true);
         break;
-    case MusicWatch::None:
+    case music::MusicWatch::None:
         break;
     }
 }

@@ -38,8 +38,8 @@ class ScreensaverRun : public forms::Form {
 
     LoadedSettings settings_;
     bool cursorHidden_;
-    Win32MciPort mciPort_;
-    MusicSession music_;
+    music::Win32MciPort mciPort_;
+    music::MusicSession music_;
     forms::Timer mp3WatchTimer_{*this, 1000, false};    // MP3 watch
     forms::Timer cdWatchTimer_{*this, 200, false};      // CD watch
     forms::Timer rendererWatchTimer_{*this, 500, true}; // renderer watch

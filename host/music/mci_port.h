@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace music {
+
 // The few Windows multimedia calls the music needs. The Win32 binding passes
 // them straight to winmm; tests use a recording stand-in. Texts are in the
 // system's ANSI code page, as the ANSI multimedia functions take and give them.
@@ -23,3 +25,5 @@ struct MciPort {
     // PlaySoundA(path, NULL, flags); path may be null (stops the sound).
     virtual int playSound(const char* path, unsigned flags) = 0;
 };
+
+} // namespace music

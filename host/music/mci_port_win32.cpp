@@ -4,6 +4,8 @@
 
 #include <mmsystem.h>
 
+namespace music {
+
 std::uint32_t Win32MciPort::sendString(const std::string& command, char* reply,
                                        unsigned replySize) {
     return mciSendStringA(command.c_str(), reply, reply ? replySize : 0, nullptr);
@@ -20,3 +22,5 @@ unsigned Win32MciPort::waveOutDeviceCount() {
 int Win32MciPort::playSound(const char* path, unsigned flags) {
     return PlaySoundA(path, nullptr, flags);
 }
+
+} // namespace music

@@ -2,6 +2,8 @@
 
 #include "mci_port.h"
 
+namespace music {
+
 // MciPort over the Windows multimedia functions (winmm).
 class Win32MciPort : public MciPort {
   public:
@@ -10,3 +12,5 @@ class Win32MciPort : public MciPort {
     unsigned waveOutDeviceCount() override;
     int playSound(const char* path, unsigned flags) override;
 };
+
+} // namespace music

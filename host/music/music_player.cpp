@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+namespace music {
+
 namespace {
 
 const char* const NoCommandText = "コマンド文字列が指定されていません";
@@ -188,3 +190,5 @@ void MusicPlayer::wavPlay() {
 void MusicPlayer::wavStop() {
     lastApiResult = port_.playSound(nullptr, 0);
 }
+
+} // namespace music

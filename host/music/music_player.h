@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace music {
+
 // Background music while the screensaver runs: an audio CD (played on, or one
 // track repeated) and MP3 files through MCI command strings, WAV files through
 // the sound function in a loop. Music problems are never shown: results are
@@ -76,3 +78,5 @@ class MusicPlayer {
 
     MciPort& port_;
 };
+
+} // namespace music

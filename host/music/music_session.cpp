@@ -1,5 +1,7 @@
 #include "music_session.h"
 
+namespace music {
+
 MusicFileType musicFileType(std::string_view file) {
     const std::string_view ending = file.substr(file.size() < 3 ? 0 : file.size() - 3);
     std::string upper(ending);
@@ -40,8 +42,8 @@ bool MusicSession::cdWatchTick() {
     return player_.cdKeepPolling;
 }
 
-void MusicSession::stopMusic(bool timer2Enabled, std::int16_t kind, const std::string& file) {
-    if (timer2Enabled)
+void MusicSession::stopMusic(bool cdWatchRunning, std::int16_t kind, const std::string& file) {
+    if (cdWatchRunning)
         player_.cdClose();
     if (kind != KindFile)
         return;
@@ -56,3 +58,5 @@ void MusicSession::stopMusic(bool timer2Enabled, std::int16_t kind, const std::s
         break;
     }
 }
+
+} // namespace music

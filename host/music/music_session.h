@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace music {
+
 // Which watch timer the running screensaver turns on for its music.
 enum class MusicWatch {
     None,
@@ -46,10 +48,12 @@ class MusicSession {
     bool cdWatchTick();
     // Stops the music at the end of the run. The CD is closed only while its
     // watch is still enabled; a watch that stopped itself leaves it open.
-    void stopMusic(bool timer2Enabled, std::int16_t kind, const std::string& file);
+    void stopMusic(bool cdWatchRunning, std::int16_t kind, const std::string& file);
 
     MusicPlayer& player() { return player_; }
 
   private:
     MusicPlayer player_;
 };
+
+} // namespace music

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace music {
+
 // A stand-in for the multimedia functions: records every call and answers
 // each command string as told (by default success with an empty reply).
 class RecordingMciPort : public MciPort {
@@ -96,3 +98,5 @@ class RecordingMciPort : public MciPort {
         return 1;
     }
 };
+
+} // namespace music

@@ -13,6 +13,8 @@
 
 #include <mmsystem.h>
 
+namespace music {
+
 // Set by run_with_sound.sh: Windows paths of the test files, whether a wave
 // device and an MP3 decoder are there to play them, and where the streams on
 // the sound server are counted.
@@ -168,3 +170,5 @@ TEST(Win32MciPort, AWavFileLoopsOnlyWithAWaveDevice) {
     EXPECT_EQ(bgm.lastApiResult, TRUE);
     EXPECT_TRUE(waitForStreams(false, std::chrono::seconds(3))) << "the sound did not stop";
 }
+
+} // namespace music

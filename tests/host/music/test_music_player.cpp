@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace music {
+
 using Commands = std::vector<std::string>;
 
 TEST(sendCommand, EmptyCommandIsNotSentAndExplainsItself) {
@@ -249,3 +251,5 @@ TEST(Mp3, IsPlayingLooksAtTheFirstSevenCharacters) {
     }
     EXPECT_EQ(port.sent.back().replySize, 30u);
 }
+
+} // namespace music

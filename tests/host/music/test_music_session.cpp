@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace music {
+
 using Commands = std::vector<std::string>;
 
 TEST(MusicFileType, GoesByTheLastThreeCharactersInAnyCase) {
@@ -146,3 +148,5 @@ TEST(MusicSession, OtherSourcesAndEndingsPlayNothing) {
         EXPECT_TRUE(port.played.empty()) << kind << " " << file;
     }
 }
+
+} // namespace music
