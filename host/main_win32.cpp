@@ -48,9 +48,9 @@ void saveScreenSize(SettingsStore& store) {
 // Settings loaded at the start, for the forms of this run.
 LoadedSettings loadedSettings;
 
-// The module's entry routine: decides whether and how the host runs, and
+// Decides whether and how the host runs, and
 // hands over to a form. The returned form keeps the process alive.
-std::unique_ptr<forms::Form> Main() {
+std::unique_ptr<forms::Form> formForThisStart() {
     if (anotherCopyIsBusy()) {
         forms::endProgram(0);
     }
@@ -93,7 +93,7 @@ std::unique_ptr<forms::Form> Main() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     markStartupPhase("host started");
-    std::unique_ptr<forms::Form> form = Main();
+    std::unique_ptr<forms::Form> form = formForThisStart();
     forms::runMessageLoop();
     return 0;
 }
