@@ -1,10 +1,10 @@
 #include "colour_math.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-ColourParts SplitColour(Colour value) {
+ColourParts SplitColour(Colour colour) {
+    const auto value = static_cast<std::int32_t>(colour);
     return {value & 0xFF, (value / 256) & 0xFF, (value / 65536) & 0xFF};
 }
 
@@ -15,7 +15,7 @@ Colour BlendColour(Colour from, Colour to, int steps, int step) {
     const ColourParts a = SplitColour(from);
     const ColourParts b = SplitColour(to);
     const auto blend = [&](int x, int y) { return x - ((x - y) / steps) * step; };
-    return Rgb(blend(a.red, b.red), blend(a.green, b.green), blend(a.blue, b.blue));
+    return rgb(blend(a.red, b.red), blend(a.green, b.green), blend(a.blue, b.blue));
 }
 
 Colour ShadowColour(Colour background, int opacityPercent) {
@@ -32,15 +32,5 @@ Colour GradientColour(Colour top, Colour bottom, int rows, int i) {
         const float value = static_cast<float>(bottomPart) + step * static_cast<float>(i);
         return static_cast<int>(std::nearbyint(value));
     };
-    return Rgb(component(t.red, b.red), component(t.green, b.green), component(t.blue, b.blue));
-}
-
-int TwipsToPixels(double twips, float twipsPerPixel) {
-    if (!(twipsPerPixel > 0.0f) || !std::isfinite(twips)) {
-        return 0;
-    }
-    const double whole = std::nearbyint(std::clamp(twips, -2147483648.0, 2147483647.0));
-    const float pixels = static_cast<float>(whole) / twipsPerPixel;
-    const double rounded = std::nearbyint(static_cast<double>(pixels));
-    return static_cast<int>(std::clamp(rounded, double(INT16_MIN), double(INT16_MAX)));
+    return rgb(component(t.red, b.red), component(t.green, b.green), component(t.blue, b.blue));
 }

@@ -22,9 +22,9 @@ struct ButtonColours {
     Colour flatFace;
 };
 
-inline constexpr Colour ButtonFaceTop = Rgb(252, 252, 251);
-inline constexpr Colour ButtonFaceBottom = Rgb(236, 235, 230);
-inline constexpr Colour DisabledCaptionColour = Rgb(161, 161, 146);
+inline constexpr Colour ButtonFaceTop = rgb(252, 252, 251);
+inline constexpr Colour ButtonFaceBottom = rgb(236, 235, 230);
+inline constexpr Colour DisabledCaptionColour = rgb(161, 161, 146);
 
 // The colours of a look 0..4; other values get the normal look's colours.
 const ButtonColours& ButtonColoursFor(int state);

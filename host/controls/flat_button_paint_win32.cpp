@@ -6,13 +6,9 @@
 
 namespace {
 
-COLORREF ToColorRef(Colour colour) {
-    return static_cast<COLORREF>(colour);
-}
-
 // A line from (x0, y) up to but not including (x1, y), with its own pen.
 void DrawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
-    forms::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ToColorRef(colour)));
+    forms::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
     if (!pen) {
         return;
     }
@@ -22,7 +18,7 @@ void DrawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
 }
 
 void FillArea(HDC dc, int left, int top, int right, int bottom, Colour colour) {
-    forms::fillRectangle(dc, RECT{left, top, right, bottom}, static_cast<forms::Colour>(colour));
+    forms::fillRectangle(dc, RECT{left, top, right, bottom}, colour);
 }
 
 // Rows from the bottom (bottom colour) up to the top (top colour), both
@@ -50,7 +46,7 @@ void SetCornerPixels(HDC dc, int w, int h, const ButtonColours& c) {
         {w - 1, h - 3, c.k1}, {w - 2, h - 1, c.k2}, {w - 2, h - 2, c.k3}, {w - 3, h - 1, c.k1},
     };
     for (const Pixel& p : pixels) {
-        SetPixelV(dc, p.x, p.y, ToColorRef(p.colour));
+        SetPixelV(dc, p.x, p.y, p.colour);
     }
 }
 
@@ -58,7 +54,7 @@ void DrawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
     RECT textArea{3, 3, w - 3, h - 3};
     const Colour colour = look.enabled ? look.foreColor : DisabledCaptionColour;
     HGDIOBJ previousFont = look.font ? SelectObject(dc, look.font) : nullptr;
-    const COLORREF previousColour = SetTextColor(dc, ToColorRef(colour));
+    const COLORREF previousColour = SetTextColor(dc, colour);
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     // Prefix characters are honoured: the access key is underlined.
     std::wstring caption = forms::widen(look.caption);

@@ -14,7 +14,7 @@ namespace {
 
 // Colours the forms keep may name a system colour; painting needs its value.
 Colour PlainColour(Colour colour) {
-    return static_cast<Colour>(forms::colorRefOf(static_cast<forms::Colour>(colour)));
+    return forms::colorRefOf(colour);
 }
 
 constexpr const char* DefaultCaption = "&OK";
@@ -53,7 +53,7 @@ void FlatButton::SetEnabled(bool enabled) {
 
 void FlatButton::SetForeColor(Colour colour) {
     foreColor_ = colour;
-    setForeColour(static_cast<forms::Colour>(colour));
+    setForeColour(colour);
     state_.Repaint();
     propertyChanged("ForeColor");
 }
@@ -85,15 +85,14 @@ void FlatButton::Paint(const ButtonPaint& paint) {
     if (width <= 0 || height <= 0 || !window) {
         return;
     }
-    setForeColour(paint.enabled ? static_cast<forms::Colour>(foreColor_)
-                                : static_cast<forms::Colour>(DisabledCaptionColour));
+    setForeColour(paint.enabled ? foreColor_ : DisabledCaptionColour);
     FlatButtonLook look;
     look.caption = caption_;
     look.font = font().handle();
     look.foreColor = PlainColour(foreColor_);
     look.enabled = paint.enabled;
     look.focusRect = paint.focusRect;
-    look.backColour = PlainColour(static_cast<Colour>(backColour()));
+    look.backColour = PlainColour(backColour());
     PaintFlatButton(hdc(), width, height, paint.state, look);
     SetWindowRgn(window, CreateFlatButtonRegion(width, height).release(), TRUE);
 }
@@ -126,7 +125,7 @@ void FlatButton::handleInitialize() {
 void FlatButton::handleReadProperties(const forms::PropertyBag& bag) {
     parentHwnd_ = parentFormHandle();
     SetCaption(bag.readString("Caption", DefaultCaption));
-    SetForeColor(static_cast<Colour>(bag.readColour("ForeColor", 0)));
+    SetForeColor(bag.readColour("ForeColor", 0));
     SetFont(forms::readFont(bag, "Font", font_));
     SetFocusRect(bag.readBoolean("FocusRect", true));
     SetEnabled(bag.readBoolean("Enabled", true));

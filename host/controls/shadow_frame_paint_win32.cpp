@@ -7,16 +7,12 @@
 
 namespace {
 
-COLORREF ToColorRef(Colour colour) {
-    return static_cast<COLORREF>(colour);
-}
-
 // A one-pixel solid pen and a solid or hollow brush selected for one shape.
 class ShapeTools {
   public:
     ShapeTools(HDC dc, Colour penColour, const Colour* fillColour)
-        : pen_(CreatePen(PS_SOLID, 1, ToColorRef(penColour))),
-          brush_(fillColour ? CreateSolidBrush(ToColorRef(*fillColour)) : nullptr),
+        : pen_(CreatePen(PS_SOLID, 1, penColour)),
+          brush_(fillColour ? CreateSolidBrush(*fillColour) : nullptr),
           selectedPen_(dc, pen_.get()),
           selectedBrush_(dc, brush_ ? brush_.get() : GetStockObject(NULL_BRUSH)) {}
 
@@ -55,7 +51,7 @@ void SmoothPass(HDC dc, int x0, int x1, int y0, int y1, int innerWidth, int inne
             double green = 0;
             double blue = 0;
             for (const COLORREF c : around) {
-                const ColourParts parts = SplitColour(static_cast<Colour>(c));
+                const ColourParts parts = SplitColour(c);
                 red += parts.red;
                 green += parts.green;
                 blue += parts.blue;
@@ -63,7 +59,7 @@ void SmoothPass(HDC dc, int x0, int x1, int y0, int y1, int innerWidth, int inne
             const auto average = [](double sum) {
                 return static_cast<int>(std::nearbyint(sum / 4));
             };
-            SetPixelV(dc, x, y, ToColorRef(Rgb(average(red), average(green), average(blue))));
+            SetPixelV(dc, x, y, rgb(average(red), average(green), average(blue)));
         }
     }
 }
@@ -76,7 +72,7 @@ void SmoothShadowCorners(HDC dc, int innerWidth, int innerHeight, int cornerDept
     const int sh = innerHeight;
     const int cd = cornerDepth;
     const int d = shadowDepth;
-    const COLORREF bg = ToColorRef(background);
+    const COLORREF bg = background;
     SmoothPass(dc, sw - 2 * cd, sw - 3, sh - 2 * cd, sh - 3, sw, sh, bg); // bottom right
     SmoothPass(dc, sw - 2 * cd, sw - 3, d, 4 * d, sw, sh, bg);            // top right
     SmoothPass(dc, d, 4 * d, sh - 2 * cd, sh - 3, sw, sh, bg);            // bottom left
@@ -88,7 +84,7 @@ void PaintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, in
     const Colour bg = FrameBackground(p, containerBackColour);
 
     const RECT all{0, 0, std::max(width, innerWidth), std::max(height, innerHeight)};
-    forms::fillRectangle(dc, all, static_cast<forms::Colour>(bg));
+    forms::fillRectangle(dc, all, bg);
     if (p.FrameStyle != FrameStyleRounded && p.FrameStyle != FrameStyleSquare) {
         return;
     }

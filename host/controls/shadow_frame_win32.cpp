@@ -4,11 +4,12 @@
 
 #include "gdi_win32.h"
 #include "screen_win32.h"
+#include "twips.h"
 
 namespace {
 
 Colour PlainColour(Colour colour) {
-    return static_cast<Colour>(forms::colorRefOf(static_cast<forms::Colour>(colour)));
+    return forms::colorRefOf(colour);
 }
 
 class BagReader : public PropertyReader {
@@ -86,7 +87,7 @@ void ShadowFrame::Changed(std::string_view name) {
 }
 
 Colour ShadowFrame::ContainerBackColour() const {
-    return static_cast<Colour>(ambientBackColour());
+    return ambientBackColour();
 }
 
 void ShadowFrame::PaintFrame() {
@@ -97,8 +98,8 @@ void ShadowFrame::PaintFrame() {
     // The surface takes the frame's background, which the controls inside
     // see as their container's colour; telling them only when it changes.
     const Colour background = FrameBackground(props_, container);
-    if (static_cast<forms::Colour>(background) != backColour()) {
-        setBackColour(static_cast<forms::Colour>(background));
+    if (background != backColour()) {
+        setBackColour(background);
     }
 
     ShadowFrameProps plain = props_;
@@ -107,10 +108,10 @@ void ShadowFrame::PaintFrame() {
     plain.BorderColour = PlainColour(props_.BorderColour);
 
     const float perPixel = forms::Screen::twipsPerPixelX();
-    const int width = TwipsToPixels(placement().width, perPixel);
-    const int height = TwipsToPixels(placement().height, perPixel);
-    const int innerWidth = TwipsToPixels(scaleWidthTwips(), perPixel);
-    const int innerHeight = TwipsToPixels(scaleHeightTwips(), perPixel);
+    const int width = forms::twipsToPixels(placement().width, perPixel);
+    const int height = forms::twipsToPixels(placement().height, perPixel);
+    const int innerWidth = forms::twipsToPixels(scaleWidthTwips(), perPixel);
+    const int innerHeight = forms::twipsToPixels(scaleHeightTwips(), perPixel);
     ::PaintFrame(hdc(), plain, width, height, innerWidth, innerHeight, PlainColour(container));
 }
 

@@ -9,9 +9,10 @@ namespace forms {
 // (&H8000000F is the button face); drawing code translates those.
 using Colour = std::uint32_t;
 
+// Builds &H00BBGGRR; components are limited to 0..255.
 constexpr Colour rgb(int red, int green, int blue) {
-    return static_cast<Colour>(red & 0xFF) | static_cast<Colour>(green & 0xFF) << 8 |
-           static_cast<Colour>(blue & 0xFF) << 16;
+    const auto limit = [](int v) { return static_cast<Colour>(v < 0 ? 0 : v > 255 ? 255 : v); };
+    return limit(red) | limit(green) << 8 | limit(blue) << 16;
 }
 
 constexpr bool isSystemColour(Colour colour) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace forms {
 
@@ -14,9 +16,18 @@ inline float twipsPerPixelFor(int dotsPerInch) {
                            : 15.0f;
 }
 
-// Whole pixels for a length in twips, rounded to nearest with halves to even.
-inline int twipsToPixels(int twips, float twipsPerPixel) {
-    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / twipsPerPixel));
+// Whole pixels for a length in twips: the length rounded to whole twips,
+// divided in single precision, rounded again (both roundings to nearest,
+// halves to even) and limited to the 16-bit range of painting coordinates.
+// A factor that is not positive gives 0.
+inline int twipsToPixels(double twips, float twipsPerPixel) {
+    if (!(twipsPerPixel > 0.0f) || !std::isfinite(twips)) {
+        return 0;
+    }
+    const double whole = std::nearbyint(std::clamp(twips, -2147483648.0, 2147483647.0));
+    const float pixels = static_cast<float>(whole) / twipsPerPixel;
+    const double rounded = std::nearbyint(static_cast<double>(pixels));
+    return static_cast<int>(std::clamp(rounded, double(INT16_MIN), double(INT16_MAX)));
 }
 
 inline int pixelsToTwips(int pixels, float twipsPerPixel) {

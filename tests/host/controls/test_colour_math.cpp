@@ -14,7 +14,7 @@ void ExpectParts(Colour c, int red, int green, int blue) {
 } // namespace
 
 TEST(ColourMath, SplitTakesTheValueAsAPlainNumber) {
-    ExpectParts(Rgb(224, 117, 3), 224, 117, 3);
+    ExpectParts(rgb(224, 117, 3), 224, 117, 3);
     ExpectParts(0x00FFFFFF, 255, 255, 255);
     // Division truncates toward zero, so negative values do not shift like bits.
     ExpectParts(-1, 255, 0, 0);
@@ -23,71 +23,47 @@ TEST(ColourMath, SplitTakesTheValueAsAPlainNumber) {
 }
 
 TEST(ColourMath, RgbLimitsComponents) {
-    EXPECT_EQ(Rgb(300, -4, 128), 0x008000FF);
+    EXPECT_EQ(rgb(300, -4, 128), 0x008000FF);
 }
 
 TEST(ColourMath, BlendTruncatesTowardZero) {
-    const Colour grey = Rgb(224, 224, 224);
-    const Colour shadow = Rgb(100, 100, 100);
+    const Colour grey = rgb(224, 224, 224);
+    const Colour shadow = rgb(100, 100, 100);
     // (100 - 224) / 7 truncates to -17: each step adds 17, the last one falls
     // short of the background.
     const int expected[] = {100, 117, 134, 151, 168, 185, 202, 219};
     for (int i = 0; i <= 7; ++i) {
-        EXPECT_EQ(BlendColour(shadow, grey, 7, i), Rgb(expected[i], expected[i], expected[i]));
+        EXPECT_EQ(BlendColour(shadow, grey, 7, i), rgb(expected[i], expected[i], expected[i]));
     }
     // Walking down: (224 - 100) / 7 = 17 as well.
-    EXPECT_EQ(BlendColour(grey, shadow, 7, 7), Rgb(105, 105, 105));
+    EXPECT_EQ(BlendColour(grey, shadow, 7, 7), rgb(105, 105, 105));
     // Components blend independently.
-    EXPECT_EQ(BlendColour(Rgb(0, 100, 200), Rgb(10, 100, 0), 3, 2), Rgb(6, 100, 68));
+    EXPECT_EQ(BlendColour(rgb(0, 100, 200), rgb(10, 100, 0), 3, 2), rgb(6, 100, 68));
     EXPECT_EQ(BlendColour(shadow, grey, 0, 0), shadow);
     EXPECT_EQ(BlendColour(shadow, grey, -3, 2), shadow);
 }
 
 TEST(ColourMath, ShadowColourRoundsTheBackgroundDownToHundreds) {
-    const Colour grey = Rgb(224, 224, 224);
-    EXPECT_EQ(ShadowColour(grey, 50), Rgb(100, 100, 100));
-    EXPECT_EQ(ShadowColour(grey, 100), Rgb(0, 0, 0));
-    EXPECT_EQ(ShadowColour(grey, 0), Rgb(200, 200, 200));
-    EXPECT_EQ(ShadowColour(Rgb(99, 255, 150), 25), Rgb(0, 150, 75));
+    const Colour grey = rgb(224, 224, 224);
+    EXPECT_EQ(ShadowColour(grey, 50), rgb(100, 100, 100));
+    EXPECT_EQ(ShadowColour(grey, 100), rgb(0, 0, 0));
+    EXPECT_EQ(ShadowColour(grey, 0), rgb(200, 200, 200));
+    EXPECT_EQ(ShadowColour(rgb(99, 255, 150), 25), rgb(0, 150, 75));
 }
 
 TEST(ColourMath, GradientRunsFromBottomToTopInSinglePrecision) {
-    const Colour top = Rgb(252, 252, 251);
-    const Colour bottom = Rgb(236, 235, 230);
+    const Colour top = rgb(252, 252, 251);
+    const Colour bottom = rgb(236, 235, 230);
     EXPECT_EQ(GradientColour(top, bottom, 27, 0), bottom);
     EXPECT_EQ(GradientColour(top, bottom, 27, 27), top);
     // Steps of 16/27, 17/27, 21/27 per row.
-    EXPECT_EQ(GradientColour(top, bottom, 27, 1), Rgb(237, 236, 231));
-    EXPECT_EQ(GradientColour(top, bottom, 27, 13), Rgb(244, 243, 240));
+    EXPECT_EQ(GradientColour(top, bottom, 27, 1), rgb(237, 236, 231));
+    EXPECT_EQ(GradientColour(top, bottom, 27, 13), rgb(244, 243, 240));
     // Halves round to even: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2.
-    EXPECT_EQ(GradientColour(Rgb(1, 3, 5), 0, 2, 1), Rgb(0, 2, 2));
+    EXPECT_EQ(GradientColour(rgb(1, 3, 5), 0, 2, 1), rgb(0, 2, 2));
     // 1/6 in single precision times 3 is exactly one half again (in double
     // it would lie just above and round up).
-    EXPECT_EQ(GradientColour(Rgb(1, 0, 0), 0, 6, 3), Rgb(0, 0, 0));
+    EXPECT_EQ(GradientColour(rgb(1, 0, 0), 0, 6, 3), rgb(0, 0, 0));
     // One row has no step: the bottom colour.
     EXPECT_EQ(GradientColour(top, bottom, 0, 0), bottom);
-}
-
-TEST(ColourMath, TwipsToPixelsRoundsHalvesToEvenTwice) {
-    EXPECT_EQ(TwipsToPixels(7155, 15.0f), 477);
-    EXPECT_EQ(TwipsToPixels(2595, 15.0f), 173);
-    EXPECT_EQ(TwipsToPixels(1575, 15.0f), 105);
-    EXPECT_EQ(TwipsToPixels(495, 15.0f), 33);
-    // Second rounding: 18.5 -> 18, 19.5 -> 20.
-    EXPECT_EQ(TwipsToPixels(37, 2.0f), 18);
-    EXPECT_EQ(TwipsToPixels(39, 2.0f), 20);
-    // First rounding: 36.5 -> 36 (18 px), 37.5 -> 38 (19 px).
-    EXPECT_EQ(TwipsToPixels(36.5, 2.0f), 18);
-    EXPECT_EQ(TwipsToPixels(37.5, 2.0f), 19);
-    // 125 % scaling: 12 twips per pixel.
-    EXPECT_EQ(TwipsToPixels(7155, 12.0f), 596);
-    EXPECT_EQ(TwipsToPixels(-30, 15.0f), -2);
-}
-
-TEST(ColourMath, TwipsToPixelsStaysInSixteenBitsAndRejectsBadFactors) {
-    EXPECT_EQ(TwipsToPixels(491505, 15.0f), 32767);
-    EXPECT_EQ(TwipsToPixels(1e12, 15.0f), 32767);
-    EXPECT_EQ(TwipsToPixels(-1e12, 15.0f), -32768);
-    EXPECT_EQ(TwipsToPixels(100, 0.0f), 0);
-    EXPECT_EQ(TwipsToPixels(100, -15.0f), 0);
 }

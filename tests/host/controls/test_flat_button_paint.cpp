@@ -13,7 +13,7 @@ constexpr int W = 105;
 constexpr int H = 33;
 
 std::uint32_t C(int r, int g, int b) {
-    return static_cast<std::uint32_t>(Rgb(r, g, b));
+    return static_cast<std::uint32_t>(rgb(r, g, b));
 }
 
 const std::uint32_t Outline = C(0, 60, 116);
@@ -33,7 +33,7 @@ FlatButtonLook Look(const TestFont& font, const std::string& caption = "OK") {
     FlatButtonLook look;
     look.caption = caption;
     look.font = font.font;
-    look.backColour = Rgb(1, 2, 3);
+    look.backColour = rgb(1, 2, 3);
     return look;
 }
 
@@ -158,7 +158,7 @@ TEST(FlatButtonPaint, DisabledAndPressedLooksAreFlat) {
     EXPECT_EQ(CountPixels(s, C(0, 0, 0)), 0);
 
     look.enabled = true;
-    look.foreColor = Rgb(200, 0, 0);
+    look.foreColor = rgb(200, 0, 0);
     PaintFlatButton(s.dc(), W, H, 4, look);
     ExpectOutlineAndCorners(s, Outline, K1, K2, K3);
     ExpectFlatFace(s, C(231, 227, 222));

@@ -253,7 +253,7 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
         look.foreColor = button.ForeColor();
         look.enabled = button.Enabled();
         look.focusRect = focusRect;
-        look.backColour = static_cast<Colour>(forms::colorRefOf(button.backColour()));
+        look.backColour = forms::colorRefOf(button.backColour());
         PaintFlatButton(expected.dc(), w, h, state, look);
         forms::MemoryCanvas shown = printed(button.handle());
         int differing = 0;

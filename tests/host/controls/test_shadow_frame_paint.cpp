@@ -8,14 +8,14 @@
 
 namespace {
 
-constexpr Colour Grey = Rgb(224, 224, 224);
-constexpr Colour Black = Rgb(0, 0, 0);
+constexpr Colour Grey = rgb(224, 224, 224);
+constexpr Colour Black = rgb(0, 0, 0);
 // The settings dialog's frame: 7155 x 2595 twips at 15 twips per pixel.
 constexpr int W = 477;
 constexpr int H = 173;
 
 std::uint32_t Grey3(int v) {
-    return static_cast<std::uint32_t>(Rgb(v, v, v));
+    return static_cast<std::uint32_t>(rgb(v, v, v));
 }
 
 ShadowFrameProps DialogFrame() {
@@ -114,10 +114,10 @@ TEST(ShadowFramePaint, UnknownStyleShowsOnlyTheBackground) {
     EXPECT_EQ(ColoursIn(s, 0, 0, 119, 59), std::set<std::uint32_t>({Grey3(224)}));
 
     p.BackColourIs = BackColourCustom;
-    p.BackColour = Rgb(10, 20, 30);
+    p.BackColour = rgb(10, 20, 30);
     PaintFrame(s.dc(), p, 120, 60, 120, 60, Grey);
     EXPECT_EQ(ColoursIn(s, 0, 0, 119, 59),
-              std::set<std::uint32_t>({static_cast<std::uint32_t>(Rgb(10, 20, 30))}));
+              std::set<std::uint32_t>({static_cast<std::uint32_t>(rgb(10, 20, 30))}));
 }
 
 TEST(ShadowFramePaint, WithoutShadowTheFaceCoversEverythingUnsmoothed) {
@@ -125,11 +125,11 @@ TEST(ShadowFramePaint, WithoutShadowTheFaceCoversEverythingUnsmoothed) {
     ShadowFrameProps p = DialogFrame();
     p.FrameStyle = FrameStyleRounded;
     p.ShowShadow = false;
-    p.FillColour = Rgb(255, 255, 255);
+    p.FillColour = rgb(255, 255, 255);
     PaintFrame(s.dc(), p, W, H, W, H, Grey);
     EXPECT_EQ(s.at(W - 1, H / 2), Black);
     EXPECT_EQ(s.at(W / 2, H - 1), Black);
-    EXPECT_EQ(s.at(W / 2, H / 2), static_cast<std::uint32_t>(Rgb(255, 255, 255)));
+    EXPECT_EQ(s.at(W / 2, H / 2), static_cast<std::uint32_t>(rgb(255, 255, 255)));
     // The rounded corners leave background, and nothing is blended into it.
     EXPECT_EQ(s.at(W - 1, H - 1), Grey3(224));
     EXPECT_EQ(ColoursIn(s, 0, 0, W - 1, H - 1),
@@ -179,11 +179,11 @@ TEST(ShadowFramePaint, RoundedShadowIsSmoothedOnlyInItsThreeCorners) {
 
 TEST(ShadowFramePaint, ShadowFollowsTheContainerBackground) {
     DibSurface s(W, H);
-    const Colour blue = Rgb(0, 128, 255);
+    const Colour blue = rgb(0, 128, 255);
     PaintFrame(s.dc(), DialogFrame(), W, H, W, H, blue);
     EXPECT_EQ(s.at(W - 1, 0), static_cast<std::uint32_t>(blue));
     // Opacity 50: shadow (0, 50, 100), outermost ring 7 steps towards blue.
-    EXPECT_EQ(s.at(W - 1, H / 2), static_cast<std::uint32_t>(Rgb(0, 127, 254)));
+    EXPECT_EQ(s.at(W - 1, H / 2), static_cast<std::uint32_t>(rgb(0, 127, 254)));
     // The face keeps the fill it was given when placed.
     EXPECT_EQ(s.at(W / 2, H / 2), Grey3(224));
 }
@@ -198,7 +198,6 @@ TEST(ShadowFrameSmoothing, AveragesGapsInPlaceColumnByColumn) {
     SetPixelV(s.dc(), 5, 35, red);  // bottom-left pass
     SmoothShadowCorners(s.dc(), 40, 40, 5, 2, Grey);
 
-    const auto rgb = [](int r, int g, int b) { return static_cast<std::uint32_t>(Rgb(r, g, b)); };
     // Above and left of the red pixel: one red neighbour among three grey.
     EXPECT_EQ(s.at(33, 32), rgb(232, 168, 168));
     EXPECT_EQ(s.at(32, 33), rgb(232, 168, 168));

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr Colour DialogGrey = Rgb(224, 224, 224);
+constexpr Colour DialogGrey = rgb(224, 224, 224);
 
 // A property bag over a map: records the keys in the order they are used.
 struct MapBag : PropertyReader {
@@ -93,12 +93,12 @@ TEST(ShadowFrameProps, LoadedValuesStayAsStored) {
 
 TEST(ShadowFrameProps, BackgroundIsTheContainersUnlessCustom) {
     ShadowFrameProps p = DefaultShadowFrameProps(DialogGrey);
-    p.BackColour = Rgb(10, 20, 30);
-    EXPECT_EQ(FrameBackground(p, Rgb(200, 0, 0)), Rgb(200, 0, 0));
+    p.BackColour = rgb(10, 20, 30);
+    EXPECT_EQ(FrameBackground(p, rgb(200, 0, 0)), rgb(200, 0, 0));
     p.BackColourIs = BackColourCustom;
-    EXPECT_EQ(FrameBackground(p, Rgb(200, 0, 0)), Rgb(10, 20, 30));
+    EXPECT_EQ(FrameBackground(p, rgb(200, 0, 0)), rgb(10, 20, 30));
     p.BackColourIs = 7;
-    EXPECT_EQ(FrameBackground(p, Rgb(200, 0, 0)), Rgb(10, 20, 30));
+    EXPECT_EQ(FrameBackground(p, rgb(200, 0, 0)), rgb(10, 20, 30));
 }
 
 TEST(ShadowFrameProps, PaintingNeverDividesByZeroOrLeavesTheColourRange) {

@@ -102,7 +102,7 @@ TEST_F(ShadowFrameOnForm, DepthSevenOnLightGreyShowsItsRingsWithTheLabelsOnTop) 
     // The same picture the painter makes on its own.
     DibSurface expected(w, h);
     ShadowFrameProps props = frame->props();
-    PaintFrame(expected.dc(), props, w, h, w, h, Rgb(224, 224, 224));
+    PaintFrame(expected.dc(), props, w, h, w, h, rgb(224, 224, 224));
     int differing = 0;
     for (int py = 0; py < h; ++py) {
         for (int px = 0; px < w; ++px) {
@@ -122,7 +122,7 @@ TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
     frame->SetCornerDepth(20);
     {
         DibSurface expected(w, h);
-        PaintFrame(expected.dc(), frame->props(), w, h, w, h, Rgb(224, 224, 224));
+        PaintFrame(expected.dc(), frame->props(), w, h, w, h, rgb(224, 224, 224));
         forms::MemoryCanvas shown = printed(frame->handle());
         int differing = 0;
         for (int py = 0; py < h; ++py) {
@@ -138,14 +138,14 @@ TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
     form->setBackColour(forms::rgb(200, 220, 240));
     {
         forms::MemoryCanvas shown = printed(frame->handle());
-        const Colour bg = Rgb(200, 220, 240);
+        const Colour bg = rgb(200, 220, 240);
         const Colour ring7 = BlendColour(ShadowColour(bg, 50), bg, 7, 7);
         EXPECT_EQ(shown.pixel(w - 1, 2), static_cast<COLORREF>(bg));
         EXPECT_EQ(shown.pixel(w - 1, h / 2), static_cast<COLORREF>(ring7));
         EXPECT_EQ(shown.pixel(w / 2, 60), Grey(224)) << "the face keeps its own colour";
     }
     // A background of its own stays when the form's changes.
-    frame->SetBackColour(Rgb(255, 255, 255));
+    frame->SetBackColour(rgb(255, 255, 255));
     frame->SetBackColourIs(BackColourCustom);
     form->setBackColour(forms::rgb(10, 10, 10));
     EXPECT_EQ(printed(frame->handle()).pixel(w - 1, 2), RGB(255, 255, 255));
@@ -177,8 +177,8 @@ TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) 
     // Read from its bag: depth 7, everything else its default, the colours
     // taken from the form.
     EXPECT_EQ(frame->ShadowDepth(), 7);
-    EXPECT_EQ(frame->FillColour(), Rgb(224, 224, 224));
-    EXPECT_EQ(frame->BackColour(), Rgb(224, 224, 224));
+    EXPECT_EQ(frame->FillColour(), rgb(224, 224, 224));
+    EXPECT_EQ(frame->BackColour(), rgb(224, 224, 224));
     EXPECT_EQ(frame->FrameStyle(), FrameStyleSquare);
 
     frame->SetShadowOpacity(150);
@@ -212,7 +212,7 @@ TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) 
     // A new instance takes its colours from the form and paints on resize.
     ShadowFrame placed;
     ASSERT_TRUE(placed.create(*form, {3500, 2880, 3000, 900}, nullptr));
-    EXPECT_EQ(placed.FillColour(), Rgb(224, 224, 224));
+    EXPECT_EQ(placed.FillColour(), rgb(224, 224, 224));
     EXPECT_EQ(placed.ShadowDepth(), 5);
     EXPECT_EQ(printed(placed.handle()).pixel(0, 0), RGB(0, 0, 0));
     // The frame never takes the focus itself.

@@ -22,3 +22,26 @@ TEST(Twips, ConversionsRoundToNearestWithHalvesToEven) {
     EXPECT_EQ(forms::pixelsToTwips(320, 15.0f), 4800);
     EXPECT_EQ(forms::pixelsToTwips(3, 7.5f), 22); // 22.5
 }
+
+TEST(Twips, FractionalTwipsAreRoundedBeforeTheDivision) {
+    EXPECT_EQ(forms::twipsToPixels(7155, 15.0f), 477);
+    EXPECT_EQ(forms::twipsToPixels(2595, 15.0f), 173);
+    EXPECT_EQ(forms::twipsToPixels(1575, 15.0f), 105);
+    EXPECT_EQ(forms::twipsToPixels(495, 15.0f), 33);
+    // Second rounding: 18.5 -> 18, 19.5 -> 20.
+    EXPECT_EQ(forms::twipsToPixels(37, 2.0f), 18);
+    EXPECT_EQ(forms::twipsToPixels(39, 2.0f), 20);
+    // First rounding: 36.5 -> 36 (18 px), 37.5 -> 38 (19 px).
+    EXPECT_EQ(forms::twipsToPixels(36.5, 2.0f), 18);
+    EXPECT_EQ(forms::twipsToPixels(37.5, 2.0f), 19);
+    // 125 % scaling: 12 twips per pixel.
+    EXPECT_EQ(forms::twipsToPixels(7155, 12.0f), 596);
+}
+
+TEST(Twips, PixelsStayInSixteenBitsAndBadFactorsGiveNone) {
+    EXPECT_EQ(forms::twipsToPixels(491505, 15.0f), 32767);
+    EXPECT_EQ(forms::twipsToPixels(1e12, 15.0f), 32767);
+    EXPECT_EQ(forms::twipsToPixels(-1e12, 15.0f), -32768);
+    EXPECT_EQ(forms::twipsToPixels(100, 0.0f), 0);
+    EXPECT_EQ(forms::twipsToPixels(100, -15.0f), 0);
+}
