@@ -5,6 +5,7 @@
 // events and requests follow from mouse, keyboard, focus and activation.
 
 #include "subclass_table.h"
+#include "windows_constants.h"
 
 #include <string>
 #include <string_view>
@@ -19,20 +20,10 @@ enum ButtonDrawState : int {
     StatePressed = 4,
 };
 
-// Mouse buttons and keys as the input events report them.
+// Mouse buttons as the forms' input events report them.
 constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
 constexpr int MiddleButton = 4;
-constexpr int KeyCodeReturn = 13;
-constexpr int KeyCodeSpace = 32;
-constexpr int KeyCodeLeft = 37;
-constexpr int KeyCodeUp = 38;
-constexpr int KeyCodeRight = 39;
-constexpr int KeyCodeDown = 40;
-
-// Messages the button learns of through subclassing.
-constexpr MessageId WmActivate = 0x0006;
-constexpr MessageId WmMouseLeave = 0x02A3;
 
 // One whole repaint of the button.
 struct ButtonPaint {

@@ -1,4 +1,4 @@
-#include "shadow_frame_paint.h"
+#include "shadow_frame_paint_win32.h"
 
 #include "gdi_win32.h"
 

@@ -1,6 +1,6 @@
 #include "shadow_frame_win32.h"
 
-#include "shadow_frame_paint.h"
+#include "shadow_frame_paint_win32.h"
 
 #include "gdi_win32.h"
 #include "screen_win32.h"

@@ -1,6 +1,6 @@
 // The push button painted by real GDI on a 32-bit memory surface.
 #include "dib_surface.h"
-#include "flat_button_paint.h"
+#include "flat_button_paint_win32.h"
 
 #include <gtest/gtest.h>
 

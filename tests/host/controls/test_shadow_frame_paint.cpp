@@ -1,6 +1,6 @@
 // The decorated frame painted by real GDI on a 32-bit memory surface.
 #include "dib_surface.h"
-#include "shadow_frame_paint.h"
+#include "shadow_frame_paint_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // and its stored properties.
 #include "../window_test.h"
 #include "dib_surface.h"
-#include "shadow_frame_paint.h"
+#include "shadow_frame_paint_win32.h"
 #include "shadow_frame_win32.h"
 
 #include <gtest/gtest.h>
