@@ -3,28 +3,30 @@
 #include <cmath>
 #include <cstdint>
 
-ColourParts SplitColour(Colour colour) {
+namespace controls {
+
+ColourParts splitColour(Colour colour) {
     const auto value = static_cast<std::int32_t>(colour);
     return {value & 0xFF, (value / 256) & 0xFF, (value / 65536) & 0xFF};
 }
 
-Colour BlendColour(Colour from, Colour to, int steps, int step) {
+Colour blendColour(Colour from, Colour to, int steps, int step) {
     if (steps < 1) {
         return from;
     }
-    const ColourParts a = SplitColour(from);
-    const ColourParts b = SplitColour(to);
+    const ColourParts a = splitColour(from);
+    const ColourParts b = splitColour(to);
     const auto blend = [&](int x, int y) { return x - ((x - y) / steps) * step; };
     return rgb(blend(a.red, b.red), blend(a.green, b.green), blend(a.blue, b.blue));
 }
 
-Colour ShadowColour(Colour background, int opacityPercent) {
-    return BlendColour(0, background, 100, 100 - opacityPercent);
+Colour shadowColour(Colour background, int opacityPercent) {
+    return blendColour(0, background, 100, 100 - opacityPercent);
 }
 
-Colour GradientColour(Colour top, Colour bottom, int rows, int i) {
-    const ColourParts t = SplitColour(top);
-    const ColourParts b = SplitColour(bottom);
+Colour gradientColour(Colour top, Colour bottom, int rows, int i) {
+    const ColourParts t = splitColour(top);
+    const ColourParts b = splitColour(bottom);
     const auto component = [&](int topPart, int bottomPart) {
         // A single-row gradient has no step; it is drawn in the bottom colour.
         const float step =
@@ -34,3 +36,5 @@ Colour GradientColour(Colour top, Colour bottom, int rows, int i) {
     };
     return rgb(component(t.red, b.red), component(t.green, b.green), component(t.blue, b.blue));
 }
+
+} // namespace controls

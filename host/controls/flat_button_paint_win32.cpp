@@ -4,32 +4,36 @@
 
 #include "text_win32.h"
 
+namespace controls {
+
 namespace {
 
-constexpr Colour Outline = rgb(0, 60, 116);
-constexpr Colour K1 = rgb(33, 85, 132);
-constexpr Colour K2 = rgb(123, 150, 173);
-constexpr Colour K3 = rgb(82, 125, 165);
+// The outline and the three shades of the corner pixels of every look but
+// the disabled one.
+constexpr Colour outline = rgb(0, 60, 116);
+constexpr Colour corner1 = rgb(33, 85, 132);
+constexpr Colour corner2 = rgb(123, 150, 173);
+constexpr Colour corner3 = rgb(82, 125, 165);
 
-constexpr ButtonColours Looks[] = {
+constexpr ButtonColours looks[] = {
     // Disabled: grey outline, pale flat face.
     {rgb(201, 199, 186), 0, 0, 0, 0, rgb(196, 177, 140), rgb(206, 199, 189), rgb(196, 177, 140), 0,
      0, rgb(245, 244, 234)},
     // Normal.
-    {Outline, rgb(255, 255, 255), rgb(254, 254, 254), rgb(226, 223, 214), rgb(214, 208, 197), K1,
-     K2, K3, ButtonFaceTop, ButtonFaceBottom, 0},
+    {outline, rgb(255, 255, 255), rgb(254, 254, 254), rgb(226, 223, 214), rgb(214, 208, 197),
+     corner1, corner2, corner3, buttonFaceTop, buttonFaceBottom, 0},
     // Focused or default: blue glow.
-    {Outline, rgb(206, 231, 255), rgb(189, 215, 247), rgb(140, 174, 231), rgb(107, 130, 239), K1,
-     K2, K3, rgb(189, 211, 247), rgb(140, 174, 231), 0},
+    {outline, rgb(206, 231, 255), rgb(189, 215, 247), rgb(140, 174, 231), rgb(107, 130, 239),
+     corner1, corner2, corner3, rgb(189, 211, 247), rgb(140, 174, 231), 0},
     // Hot: orange glow.
-    {Outline, rgb(255, 243, 206), rgb(255, 219, 140), rgb(255, 178, 49), rgb(230, 150, 0), K1, K2,
-     K3, rgb(225, 223, 156), rgb(255, 182, 48), 0},
+    {outline, rgb(255, 243, 206), rgb(255, 219, 140), rgb(255, 178, 49), rgb(230, 150, 0), corner1,
+     corner2, corner3, rgb(225, 223, 156), rgb(255, 182, 48), 0},
     // Pressed: darker flat face.
-    {Outline, 0, 0, 0, 0, K1, K2, K3, 0, 0, rgb(231, 227, 222)},
+    {outline, 0, 0, 0, 0, corner1, corner2, corner3, 0, 0, rgb(231, 227, 222)},
 };
 
 // A line from (x0, y) up to but not including (x1, y), with its own pen.
-void DrawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
+void drawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
     forms::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
     if (!pen) {
         return;
@@ -39,22 +43,22 @@ void DrawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
     LineTo(dc, x1, y1);
 }
 
-void FillArea(HDC dc, int left, int top, int right, int bottom, Colour colour) {
+void fillArea(HDC dc, int left, int top, int right, int bottom, Colour colour) {
     forms::fillRectangle(dc, RECT{left, top, right, bottom}, colour);
 }
 
 // Rows from the bottom (bottom colour) up to the top (top colour), both
 // included; each covers x from left to right - 1.
-void DrawGradient(HDC dc, int left, int top, int right, int bottom, Colour topColour,
+void drawGradient(HDC dc, int left, int top, int right, int bottom, Colour topColour,
                   Colour bottomColour) {
     const int rows = bottom - top;
     for (int i = 0; i <= rows; ++i) {
         const int y = top + rows - i;
-        DrawLine(dc, left, y, right, y, GradientColour(topColour, bottomColour, rows, i));
+        drawLine(dc, left, y, right, y, gradientColour(topColour, bottomColour, rows, i));
     }
 }
 
-void SetCornerPixels(HDC dc, int w, int h, const ButtonColours& c) {
+void setCornerPixels(HDC dc, int w, int h, const ButtonColours& c) {
     struct Pixel {
         int x;
         int y;
@@ -72,9 +76,9 @@ void SetCornerPixels(HDC dc, int w, int h, const ButtonColours& c) {
     }
 }
 
-void DrawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
+void drawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
     RECT textArea{3, 3, w - 3, h - 3};
-    const Colour colour = look.enabled ? look.foreColor : DisabledCaptionColour;
+    const Colour colour = look.enabled ? look.captionColour : disabledCaptionColour;
     HGDIOBJ previousFont = look.font ? SelectObject(dc, look.font) : nullptr;
     const COLORREF previousColour = SetTextColor(dc, colour);
     const int previousMode = SetBkMode(dc, TRANSPARENT);
@@ -96,40 +100,42 @@ void DrawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
 
 } // namespace
 
-const ButtonColours& ButtonColoursFor(int state) {
-    return state >= StateDisabled && state <= StatePressed ? Looks[state] : Looks[StateNormal];
+const ButtonColours& buttonColoursFor(int state) {
+    return state >= StateDisabled && state <= StatePressed ? looks[state] : looks[StateNormal];
 }
 
-bool HasGradientFace(int state) {
+bool hasGradientFace(int state) {
     return state != StateDisabled && state != StatePressed;
 }
 
-void PaintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look) {
-    const ButtonColours& c = ButtonColoursFor(state);
+void paintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look) {
+    const ButtonColours& c = buttonColoursFor(state);
 
-    FillArea(dc, 0, 0, w, h, look.backColour);
+    fillArea(dc, 0, 0, w, h, look.backColour);
 
-    DrawLine(dc, 3, 0, w - 3, 0, c.outline);
-    DrawLine(dc, 0, 3, 0, h - 3, c.outline);
-    DrawLine(dc, 3, h - 1, w - 3, h - 1, c.outline);
-    DrawLine(dc, w - 1, 3, w - 1, h - 3, c.outline);
+    drawLine(dc, 3, 0, w - 3, 0, c.outline);
+    drawLine(dc, 0, 3, 0, h - 3, c.outline);
+    drawLine(dc, 3, h - 1, w - 3, h - 1, c.outline);
+    drawLine(dc, w - 1, 3, w - 1, h - 3, c.outline);
 
-    if (HasGradientFace(state)) {
+    if (hasGradientFace(state)) {
         // The glow band stays visible in the two columns beside the face.
-        DrawGradient(dc, 1, 3, w - 1, h - 2, c.glowTop, c.glowBottom);
-        DrawGradient(dc, 3, 3, w - 3, h - 3, ButtonFaceTop, ButtonFaceBottom);
-        DrawLine(dc, 1, 1, w, 1, c.lineTop1);
-        DrawLine(dc, 1, 2, w, 2, c.lineTop2);
-        DrawLine(dc, 1, h - 3, w, h - 3, c.lineBottom3);
-        DrawLine(dc, 2, h - 2, w - 1, h - 2, c.lineBottom2);
+        drawGradient(dc, 1, 3, w - 1, h - 2, c.glowTop, c.glowBottom);
+        drawGradient(dc, 3, 3, w - 3, h - 3, buttonFaceTop, buttonFaceBottom);
+        drawLine(dc, 1, 1, w, 1, c.lineTop1);
+        drawLine(dc, 1, 2, w, 2, c.lineTop2);
+        drawLine(dc, 1, h - 3, w, h - 3, c.lineBottom3);
+        drawLine(dc, 2, h - 2, w - 1, h - 2, c.lineBottom2);
     } else {
-        FillArea(dc, 1, 1, w - 1, h - 1, c.flatFace);
+        fillArea(dc, 1, 1, w - 1, h - 1, c.flatFace);
     }
 
-    SetCornerPixels(dc, w, h, c);
-    DrawCaption(dc, w, h, look);
+    setCornerPixels(dc, w, h, c);
+    drawCaption(dc, w, h, look);
 }
 
-forms::GdiObject<HRGN> CreateFlatButtonRegion(int width, int height) {
+forms::GdiObject<HRGN> flatButtonRegion(int width, int height) {
     return forms::GdiObject<HRGN>(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
 }
+
+} // namespace controls

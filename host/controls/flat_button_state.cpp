@@ -2,131 +2,133 @@
 
 #include <cmath>
 
-void FlatButtonState::Redraw(int state) {
+namespace controls {
+
+void FlatButtonState::redraw(int state) {
     if (busy_) {
         return;
     }
     drawState_ = state;
     // A repaint that triggers another one (nested messages) paints only once.
     busy_ = true;
-    events_.Paint({state, hasFocus_ && focusRect_ && state > StateNormal, enabled_});
+    events_.paint({state, hasFocus_ && focusRect_ && state > StateNormal, enabled_});
     busy_ = false;
 }
 
-void FlatButtonState::RedrawIfNeeded(int state) {
+void FlatButtonState::redrawIfNeeded(int state) {
     if (drawState_ != state) {
-        Redraw(state);
+        redraw(state);
     }
 }
 
-void FlatButtonState::MouseMove(int button, int shift, float x, float y, int width, int height) {
+void FlatButtonState::mouseMove(int button, int shift, float x, float y, int width, int height) {
     hover_ = x >= 0 && x <= width && y >= 0 && y <= height;
     if (hover_) {
-        events_.TrackMouseLeave();
+        events_.trackMouseLeave();
     }
     if (!formActive_ || spaceDown_) {
         return;
     }
     if (hover_) {
-        RedrawIfNeeded(pressed_ ? StatePressed : StateHot);
+        redrawIfNeeded(pressed_ ? StatePressed : StateHot);
     } else {
-        RedrawIfNeeded(hasFocus_ ? StateFocused : StateNormal);
+        redrawIfNeeded(hasFocus_ ? StateFocused : StateNormal);
     }
-    events_.MouseMove(button, shift, x, y);
+    events_.mouseMove(button, shift, x, y);
 }
 
-void FlatButtonState::MouseLeave() {
+void FlatButtonState::mouseLeave() {
     hover_ = false;
     if (spaceDown_ || drawState_ == StateDisabled) {
         return;
     }
     if (!hasFocus_ && !isDefault_) {
-        RedrawIfNeeded(StateNormal);
+        redrawIfNeeded(StateNormal);
     } else if (drawState_ == StatePressed) {
-        Redraw(pressed_ ? StateFocused : StateNormal);
+        redraw(pressed_ ? StateFocused : StateNormal);
     } else if (drawState_ != StateFocused && formActive_) {
-        Redraw(StateFocused);
+        redraw(StateFocused);
     }
 }
 
-void FlatButtonState::MouseDown(int button) {
+void FlatButtonState::mouseDown(int button) {
     lastButton_ = button;
-    if (button != LeftButton) {
+    if (button != leftButton) {
         return;
     }
     hasFocus_ = true;
     pressed_ = true;
     mouseDown_ = true;
-    RedrawIfNeeded(StatePressed);
+    redrawIfNeeded(StatePressed);
 }
 
-void FlatButtonState::MouseUp(int button) {
-    if (button != LeftButton) {
+void FlatButtonState::mouseUp(int button) {
+    if (button != leftButton) {
         return;
     }
     if (formActive_) {
         if (hover_) {
-            RedrawIfNeeded(StateHot);
+            redrawIfNeeded(StateHot);
         } else if (hasFocus_) {
-            Redraw(StateFocused);
+            redraw(StateFocused);
         }
         if (hover_ && hasFocus_ && pressed_) {
-            events_.Click();
+            events_.click();
         }
     }
     pressed_ = false;
     mouseDown_ = false;
 }
 
-void FlatButtonState::DblClick() {
-    if (lastButton_ == LeftButton) {
-        Redraw(StatePressed);
-        events_.DblClick();
+void FlatButtonState::dblClick() {
+    if (lastButton_ == leftButton) {
+        redraw(StatePressed);
+        events_.dblClick();
     }
 }
 
-void FlatButtonState::KeyDown(int keyCode) {
+void FlatButtonState::keyDown(int keyCode) {
     switch (keyCode) {
-    case KeyCodeReturn:
-        events_.Click();
+    case keyCodeReturn:
+        events_.click();
         break;
-    case KeyCodeSpace:
+    case keyCodeSpace:
         if (!mouseDown_) {
             spaceDown_ = true;
             pressed_ = true;
-            RedrawIfNeeded(StatePressed);
+            redrawIfNeeded(StatePressed);
         }
         break;
-    case KeyCodeLeft:
-    case KeyCodeUp:
-        events_.SendTab(true);
+    case keyCodeLeft:
+    case keyCodeUp:
+        events_.sendTab(true);
         break;
-    case KeyCodeRight:
-    case KeyCodeDown:
-        events_.SendTab(false);
+    case keyCodeRight:
+    case keyCodeDown:
+        events_.sendTab(false);
         break;
     default:
         break;
     }
 }
 
-void FlatButtonState::KeyUp(int keyCode) {
-    if (keyCode != KeyCodeSpace || mouseDown_) {
+void FlatButtonState::keyUp(int keyCode) {
+    if (keyCode != keyCodeSpace || mouseDown_) {
         return;
     }
     if (!hover_) {
-        Redraw(StateFocused);
+        redraw(StateFocused);
     } else {
-        RedrawIfNeeded(StateHot);
+        redrawIfNeeded(StateHot);
     }
     if (pressed_) {
-        events_.Click();
+        events_.click();
     }
     spaceDown_ = false;
     pressed_ = false;
 }
 
-void FlatButtonState::AccessKeyPress() {
+void FlatButtonState::accessKeyPress() {
     if (!enabled_) {
         return;
     }
@@ -134,28 +136,28 @@ void FlatButtonState::AccessKeyPress() {
         spaceDown_ = false;
         pressed_ = false;
         if (hover_) {
-            RedrawIfNeeded(StateHot);
+            redrawIfNeeded(StateHot);
         } else {
-            Redraw(StateFocused);
+            redraw(StateFocused);
         }
         return;
     }
-    events_.ProcessPendingMessages();
-    events_.Click();
+    events_.processPendingMessages();
+    events_.click();
 }
 
-void FlatButtonState::GotFocus() {
+void FlatButtonState::gotFocus() {
     hasFocus_ = true;
     if (hover_) {
         if (drawState_ != StateHot && drawState_ != StatePressed) {
-            Redraw(StateHot);
+            redraw(StateHot);
         }
     } else if (!pressed_) {
-        Redraw(StateFocused);
+        redraw(StateFocused);
     }
 }
 
-void FlatButtonState::LostFocus() {
+void FlatButtonState::lostFocus() {
     hasFocus_ = false;
     pressed_ = false;
     spaceDown_ = false;
@@ -163,27 +165,27 @@ void FlatButtonState::LostFocus() {
         return;
     }
     if (!formActive_) {
-        RedrawIfNeeded(StateNormal);
+        redrawIfNeeded(StateNormal);
     } else if (hover_) {
-        RedrawIfNeeded(StateHot);
+        redrawIfNeeded(StateHot);
     } else if (isDefault_) {
-        Redraw(StateFocused);
+        redraw(StateFocused);
     } else {
-        RedrawIfNeeded(StateNormal);
+        redrawIfNeeded(StateNormal);
     }
 }
 
-void FlatButtonState::FormActivation(bool active) {
+void FlatButtonState::formActivation(bool active) {
     if (active) {
         formActive_ = true;
         if (enabled_) {
             if (hover_) {
-                RedrawIfNeeded(StateHot);
+                redrawIfNeeded(StateHot);
             } else if (hasFocus_ || isDefault_) {
-                Redraw(StateFocused);
+                redraw(StateFocused);
             }
         }
-        events_.FormActivate(1);
+        events_.formActivate(1);
         return;
     }
     formActive_ = false;
@@ -191,58 +193,58 @@ void FlatButtonState::FormActivation(bool active) {
     mouseDown_ = false;
     spaceDown_ = false;
     if (enabled_) {
-        RedrawIfNeeded(StateNormal);
+        redrawIfNeeded(StateNormal);
     }
-    events_.FormActivate(0);
+    events_.formActivate(0);
 }
 
-void FlatButtonState::AmbientChanged(std::string_view name, bool displayAsDefault) {
+void FlatButtonState::ambientChanged(std::string_view name, bool displayAsDefault) {
     isDefault_ = displayAsDefault;
     if (!enabled_ || hover_ || name != "DisplayAsDefault") {
         return;
     }
     if (isDefault_) {
-        Redraw(StateFocused);
+        redraw(StateFocused);
     } else {
-        RedrawIfNeeded(StateNormal);
+        redrawIfNeeded(StateNormal);
     }
 }
 
-void FlatButtonState::SetEnabled(bool value) {
+void FlatButtonState::setEnabled(bool value) {
     enabled_ = value;
     busy_ = false;
     const int plain = value ? StateNormal : StateDisabled;
     if (hover_ && value) {
-        Redraw(StateHot);
+        redraw(StateHot);
     } else if (isDefault_ && value) {
-        Redraw(StateFocused);
+        redraw(StateFocused);
     } else if (plain != drawState_) {
-        Redraw(plain);
+        redraw(plain);
     }
 }
 
-void FlatButtonState::SetFocusRect(bool value) {
+void FlatButtonState::setFocusRect(bool value) {
     focusRect_ = value;
     if (hasFocus_) {
-        Redraw(drawState_);
+        redraw(drawState_);
     }
 }
 
-void FlatButtonState::Repaint() {
-    Redraw(drawState_);
+void FlatButtonState::repaint() {
+    redraw(drawState_);
 }
 
-void FlatButtonState::Loaded() {
+void FlatButtonState::loaded() {
     busy_ = false;
-    Redraw(drawState_);
+    redraw(drawState_);
 }
 
-void FlatButtonState::SizeSettled() {
+void FlatButtonState::sizeSettled() {
     busy_ = false;
-    Redraw(drawState_);
+    redraw(drawState_);
 }
 
-std::string AccessKeyOf(std::string_view caption) {
+std::string accessKeyOf(std::string_view caption) {
     // Every "&" needs a character after it; "&&" is skipped as a pair.
     std::size_t pos = 0;
     while (pos + 1 < caption.size()) {
@@ -270,21 +272,23 @@ std::string AccessKeyOf(std::string_view caption) {
     return {};
 }
 
-TwipsSize MinimumButtonSize(TwipsSize size) {
-    if (size.width < MinimumButtonTwips) {
-        size.width = MinimumButtonTwips;
+TwipsSize minimumButtonSize(TwipsSize size) {
+    if (size.width < minimumButtonTwips) {
+        size.width = minimumButtonTwips;
     }
-    if (size.height < MinimumButtonTwips) {
-        size.height = MinimumButtonTwips;
+    if (size.height < minimumButtonTwips) {
+        size.height = minimumButtonTwips;
     }
     return size;
 }
 
-bool ActivationTurnsOn(MessageId uMsg, WordParam wParam) {
-    return uMsg == WmActivate && (wParam & 0xFFFF) != 0;
+bool activationTurnsOn(MessageId message, WordParam wParam) {
+    return message == messageActivate && (wParam & 0xFFFF) != 0;
 }
 
-PixelPoint SnapTarget(int originX, int originY, int widthPixels, int heightPixels) {
+PixelPoint snapTarget(int originX, int originY, int widthPixels, int heightPixels) {
     return {static_cast<int>(std::nearbyint(originX + widthPixels / 2.0)),
             static_cast<int>(std::nearbyint(originY + heightPixels / 2.0))};
 }
+
+} // namespace controls

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+namespace controls {
+
 // The looks the button paints (the argument of a repaint).
 enum ButtonDrawState : int {
     StateDisabled = 0,
@@ -21,9 +23,9 @@ enum ButtonDrawState : int {
 };
 
 // Mouse buttons as the forms' input events report them.
-constexpr int LeftButton = 1;
-constexpr int RightButton = 2;
-constexpr int MiddleButton = 4;
+constexpr int leftButton = 1;
+constexpr int rightButton = 2;
+constexpr int middleButton = 4;
 
 // One whole repaint of the button.
 struct ButtonPaint {
@@ -35,16 +37,16 @@ struct ButtonPaint {
 // What the behaviour asks of the control around it, in the order it happens.
 class FlatButtonEvents {
   public:
-    virtual void Paint(const ButtonPaint& paint) = 0;
-    virtual void Click() = 0;
-    virtual void DblClick() = 0;
-    virtual void MouseMove(int button, int shift, float x, float y) = 0;
-    virtual void FormActivate(int state) = 0;
+    virtual void paint(const ButtonPaint& paint) = 0;
+    virtual void click() = 0;
+    virtual void dblClick() = 0;
+    virtual void mouseMove(int button, int shift, float x, float y) = 0;
+    virtual void formActivate(int state) = 0;
     // Ask the system for a leave notification; a failed request is ignored.
-    virtual void TrackMouseLeave() = 0;
+    virtual void trackMouseLeave() = 0;
     // Move the focus to the previous (backwards) or next control.
-    virtual void SendTab(bool backwards) = 0;
-    virtual void ProcessPendingMessages() = 0;
+    virtual void sendTab(bool backwards) = 0;
+    virtual void processPendingMessages() = 0;
 
   protected:
     ~FlatButtonEvents() = default;
@@ -56,37 +58,37 @@ class FlatButtonState {
 
     // Pointer position in the control's pixels; width and height are its
     // inner size in pixels (the edges count as inside).
-    void MouseMove(int button, int shift, float x, float y, int width, int height);
-    void MouseLeave();
-    void MouseDown(int button);
-    void MouseUp(int button);
+    void mouseMove(int button, int shift, float x, float y, int width, int height);
+    void mouseLeave();
+    void mouseDown(int button);
+    void mouseUp(int button);
     // The second press of a double click arrives here instead of MouseDown.
-    void DblClick();
-    void KeyDown(int keyCode);
-    void KeyUp(int keyCode);
+    void dblClick();
+    void keyDown(int keyCode);
+    void keyUp(int keyCode);
     // The button's access key, or Enter/Escape when the form made the button
     // its default or cancel button.
-    void AccessKeyPress();
-    void GotFocus();
-    void LostFocus();
+    void accessKeyPress();
+    void gotFocus();
+    void lostFocus();
     // The parent form was activated (true) or deactivated (false).
-    void FormActivation(bool active);
+    void formActivation(bool active);
     // The container changed an ambient property; displayAsDefault is the
     // container's current "DisplayAsDefault" value.
-    void AmbientChanged(std::string_view name, bool displayAsDefault);
+    void ambientChanged(std::string_view name, bool displayAsDefault);
 
     // Property changes. The caller passes Enabled on to the window itself.
-    void SetEnabled(bool value);
-    void SetFocusRect(bool value);
+    void setEnabled(bool value);
+    void setFocusRect(bool value);
     // Repaint in the current look (caption, fore colour or font changed).
-    void Repaint();
+    void repaint();
     // Properties loaded and subclassing in place: painting starts.
-    void Loaded();
+    void loaded();
     // Paints the whole button in a look and makes it the current one;
     // nothing while painting is held back (Busy).
-    void Redraw(int state);
+    void redraw(int state);
     // A resize left both sides at least the minimum size.
-    void SizeSettled();
+    void sizeSettled();
 
     int drawState() const { return drawState_; }
     bool busy() const { return busy_; }
@@ -95,13 +97,13 @@ class FlatButtonState {
     bool hover() const { return hover_; }
     bool formActive() const { return formActive_; }
     bool spaceDown() const { return spaceDown_; }
-    bool mouseDown() const { return mouseDown_; }
+    bool mouseHeld() const { return mouseDown_; }
     bool isDefault() const { return isDefault_; }
     bool enabled() const { return enabled_; }
     bool focusRect() const { return focusRect_; }
 
   private:
-    void RedrawIfNeeded(int state);
+    void redrawIfNeeded(int state);
 
     FlatButtonEvents& events_;
     int drawState_ = StateDisabled;
@@ -121,23 +123,25 @@ class FlatButtonState {
 // The access key of a caption, lower-cased: the character after the first
 // "&" that is not doubled ("&&" stands for a literal "&"); empty if none.
 // Captions are UTF-8; the key is one whole character, ASCII letters lowered.
-std::string AccessKeyOf(std::string_view caption);
+std::string accessKeyOf(std::string_view caption);
 
 struct TwipsSize {
     int width = 0;
     int height = 0;
 };
-constexpr int MinimumButtonTwips = 100;
+constexpr int minimumButtonTwips = 100;
 // The size after the minimum-size rule: each side at least 100 twips.
-TwipsSize MinimumButtonSize(TwipsSize size);
+TwipsSize minimumButtonSize(TwipsSize size);
 
 // Whether an activation message turns the form on. WM_ACTIVATE carries the
 // state in its low word (the high word flags a minimised window).
-bool ActivationTurnsOn(MessageId uMsg, WordParam wParam);
+bool activationTurnsOn(MessageId message, WordParam wParam);
 
 struct PixelPoint {
     int x = 0;
     int y = 0;
 };
 // Screen point at the centre of the button, halves rounded to even.
-PixelPoint SnapTarget(int originX, int originY, int widthPixels, int heightPixels);
+PixelPoint snapTarget(int originX, int originY, int widthPixels, int heightPixels);
+
+} // namespace controls

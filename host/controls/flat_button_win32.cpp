@@ -5,65 +5,55 @@
 #include "form_win32.h"
 #include "gdi_win32.h"
 #include "message_loop_win32.h"
-#include "twips.h"
 
-#include <vector>
+namespace controls {
 
 namespace {
 
-// Colours the forms keep may name a system colour; painting needs its value.
-Colour PlainColour(Colour colour) {
-    return forms::colorRefOf(colour);
-}
-
-constexpr const char* DefaultCaption = "&OK";
-
-WindowId IdOf(HWND hWnd) {
-    return reinterpret_cast<WindowId>(hWnd);
-}
+constexpr const char* defaultCaption = "&OK";
 
 } // namespace
 
 FlatButtonHooks::~FlatButtonHooks() {
-    Stop();
+    stop();
 }
 
-bool FlatButtonHooks::Start(HWND button, HWND parentForm) {
-    Stop();
-    if (subclasser_.SubclassStart(button) < 0) {
+bool FlatButtonHooks::start(HWND button, HWND parentForm) {
+    stop();
+    if (subclasser_.start(button) < 0) {
         return false;
     }
     button_ = button;
-    subclasser_.AddMsg(button, WM_MOUSELEAVE, MsgAfter);
-    if (parentForm && subclasser_.SubclassStart(parentForm) >= 0) {
+    subclasser_.addMessage(button, WM_MOUSELEAVE, handleAfter);
+    if (parentForm && subclasser_.start(parentForm) >= 0) {
         parent_ = parentForm;
-        subclasser_.AddMsg(parentForm, WM_ACTIVATE, MsgAfter);
+        subclasser_.addMessage(parentForm, WM_ACTIVATE, handleAfter);
     }
     return true;
 }
 
-void FlatButtonHooks::Stop() {
+void FlatButtonHooks::stop() {
     if (button_) {
-        subclasser_.SubclassStop(button_);
+        subclasser_.stop(button_);
         button_ = nullptr;
     }
     if (parent_) {
-        subclasser_.SubclassStop(parent_);
+        subclasser_.stop(parent_);
         parent_ = nullptr;
     }
 }
 
-void FlatButtonHooks::SubclassProc(bool, bool&, MessageResult&, WindowId& lng_hWnd, MessageId& uMsg,
-                                   WordParam& wParam, LongParam&) {
+void FlatButtonHooks::onSubclassedMessage(bool, bool&, MessageResult&, WindowId& window,
+                                          MessageId& message, WordParam& wParam, LongParam&) {
     // Only reads the message: the window's own result stands.
-    if (uMsg == WM_MOUSELEAVE && button_ && lng_hWnd == IdOf(button_)) {
-        state_.MouseLeave();
-    } else if (uMsg == WM_ACTIVATE && parent_ && lng_hWnd == IdOf(parent_)) {
-        state_.FormActivation(ActivationTurnsOn(uMsg, wParam));
+    if (message == WM_MOUSELEAVE && button_ && window == idOf(button_)) {
+        state_.mouseLeave();
+    } else if (message == WM_ACTIVATE && parent_ && window == idOf(parent_)) {
+        state_.formActivation(activationTurnsOn(message, wParam));
     }
 }
 
-bool RequestMouseLeave(HWND button) {
+bool requestMouseLeave(HWND button) {
     TRACKMOUSEEVENT track{};
     track.cbSize = sizeof(track);
     track.dwFlags = TME_LEAVE;
@@ -71,16 +61,16 @@ bool RequestMouseLeave(HWND button) {
     return TrackMouseEvent(&track) != FALSE;
 }
 
-void SnapMouseTo(HWND button, int widthPixels, int heightPixels) {
+void snapMouseTo(HWND button, int widthPixels, int heightPixels) {
     POINT origin{0, 0};
     if (!ClientToScreen(button, &origin)) {
         return;
     }
-    const PixelPoint centre = SnapTarget(origin.x, origin.y, widthPixels, heightPixels);
+    const PixelPoint centre = snapTarget(origin.x, origin.y, widthPixels, heightPixels);
     SetCursorPos(centre.x, centre.y);
 }
 
-forms::FontDescription DefaultFlatButtonFont() {
+forms::FontDescription defaultFlatButtonFont() {
     forms::FontDescription font;
     font.name = "Verdana";
     font.size = 8.25;
@@ -89,107 +79,106 @@ forms::FontDescription DefaultFlatButtonFont() {
     return font;
 }
 
-FlatButton::FlatButton() : font_(DefaultFlatButtonFont()) {}
+FlatButton::FlatButton() : font_(defaultFlatButtonFont()) {}
 
 FlatButton::~FlatButton() {
-    StopHooks();
+    stopHooks();
 }
 
-void FlatButton::SetCaption(std::string_view caption) {
+void FlatButton::setCaption(std::string_view caption) {
     caption_ = std::string(caption);
-    setAccessKeys(AccessKeyOf(caption_));
-    state_.Repaint();
+    setAccessKeys(accessKeyOf(caption_));
+    state_.repaint();
     propertyChanged("Caption");
 }
 
-void FlatButton::SetEnabled(bool enabled) {
+void FlatButton::setEnabled(bool enabled) {
     // The state first: disabling a focused window moves the focus on, and
     // the button must already know it is disabled when that focus loss arrives.
-    state_.SetEnabled(enabled);
+    state_.setEnabled(enabled);
     setWindowEnabled(enabled);
     propertyChanged("Enabled");
 }
 
-void FlatButton::SetForeColor(Colour colour) {
-    foreColor_ = colour;
+void FlatButton::setCaptionColour(Colour colour) {
+    captionColour_ = colour;
     setForeColour(colour);
-    state_.Repaint();
+    state_.repaint();
     propertyChanged("ForeColor");
 }
 
-void FlatButton::SetFont(const forms::FontDescription& font) {
+void FlatButton::setCaptionFont(const forms::FontDescription& font) {
     font_ = font;
     setFont(font_);
-    state_.Repaint();
+    state_.repaint();
     propertyChanged("Font");
 }
 
-void FlatButton::SetFocusRect(bool focusRect) {
-    state_.SetFocusRect(focusRect);
+void FlatButton::setFocusRect(bool focusRect) {
+    state_.setFocusRect(focusRect);
     propertyChanged("FocusRect");
 }
 
-void FlatButton::SnapMouseTo() const {
-    ::SnapMouseTo(handle(), scaleWidth(), scaleHeight());
+void FlatButton::snapMouseTo() const {
+    controls::snapMouseTo(handle(), scaleWidth(), scaleHeight());
 }
 
-void FlatButton::Redraw(int state) {
-    state_.Redraw(state);
+void FlatButton::redraw(int state) {
+    state_.redraw(state);
 }
 
-void FlatButton::Paint(const ButtonPaint& paint) {
+void FlatButton::paint(const ButtonPaint& paint) {
     const int width = scaleWidth();
     const int height = scaleHeight();
     HWND window = handle();
     if (width <= 0 || height <= 0 || !window) {
         return;
     }
-    setForeColour(paint.enabled ? foreColor_ : DisabledCaptionColour);
+    setForeColour(paint.enabled ? captionColour_ : disabledCaptionColour);
     FlatButtonLook look;
     look.caption = caption_;
     look.font = font().handle();
-    look.foreColor = PlainColour(foreColor_);
+    look.captionColour = forms::colorRefOf(captionColour_);
     look.enabled = paint.enabled;
     look.focusRect = paint.focusRect;
-    look.backColour = PlainColour(backColour());
-    PaintFlatButton(hdc(), width, height, paint.state, look);
-    SetWindowRgn(window, CreateFlatButtonRegion(width, height).release(), TRUE);
+    look.backColour = forms::colorRefOf(backColour());
+    paintFlatButton(hdc(), width, height, paint.state, look);
+    SetWindowRgn(window, flatButtonRegion(width, height).release(), TRUE);
 }
 
-void FlatButton::StartHooks() {
+void FlatButton::startHooks() {
     if (hooked_ || !handle()) {
         return;
     }
     parentHwnd_ = parentFormHandle();
-    hooked_ = hooks_.Start(handle(), parentHwnd_);
+    hooked_ = hooks_.start(handle(), parentHwnd_);
     // A button added to a form that is already active would otherwise wait
     // for the next activation before it shows hover and focus.
     if (hooked_ && parentHwnd_ && GetActiveWindow() == parentHwnd_) {
-        state_.FormActivation(true);
+        state_.formActivation(true);
     }
 }
 
-void FlatButton::StopHooks() {
+void FlatButton::stopHooks() {
     if (hooked_) {
-        hooks_.Stop();
+        hooks_.stop();
         hooked_ = false;
     }
 }
 
 void FlatButton::handleInitialize() {
-    ownHwnd_ = handle();
     setFont(font_);
 }
 
 void FlatButton::handleReadProperties(const forms::PropertyBag& bag) {
     parentHwnd_ = parentFormHandle();
-    SetCaption(bag.readString("Caption", DefaultCaption));
-    SetForeColor(bag.readColour("ForeColor", 0));
-    SetFont(forms::readFont(bag, "Font", font_));
-    SetFocusRect(bag.readBoolean("FocusRect", true));
-    SetEnabled(bag.readBoolean("Enabled", true));
-    StartHooks();
-    state_.Loaded();
+    setCaption(bag.readString("Caption", defaultCaption));
+    setCaptionColour(bag.readColour("ForeColor", 0));
+    setCaptionFont(forms::readFont(bag, "Font", font_));
+    setFocusRect(bag.readBoolean("FocusRect", true));
+    setEnabled(bag.readBoolean("Enabled", true));
+    startHooks();
+    state_.loaded();
 }
 
 void FlatButton::handleResize() {
@@ -197,97 +186,99 @@ void FlatButton::handleResize() {
         return;
     }
     const TwipsSize now{placement().width, placement().height};
-    const TwipsSize least = MinimumButtonSize(now);
+    const TwipsSize least = minimumButtonSize(now);
     if (least.width != now.width || least.height != now.height) {
         // The resizes this correction raises do not paint.
         correctingSize_ = true;
         setSize(least.width, least.height);
         correctingSize_ = false;
     }
-    state_.SizeSettled();
+    state_.sizeSettled();
 }
 
 void FlatButton::handleAmbientChanged(std::string_view name) {
-    state_.AmbientChanged(name, ambientDisplayAsDefault());
+    state_.ambientChanged(name, ambientDisplayAsDefault());
 }
 
 void FlatButton::handleGotFocus() {
-    state_.GotFocus();
+    state_.gotFocus();
 }
 
 void FlatButton::handleLostFocus() {
-    state_.LostFocus();
+    state_.lostFocus();
 }
 
 void FlatButton::handleMouseDown(const forms::MouseEvent& event) {
-    state_.MouseDown(static_cast<int>(event.button));
+    state_.mouseDown(static_cast<int>(event.button));
 }
 
 void FlatButton::handleMouseMove(const forms::MouseEvent& event) {
-    state_.MouseMove(event.buttons, event.shift, event.x, event.y, scaleWidth(), scaleHeight());
+    state_.mouseMove(event.buttons, event.shift, event.x, event.y, scaleWidth(), scaleHeight());
 }
 
 void FlatButton::handleMouseUp(const forms::MouseEvent& event) {
-    state_.MouseUp(static_cast<int>(event.button));
+    state_.mouseUp(static_cast<int>(event.button));
 }
 
 void FlatButton::handleDblClick() {
-    state_.DblClick();
+    state_.dblClick();
 }
 
 void FlatButton::handleKeyDown(int keyCode, int) {
-    state_.KeyDown(keyCode);
+    state_.keyDown(keyCode);
 }
 
 void FlatButton::handleKeyUp(int keyCode, int) {
-    state_.KeyUp(keyCode);
+    state_.keyUp(keyCode);
 }
 
 void FlatButton::handleAccessKeyPress(int) {
-    state_.AccessKeyPress();
+    state_.accessKeyPress();
 }
 
 void FlatButton::handleTerminate() {
-    StopHooks();
+    stopHooks();
 }
 
-void FlatButton::Events::Paint(const ButtonPaint& paint) {
-    button_.Paint(paint);
+void FlatButton::Events::paint(const ButtonPaint& paint) {
+    button_.paint(paint);
 }
 
-void FlatButton::Events::Click() {
+void FlatButton::Events::click() {
     // A copy: the handler may replace itself or unload the form.
     if (auto handler = button_.onClick) {
         handler();
     }
 }
 
-void FlatButton::Events::DblClick() {
+void FlatButton::Events::dblClick() {
     if (auto handler = button_.onDblClick) {
         handler();
     }
 }
 
-void FlatButton::Events::MouseMove(int button, int shift, float x, float y) {
+void FlatButton::Events::mouseMove(int button, int shift, float x, float y) {
     if (auto handler = button_.onMouseMove) {
         handler(button, shift, x, y);
     }
 }
 
-void FlatButton::Events::FormActivate(int state) {
+void FlatButton::Events::formActivate(int state) {
     if (auto handler = button_.onFormActivate) {
         handler(state);
     }
 }
 
-void FlatButton::Events::TrackMouseLeave() {
-    RequestMouseLeave(button_.handle());
+void FlatButton::Events::trackMouseLeave() {
+    requestMouseLeave(button_.handle());
 }
 
-void FlatButton::Events::SendTab(bool backwards) {
+void FlatButton::Events::sendTab(bool backwards) {
     button_.sendTab(backwards);
 }
 
-void FlatButton::Events::ProcessPendingMessages() {
+void FlatButton::Events::processPendingMessages() {
     forms::doEvents();
 }
+
+} // namespace controls

@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+namespace controls {
+
 // The push button's two notifications that only subclassing delivers: the
 // pointer leaving the button's window, and the parent form's activation.
 // Both are registered for the call after the window's previous procedure
@@ -35,12 +37,12 @@ class FlatButtonHooks : public SubclassOwner {
     // form's window for WM_ACTIVATE.
     // False when the button's window could not be subclassed; a parent that
     // cannot be subclassed only leaves the form's activation unseen.
-    bool Start(HWND button, HWND parentForm);
+    bool start(HWND button, HWND parentForm);
     // Removes the button's subclass first, then the parent's.
-    void Stop();
+    void stop();
 
-    void SubclassProc(bool bBefore, bool& bHandled, MessageResult& lReturn, WindowId& lng_hWnd,
-                      MessageId& uMsg, WordParam& wParam, LongParam& lParam) override;
+    void onSubclassedMessage(bool before, bool& handled, MessageResult& result, WindowId& window,
+                             MessageId& message, WordParam& wParam, LongParam& lParam) override;
 
   private:
     FlatButtonState& state_;
@@ -51,11 +53,11 @@ class FlatButtonHooks : public SubclassOwner {
 
 // Asks for WM_MOUSELEAVE once the pointer leaves the window; false when
 // the system refuses (the button then simply waits for the next move).
-bool RequestMouseLeave(HWND button);
+bool requestMouseLeave(HWND button);
 
 // Puts the pointer on the centre of the button's client area; width and
 // height are its inner size in pixels.
-void SnapMouseTo(HWND button, int widthPixels, int heightPixels);
+void snapMouseTo(HWND button, int widthPixels, int heightPixels);
 
 class FlatButton : public forms::UserControl {
   public:
@@ -63,29 +65,25 @@ class FlatButton : public forms::UserControl {
     ~FlatButton() override;
 
     // Properties, read from the property bag under these names.
-    const std::string& Caption() const { return caption_; } // UTF-8, "&" marks the access key
-    void SetCaption(std::string_view caption);
-    bool Enabled() const { return state_.enabled(); }
-    void SetEnabled(bool enabled);
-    Colour ForeColor() const { return foreColor_; }
-    void SetForeColor(Colour colour);
-    const forms::FontDescription& Font() const { return font_; }
-    void SetFont(const forms::FontDescription& font);
-    bool FocusRect() const { return state_.focusRect(); }
-    void SetFocusRect(bool focusRect);
-    HWND hWnd() const { return ownHwnd_; }
-
-    // The forms layer's enabled switch is the Enabled property here.
-    void setEnabled(bool enabled) override { SetEnabled(enabled); }
+    const std::string& caption() const { return caption_; } // UTF-8, "&" marks the access key
+    void setCaption(std::string_view caption);
+    Colour captionColour() const { return captionColour_; }
+    void setCaptionColour(Colour colour);
+    const forms::FontDescription& captionFont() const { return font_; }
+    void setCaptionFont(const forms::FontDescription& font);
+    bool focusRect() const { return state_.focusRect(); }
+    void setFocusRect(bool focusRect);
+    // The Enabled property: the state machine and the window.
+    void setEnabled(bool enabled) override;
 
     // Moves the mouse pointer to the centre of the button.
-    void SnapMouseTo() const;
+    void snapMouseTo() const;
 
     // Repaints the whole button in one of its looks (StateDisabled ..
     // StatePressed). Input changes the look again as it arrives, so this is
     // for showing a look on purpose (a gallery, a test).
-    void Redraw(int state);
-    int DrawState() const { return state_.drawState(); }
+    void redraw(int state);
+    int drawState() const { return state_.drawState(); }
     const FlatButtonState& state() const { return state_; }
 
     // Events.
@@ -115,32 +113,31 @@ class FlatButton : public forms::UserControl {
     class Events : public FlatButtonEvents {
       public:
         explicit Events(FlatButton& button) : button_(button) {}
-        void Paint(const ButtonPaint& paint) override;
-        void Click() override;
-        void DblClick() override;
-        void MouseMove(int button, int shift, float x, float y) override;
-        void FormActivate(int state) override;
-        void TrackMouseLeave() override;
-        void SendTab(bool backwards) override;
-        void ProcessPendingMessages() override;
+        void paint(const ButtonPaint& paint) override;
+        void click() override;
+        void dblClick() override;
+        void mouseMove(int button, int shift, float x, float y) override;
+        void formActivate(int state) override;
+        void trackMouseLeave() override;
+        void sendTab(bool backwards) override;
+        void processPendingMessages() override;
 
       private:
         FlatButton& button_;
     };
 
-    void Paint(const ButtonPaint& paint);
+    void paint(const ButtonPaint& paint);
     // Subclassing of the button's and the parent form's windows, once the
     // properties are in place.
-    void StartHooks();
-    void StopHooks();
+    void startHooks();
+    void stopHooks();
 
     Events events_{*this};
     FlatButtonState state_{events_};
     FlatButtonHooks hooks_{state_};
     std::string caption_;
-    Colour foreColor_ = 0;
+    Colour captionColour_ = 0;
     forms::FontDescription font_;
-    HWND ownHwnd_ = nullptr;
     HWND parentHwnd_ = nullptr;
     bool hooked_ = false;
     bool correctingSize_ = false;
@@ -148,4 +145,6 @@ class FlatButton : public forms::UserControl {
 
 // The caption font a new button starts with: Verdana, 8.25 pt, regular,
 // character set 0.
-forms::FontDescription DefaultFlatButtonFont();
+forms::FontDescription defaultFlatButtonFont();
+
+} // namespace controls

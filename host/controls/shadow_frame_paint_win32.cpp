@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace controls {
+
 namespace {
 
 // A one-pixel solid pen and a solid or hollow brush selected for one shape.
@@ -23,17 +25,17 @@ class ShapeTools {
     forms::SelectedObject selectedBrush_;
 };
 
-void DrawShape(HDC dc, const ShadowFrameProps& p, int left, int top, int right, int bottom,
+void drawShape(HDC dc, const ShadowFrameProps& p, int left, int top, int right, int bottom,
                Colour penColour, const Colour* fillColour) {
     ShapeTools tools(dc, penColour, fillColour);
-    if (p.FrameStyle == FrameStyleRounded) {
-        RoundRect(dc, left, top, right, bottom, p.CornerDepth, p.CornerDepth);
+    if (p.frameStyle == frameStyleRounded) {
+        RoundRect(dc, left, top, right, bottom, p.cornerDepth, p.cornerDepth);
     } else {
         Rectangle(dc, left, top, right, bottom);
     }
 }
 
-void SmoothPass(HDC dc, int x0, int x1, int y0, int y1, int innerWidth, int innerHeight,
+void smoothPass(HDC dc, int x0, int x1, int y0, int y1, int innerWidth, int innerHeight,
                 COLORREF background) {
     // Only pixels with all four neighbours on the surface.
     x0 = std::max(x0, 1);
@@ -51,7 +53,7 @@ void SmoothPass(HDC dc, int x0, int x1, int y0, int y1, int innerWidth, int inne
             double green = 0;
             double blue = 0;
             for (const COLORREF c : around) {
-                const ColourParts parts = SplitColour(c);
+                const ColourParts parts = splitColour(c);
                 red += parts.red;
                 green += parts.green;
                 blue += parts.blue;
@@ -66,41 +68,43 @@ void SmoothPass(HDC dc, int x0, int x1, int y0, int y1, int innerWidth, int inne
 
 } // namespace
 
-void SmoothShadowCorners(HDC dc, int innerWidth, int innerHeight, int cornerDepth, int shadowDepth,
+void smoothShadowCorners(HDC dc, int innerWidth, int innerHeight, int cornerDepth, int shadowDepth,
                          Colour background) {
     const int sw = innerWidth;
     const int sh = innerHeight;
     const int cd = cornerDepth;
     const int d = shadowDepth;
     const COLORREF bg = background;
-    SmoothPass(dc, sw - 2 * cd, sw - 3, sh - 2 * cd, sh - 3, sw, sh, bg); // bottom right
-    SmoothPass(dc, sw - 2 * cd, sw - 3, d, 4 * d, sw, sh, bg);            // top right
-    SmoothPass(dc, d, 4 * d, sh - 2 * cd, sh - 3, sw, sh, bg);            // bottom left
+    smoothPass(dc, sw - 2 * cd, sw - 3, sh - 2 * cd, sh - 3, sw, sh, bg); // bottom right
+    smoothPass(dc, sw - 2 * cd, sw - 3, d, 4 * d, sw, sh, bg);            // top right
+    smoothPass(dc, d, 4 * d, sh - 2 * cd, sh - 3, sw, sh, bg);            // bottom left
 }
 
-void PaintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, int innerWidth,
+void paintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, int innerWidth,
                 int innerHeight, Colour containerBackColour) {
-    const ShadowFrameProps p = PaintableShadowFrame(props);
-    const Colour bg = FrameBackground(p, containerBackColour);
+    const ShadowFrameProps p = paintableShadowFrame(props);
+    const Colour bg = frameBackground(p, containerBackColour);
 
     const RECT all{0, 0, std::max(width, innerWidth), std::max(height, innerHeight)};
     forms::fillRectangle(dc, all, bg);
-    if (p.FrameStyle != FrameStyleRounded && p.FrameStyle != FrameStyleSquare) {
+    if (p.frameStyle != frameStyleRounded && p.frameStyle != frameStyleSquare) {
         return;
     }
-    if (!p.ShowShadow) {
-        DrawShape(dc, p, 0, 0, width, height, p.BorderColour, &p.FillColour);
+    if (!p.showShadow) {
+        drawShape(dc, p, 0, 0, width, height, p.borderColour, &p.faceColour);
         return;
     }
 
-    const int d = p.ShadowDepth;
-    const Colour shadow = ShadowColour(bg, p.ShadowOpacity);
+    const int d = p.shadowDepth;
+    const Colour shadow = shadowColour(bg, p.shadowOpacity);
     for (int i = 0; i <= d; ++i) {
-        DrawShape(dc, p, 2 * d - i, 2 * d - i, width - d + i, height - d + i,
-                  BlendColour(shadow, bg, d, i), nullptr);
+        drawShape(dc, p, 2 * d - i, 2 * d - i, width - d + i, height - d + i,
+                  blendColour(shadow, bg, d, i), nullptr);
     }
-    if (p.FrameStyle == FrameStyleRounded) {
-        SmoothShadowCorners(dc, innerWidth, innerHeight, p.CornerDepth, d, bg);
+    if (p.frameStyle == frameStyleRounded) {
+        smoothShadowCorners(dc, innerWidth, innerHeight, p.cornerDepth, d, bg);
     }
-    DrawShape(dc, p, 0, 0, width - d, height - d, p.BorderColour, &p.FillColour);
+    drawShape(dc, p, 0, 0, width - d, height - d, p.borderColour, &p.faceColour);
 }
+
+} // namespace controls

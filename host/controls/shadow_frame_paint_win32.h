@@ -6,11 +6,13 @@
 
 #include <windows.h>
 
+namespace controls {
+
 // Paints the whole frame: background, then shadow rings, corner smoothing
 // and face as the properties say. width/height are the control's outer size,
 // innerWidth/innerHeight its drawing area (equal for this borderless
 // control). Colours must be plain RGB values (system colours translated).
-void PaintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, int innerWidth,
+void paintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, int innerWidth,
                 int innerHeight, Colour containerBackColour);
 
 // Fills the pixel gaps that concentric rounded outlines leave in the
@@ -18,5 +20,7 @@ void PaintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, in
 // the background colour becomes the average of its four neighbours, visited
 // column by column so that later pixels see earlier results. Pixels at the
 // surface's edge are left alone (they lack a neighbour).
-void SmoothShadowCorners(HDC dc, int innerWidth, int innerHeight, int cornerDepth, int shadowDepth,
+void smoothShadowCorners(HDC dc, int innerWidth, int innerHeight, int cornerDepth, int shadowDepth,
                          Colour background);
+
+} // namespace controls

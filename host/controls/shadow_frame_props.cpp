@@ -2,49 +2,54 @@
 
 #include <algorithm>
 
-ShadowFrameProps DefaultShadowFrameProps(Colour containerBackColour) {
+namespace controls {
+
+ShadowFrameProps defaultShadowFrameProps(Colour containerBackColour) {
     ShadowFrameProps props;
-    props.FillColour = containerBackColour;
-    props.BackColour = containerBackColour;
+    props.faceColour = containerBackColour;
+    props.customBackColour = containerBackColour;
     return props;
 }
 
-std::int16_t ClampShadowOpacity(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, 0, MaxShadowOpacity));
+std::int16_t clampShadowOpacity(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, 0, maxShadowOpacity));
 }
 
-std::int16_t ClampShadowDepth(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, MinShadowDepth, MaxShadowDepth));
+std::int16_t clampShadowDepth(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, minShadowDepth, maxShadowDepth));
 }
 
-std::int16_t ClampCornerDepth(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, 0, MaxCornerDepth));
+std::int16_t clampCornerDepth(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, 0, maxCornerDepth));
 }
 
-ShadowFrameProps ReadShadowFrameProps(PropertyReader& bag, Colour containerBackColour) {
-    const ShadowFrameProps d = DefaultShadowFrameProps(containerBackColour);
+ShadowFrameProps readShadowFrameProps(PropertyReader& bag, Colour containerBackColour) {
+    const ShadowFrameProps d = defaultShadowFrameProps(containerBackColour);
     ShadowFrameProps p;
-    p.FrameStyle = bag.ReadLong("FrameStyle", d.FrameStyle);
-    p.ShadowOpacity = bag.ReadInteger("ShadowOpacity", d.ShadowOpacity);
-    p.ShowShadow = bag.ReadBoolean("ShowShadow", d.ShowShadow);
-    p.ShadowDepth = bag.ReadInteger("ShadowDepth", d.ShadowDepth);
-    p.FillColour = bag.ReadLong("FillColour", d.FillColour);
-    p.BackColour = bag.ReadLong("BackColour", d.BackColour);
-    p.BackColourIs = bag.ReadLong("BackColourIs", d.BackColourIs);
-    p.BorderColour = bag.ReadLong("BorderColour", d.BorderColour);
-    p.CornerDepth = bag.ReadInteger("CornerDepth", d.CornerDepth);
+    p.frameStyle = bag.readLong("FrameStyle", d.frameStyle);
+    p.shadowOpacity = bag.readInteger("ShadowOpacity", d.shadowOpacity);
+    p.showShadow = bag.readBoolean("ShowShadow", d.showShadow);
+    p.shadowDepth = bag.readInteger("ShadowDepth", d.shadowDepth);
+    p.faceColour = bag.readLong("FillColour", d.faceColour);
+    p.customBackColour = bag.readLong("BackColour", d.customBackColour);
+    p.backColourSource = bag.readLong("BackColourIs", d.backColourSource);
+    p.borderColour = bag.readLong("BorderColour", d.borderColour);
+    p.cornerDepth = bag.readInteger("CornerDepth", d.cornerDepth);
     return p;
 }
 
-Colour FrameBackground(const ShadowFrameProps& props, Colour containerBackColour) {
-    return props.BackColourIs == BackColourAmbient ? containerBackColour : props.BackColour;
+Colour frameBackground(const ShadowFrameProps& props, Colour containerBackColour) {
+    return props.backColourSource == backColourAmbient ? containerBackColour
+                                                       : props.customBackColour;
 }
 
-ShadowFrameProps PaintableShadowFrame(const ShadowFrameProps& props) {
+ShadowFrameProps paintableShadowFrame(const ShadowFrameProps& props) {
     ShadowFrameProps p = props;
-    p.ShadowOpacity = ClampShadowOpacity(p.ShadowOpacity);
-    if (p.ShadowDepth < 1) {
-        p.ShowShadow = false;
+    p.shadowOpacity = clampShadowOpacity(p.shadowOpacity);
+    if (p.shadowDepth < 1) {
+        p.showShadow = false;
     }
     return p;
 }
+
+} // namespace controls

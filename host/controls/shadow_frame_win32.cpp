@@ -6,22 +6,20 @@
 #include "screen_win32.h"
 #include "twips.h"
 
-namespace {
+namespace controls {
 
-Colour PlainColour(Colour colour) {
-    return forms::colorRefOf(colour);
-}
+namespace {
 
 class BagReader : public PropertyReader {
   public:
     explicit BagReader(const forms::PropertyBag& bag) : bag_(bag) {}
-    std::int32_t ReadLong(const char* key, std::int32_t defaultValue) override {
+    std::int32_t readLong(const char* key, std::int32_t defaultValue) override {
         return bag_.readLong(key, defaultValue);
     }
-    std::int16_t ReadInteger(const char* key, std::int16_t defaultValue) override {
+    std::int16_t readInteger(const char* key, std::int16_t defaultValue) override {
         return bag_.readInteger(key, defaultValue);
     }
-    bool ReadBoolean(const char* key, bool defaultValue) override {
+    bool readBoolean(const char* key, bool defaultValue) override {
         return bag_.readBoolean(key, defaultValue);
     }
 
@@ -36,95 +34,94 @@ ShadowFrame::ShadowFrame() {
     setCanGetFocus(false);
 }
 
-void ShadowFrame::SetFrameStyle(std::int32_t style) {
-    props_.FrameStyle = style;
-    Changed("FrameStyle");
+void ShadowFrame::setFrameStyle(std::int32_t style) {
+    props_.frameStyle = style;
+    changed("FrameStyle");
 }
 
-void ShadowFrame::SetShadowOpacity(int percent) {
-    props_.ShadowOpacity = ClampShadowOpacity(percent);
-    Changed("ShadowOpacity");
+void ShadowFrame::setShadowOpacity(int percent) {
+    props_.shadowOpacity = clampShadowOpacity(percent);
+    changed("ShadowOpacity");
 }
 
-void ShadowFrame::SetShowShadow(bool show) {
-    props_.ShowShadow = show;
-    Changed("ShowShadow");
+void ShadowFrame::setShowShadow(bool show) {
+    props_.showShadow = show;
+    changed("ShowShadow");
 }
 
-void ShadowFrame::SetShadowDepth(int pixels) {
-    props_.ShadowDepth = ClampShadowDepth(pixels);
-    Changed("ShadowDepth");
+void ShadowFrame::setShadowDepth(int pixels) {
+    props_.shadowDepth = clampShadowDepth(pixels);
+    changed("ShadowDepth");
 }
 
-void ShadowFrame::SetFillColour(Colour colour) {
-    props_.FillColour = colour;
-    Changed("FillColour");
+void ShadowFrame::setFaceColour(Colour colour) {
+    props_.faceColour = colour;
+    changed("FillColour");
 }
 
-void ShadowFrame::SetBackColour(Colour colour) {
-    props_.BackColour = colour;
-    Changed("BackColour");
+void ShadowFrame::setCustomBackColour(Colour colour) {
+    props_.customBackColour = colour;
+    changed("BackColour");
 }
 
-void ShadowFrame::SetBackColourIs(std::int32_t source) {
-    props_.BackColourIs = source;
-    Changed("BackColourIs");
+void ShadowFrame::setBackColourSource(std::int32_t source) {
+    props_.backColourSource = source;
+    changed("BackColourIs");
 }
 
-void ShadowFrame::SetBorderColour(Colour colour) {
-    props_.BorderColour = colour;
-    Changed("BorderColour");
+void ShadowFrame::setBorderColour(Colour colour) {
+    props_.borderColour = colour;
+    changed("BorderColour");
 }
 
-void ShadowFrame::SetCornerDepth(int pixels) {
-    props_.CornerDepth = ClampCornerDepth(pixels);
-    Changed("CornerDepth");
+void ShadowFrame::setCornerDepth(int pixels) {
+    props_.cornerDepth = clampCornerDepth(pixels);
+    changed("CornerDepth");
 }
 
-void ShadowFrame::Changed(std::string_view name) {
+void ShadowFrame::changed(std::string_view name) {
     propertyChanged(name);
-    PaintFrame();
+    paintFrame();
 }
 
-Colour ShadowFrame::ContainerBackColour() const {
-    return ambientBackColour();
-}
-
-void ShadowFrame::PaintFrame() {
+void ShadowFrame::paintFrame() {
     if (!handle()) {
         return;
     }
-    const Colour container = ContainerBackColour();
+    const Colour container = ambientBackColour();
     // The surface takes the frame's background, which the controls inside
     // see as their container's colour; telling them only when it changes.
-    const Colour background = FrameBackground(props_, container);
+    const Colour background = frameBackground(props_, container);
     if (background != backColour()) {
         setBackColour(background);
     }
 
     ShadowFrameProps plain = props_;
-    plain.FillColour = PlainColour(props_.FillColour);
-    plain.BackColour = PlainColour(props_.BackColour);
-    plain.BorderColour = PlainColour(props_.BorderColour);
+    plain.faceColour = forms::colorRefOf(props_.faceColour);
+    plain.customBackColour = forms::colorRefOf(props_.customBackColour);
+    plain.borderColour = forms::colorRefOf(props_.borderColour);
 
     const float perPixel = forms::Screen::twipsPerPixelX();
     const int width = forms::twipsToPixels(placement().width, perPixel);
     const int height = forms::twipsToPixels(placement().height, perPixel);
     const int innerWidth = forms::twipsToPixels(scaleWidthTwips(), perPixel);
     const int innerHeight = forms::twipsToPixels(scaleHeightTwips(), perPixel);
-    ::PaintFrame(hdc(), plain, width, height, innerWidth, innerHeight, PlainColour(container));
+    controls::paintFrame(hdc(), plain, width, height, innerWidth, innerHeight,
+                         forms::colorRefOf(container));
 }
 
 void ShadowFrame::handleReadProperties(const forms::PropertyBag& bag) {
     BagReader reader(bag);
-    props_ = ReadShadowFrameProps(reader, ContainerBackColour());
-    PaintFrame();
+    props_ = readShadowFrameProps(reader, ambientBackColour());
+    paintFrame();
 }
 
 void ShadowFrame::handleResize() {
-    PaintFrame();
+    paintFrame();
 }
 
 void ShadowFrame::handleAmbientChanged(std::string_view) {
-    PaintFrame();
+    paintFrame();
 }
+
+} // namespace controls

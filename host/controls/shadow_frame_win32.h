@@ -13,36 +13,37 @@
 #include <cstdint>
 #include <string_view>
 
+namespace controls {
+
 class ShadowFrame : public forms::UserControl {
   public:
     ShadowFrame();
 
     // Properties. Every setter stores (with the limits noted), tells the
     // container which property changed, then repaints.
-    std::int32_t FrameStyle() const { return props_.FrameStyle; }
-    void SetFrameStyle(std::int32_t style);
-    std::int16_t ShadowOpacity() const { return props_.ShadowOpacity; }
-    void SetShadowOpacity(int percent); // 0..100
-    bool ShowShadow() const { return props_.ShowShadow; }
-    void SetShowShadow(bool show);
-    std::int16_t ShadowDepth() const { return props_.ShadowDepth; }
-    void SetShadowDepth(int pixels); // 2..40
-    Colour FillColour() const { return props_.FillColour; }
-    void SetFillColour(Colour colour);
-    Colour BackColour() const { return props_.BackColour; }
-    void SetBackColour(Colour colour);
-    std::int32_t BackColourIs() const { return props_.BackColourIs; }
-    void SetBackColourIs(std::int32_t source);
-    Colour BorderColour() const { return props_.BorderColour; }
-    void SetBorderColour(Colour colour);
-    std::int16_t CornerDepth() const { return props_.CornerDepth; }
-    void SetCornerDepth(int pixels); // 0..50
+    std::int32_t frameStyle() const { return props_.frameStyle; }
+    void setFrameStyle(std::int32_t style);
+    std::int16_t shadowOpacity() const { return props_.shadowOpacity; }
+    void setShadowOpacity(int percent); // 0..100
+    bool showShadow() const { return props_.showShadow; }
+    void setShowShadow(bool show);
+    std::int16_t shadowDepth() const { return props_.shadowDepth; }
+    void setShadowDepth(int pixels); // 2..40
+    Colour faceColour() const { return props_.faceColour; }
+    void setFaceColour(Colour colour);
+    Colour customBackColour() const { return props_.customBackColour; }
+    void setCustomBackColour(Colour colour);
+    std::int32_t backColourSource() const { return props_.backColourSource; }
+    void setBackColourSource(std::int32_t source);
+    Colour borderColour() const { return props_.borderColour; }
+    void setBorderColour(Colour colour);
+    std::int16_t cornerDepth() const { return props_.cornerDepth; }
+    void setCornerDepth(int pixels); // 0..50
 
     const ShadowFrameProps& props() const { return props_; }
 
     // Repaints the whole control.
-    void Refresh() { PaintFrame(); }
-    void PaintFrame();
+    void paintFrame();
 
   protected:
     void handleReadProperties(const forms::PropertyBag& bag) override;
@@ -50,10 +51,9 @@ class ShadowFrame : public forms::UserControl {
     void handleAmbientChanged(std::string_view name) override;
 
   private:
-    void Changed(std::string_view name);
-    // The container's background as it reports it (possibly a system
-    // colour reference, which painting translates).
-    Colour ContainerBackColour() const;
+    void changed(std::string_view name);
 
     ShadowFrameProps props_;
 };
+
+} // namespace controls

@@ -2,73 +2,75 @@
 
 #include <algorithm>
 
-bool AddMsgToTable(std::vector<MessageId>& table, MessageId uMsg) {
-    if (uMsg == 0) {
+namespace controls {
+
+bool addMessageTo(std::vector<MessageId>& table, MessageId message) {
+    if (message == 0) {
         return false;
     }
     for (MessageId& slot : table) {
         if (slot == 0) {
-            slot = uMsg;
+            slot = message;
             return true;
         }
-        if (slot == uMsg) {
+        if (slot == message) {
             return true;
         }
     }
-    table.push_back(uMsg);
+    table.push_back(message);
     return true;
 }
 
-bool TableHasMsg(const std::vector<MessageId>& table, MessageId uMsg) {
-    return uMsg != 0 && std::find(table.begin(), table.end(), uMsg) != table.end();
+bool tableHas(const std::vector<MessageId>& table, MessageId message) {
+    return message != 0 && std::find(table.begin(), table.end(), message) != table.end();
 }
 
-int SubclassTable::FindEntry(WindowId hWnd, bool forAdding) const {
-    if (!forAdding && hWnd == 0) {
+int SubclassTable::findEntry(WindowId window, bool forAdding) const {
+    if (!forAdding && window == 0) {
         return -1;
     }
-    const WindowId wanted = forAdding ? 0 : hWnd;
+    const WindowId wanted = forAdding ? 0 : window;
     for (int i = size() - 1; i >= 0; --i) {
-        if (entries_[i].hWnd == wanted) {
+        if (entries_[i].window == wanted) {
             return i;
         }
     }
     return -1;
 }
 
-int SubclassTable::Insert(WindowId hWnd) {
-    if (hWnd == 0) {
+int SubclassTable::insert(WindowId window) {
+    if (window == 0) {
         return -1;
     }
-    if (const int existing = FindEntry(hWnd, false); existing >= 0) {
+    if (const int existing = findEntry(window, false); existing >= 0) {
         return existing;
     }
-    int index = FindEntry(hWnd, true);
+    int index = findEntry(window, true);
     if (index < 0) {
         entries_.emplace_back();
         index = size() - 1;
     }
-    entries_[index] = SubclassEntry{hWnd, {}, {}};
+    entries_[index] = SubclassEntry{window, {}, {}};
     return index;
 }
 
-bool SubclassTable::AddMsg(WindowId hWnd, MessageId uMsg, int when) {
-    const int index = FindEntry(hWnd, false);
-    if (index < 0 || uMsg == 0) {
+bool SubclassTable::addMessage(WindowId window, MessageId message, int when) {
+    const int index = findEntry(window, false);
+    if (index < 0 || message == 0) {
         return false;
     }
     SubclassEntry& entry = entries_[index];
-    if (when & MsgBefore) {
-        AddMsgToTable(entry.beforeTable, uMsg);
+    if (when & handleBefore) {
+        addMessageTo(entry.beforeMessages, message);
     }
-    if (when & MsgAfter) {
-        AddMsgToTable(entry.afterTable, uMsg);
+    if (when & handleAfter) {
+        addMessageTo(entry.afterMessages, message);
     }
     return true;
 }
 
-bool SubclassTable::Release(WindowId hWnd) {
-    const int index = FindEntry(hWnd, false);
+bool SubclassTable::release(WindowId window) {
+    const int index = findEntry(window, false);
     if (index < 0) {
         return false;
     }
@@ -76,30 +78,32 @@ bool SubclassTable::Release(WindowId hWnd) {
     return true;
 }
 
-const SubclassEntry* SubclassTable::Entry(int index) const {
+const SubclassEntry* SubclassTable::entry(int index) const {
     return index >= 0 && index < size() ? &entries_[index] : nullptr;
 }
 
-const SubclassEntry* SubclassTable::EntryOf(WindowId hWnd) const {
-    return Entry(FindEntry(hWnd, false));
+const SubclassEntry* SubclassTable::entryOf(WindowId window) const {
+    return entry(findEntry(window, false));
 }
 
-MessageResult DispatchSubclassed(SubclassMessage m, const CurrentEntry& currentEntry,
+MessageResult dispatchSubclassed(SubclassMessage m, const CurrentEntry& currentEntry,
                                  SubclassOwner& owner, const CallPrevious& callPrevious) {
-    MessageResult lReturn = 0;
-    bool bHandled = false;
+    MessageResult result = 0;
+    bool handled = false;
 
     const SubclassEntry* entry = currentEntry();
-    if (entry && TableHasMsg(entry->beforeTable, m.uMsg)) {
-        owner.SubclassProc(true, bHandled, lReturn, m.hWnd, m.uMsg, m.wParam, m.lParam);
+    if (entry && tableHas(entry->beforeMessages, m.message)) {
+        owner.onSubclassedMessage(true, handled, result, m.window, m.message, m.wParam, m.lParam);
     }
-    if (bHandled) {
-        return lReturn;
+    if (handled) {
+        return result;
     }
-    lReturn = callPrevious(m);
+    result = callPrevious(m);
     entry = currentEntry();
-    if (entry && TableHasMsg(entry->afterTable, m.uMsg)) {
-        owner.SubclassProc(false, bHandled, lReturn, m.hWnd, m.uMsg, m.wParam, m.lParam);
+    if (entry && tableHas(entry->afterMessages, m.message)) {
+        owner.onSubclassedMessage(false, handled, result, m.window, m.message, m.wParam, m.lParam);
     }
-    return lReturn;
+    return result;
 }
+
+} // namespace controls

@@ -11,6 +11,16 @@
 
 #include <memory>
 
+namespace controls {
+
+inline WindowId idOf(HWND window) {
+    return reinterpret_cast<WindowId>(window);
+}
+
+inline HWND windowOf(WindowId id) {
+    return reinterpret_cast<HWND>(id);
+}
+
 class WindowSubclasser {
   public:
     explicit WindowSubclasser(SubclassOwner& owner);
@@ -22,18 +32,18 @@ class WindowSubclasser {
     // Subclasses a window of this thread; returns its entry index, the
     // existing one if this owner subclasses it already, or -1 on failure
     // (the window is then left as it was).
-    int SubclassStart(HWND hWnd);
-    // Registers a message (MsgBefore, MsgAfter or both); a window this owner
-    // does not subclass is skipped.
-    void AddMsg(HWND hWnd, UINT uMsg, int when);
+    int start(HWND window);
+    // Registers a message (handleBefore, handleAfter or both); a window
+    // this owner does not subclass is skipped.
+    void addMessage(HWND window, UINT message, int when);
     // Removes this owner's subclass; a window it does not subclass is
     // skipped. The window's procedure chain of other owners stays intact.
-    void SubclassStop(HWND hWnd);
+    void stop(HWND window);
 
     const SubclassTable& table() const { return table_; }
 
   private:
-    static LRESULT CALLBACK Intercept(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam,
+    static LRESULT CALLBACK intercept(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR self);
 
     SubclassOwner& owner_;
@@ -42,3 +52,5 @@ class WindowSubclasser {
     // dispatch safely.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
+
+} // namespace controls

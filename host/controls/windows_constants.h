@@ -5,12 +5,16 @@
 
 #include <cstdint>
 
-constexpr std::uint32_t WmActivate = 0x0006;
-constexpr std::uint32_t WmMouseLeave = 0x02A3;
+namespace controls {
 
-constexpr int KeyCodeReturn = 13;
-constexpr int KeyCodeSpace = 32;
-constexpr int KeyCodeLeft = 37;
-constexpr int KeyCodeUp = 38;
-constexpr int KeyCodeRight = 39;
-constexpr int KeyCodeDown = 40;
+constexpr std::uint32_t messageActivate = 0x0006;
+constexpr std::uint32_t messageMouseLeave = 0x02A3;
+
+constexpr int keyCodeReturn = 13;
+constexpr int keyCodeSpace = 32;
+constexpr int keyCodeLeft = 37;
+constexpr int keyCodeUp = 38;
+constexpr int keyCodeRight = 39;
+constexpr int keyCodeDown = 40;
+
+} // namespace controls

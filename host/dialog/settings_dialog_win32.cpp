@@ -61,12 +61,12 @@ void fitWidthToText(forms::Label& label) {
 
 // A button of the layout, its caption and font read from a property bag as
 // the control reads any.
-FlatButton* addButton(forms::ControlSet& controls, forms::Container& container,
-                      const layout::Caption& caption) {
+controls::FlatButton* addButton(forms::ControlSet& controls, forms::Container& container,
+                                const layout::Caption& caption) {
     forms::PropertyBag properties;
     properties.setText("Font", layout::font);
     properties.setText("Caption", caption.text);
-    auto button = std::make_unique<FlatButton>();
+    auto button = std::make_unique<controls::FlatButton>();
     if (!button->create(container, placement(caption.box), &properties)) {
         return nullptr;
     }
@@ -102,7 +102,7 @@ forms::Label* SettingsDialog::addCaption(forms::Container& container,
 // painted in; the windowed ones then get their keyboard order.
 void SettingsDialog::createControls() {
     forms::ControlSet& set = controls();
-    auto frame = std::make_unique<ShadowFrame>();
+    auto frame = std::make_unique<controls::ShadowFrame>();
     forms::PropertyBag frameProperties;
     frameProperties.setText("shadowdepth", layout::frameShadowDepth);
     frame->create(*this, placement(layout::frame), &frameProperties);
@@ -218,7 +218,7 @@ void SettingsDialog::handleLoad() {
     trackBox_->setEnabled(false);
     showSourceMarks(source.selectedMark);
     trackBox_->setEnabled(source.trackBoxEnabled);
-    fileButton_->SetEnabled(source.fileButtonEnabled);
+    fileButton_->setEnabled(source.fileButtonEnabled);
 
     // The stored track shows even when the list does not hold it.
     trackBox_->setText(trackText(settings_.repeatTrack));
@@ -251,7 +251,7 @@ void SettingsDialog::chooseSource(int source) {
     showSourceMarks(controls.selectedMark);
     // Each control goes straight to its new state: one that stays enabled is
     // never disabled on the way, so the focus stays where the user left it.
-    fileButton_->SetEnabled(controls.fileButtonEnabled);
+    fileButton_->setEnabled(controls.fileButtonEnabled);
     trackBox_->setEnabled(controls.trackBoxEnabled);
 }
 

@@ -10,8 +10,10 @@
 
 #include <cstdint>
 
+namespace controls {
 class FlatButton;
 class ShadowFrame;
+} // namespace controls
 namespace forms {
 class ComboBox;
 class HScrollBar;
@@ -55,7 +57,7 @@ class SettingsDialog : public forms::Form {
     std::int16_t animationX_ = 0;
     std::int16_t animationY_ = 0;
 
-    ShadowFrame* frame_ = nullptr;
+    controls::ShadowFrame* frame_ = nullptr;
     forms::Shape* musicBoxes_[2] = {};  // black, white
     forms::Shape* countBoxes_[2] = {};  // black, white
     forms::Image* sourceMarks_[3] = {}; // by music source
@@ -64,13 +66,13 @@ class SettingsDialog : public forms::Form {
     forms::Label* minCaption_ = nullptr;
     forms::Label* maxCaption_ = nullptr;
     forms::ComboBox* trackBox_ = nullptr;
-    FlatButton* fileButton_ = nullptr;
+    controls::FlatButton* fileButton_ = nullptr;
     forms::Label* fileLabel_ = nullptr;
     forms::HScrollBar* countBar_ = nullptr;
     forms::Label* countLabel_ = nullptr;
     forms::PictureBox* bannerBoxes_[2] = {};
-    FlatButton* saveButton_ = nullptr;
-    FlatButton* cancelButton_ = nullptr;
+    controls::FlatButton* saveButton_ = nullptr;
+    controls::FlatButton* cancelButton_ = nullptr;
     forms::PictureRef bannerFrames_[bannerFrameCount];
     forms::PictureRef markOff_;
     forms::PictureRef markOn_;

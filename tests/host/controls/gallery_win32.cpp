@@ -17,6 +17,8 @@
 #include <initializer_list>
 #include <utility>
 
+using namespace controls;
+
 namespace {
 
 constexpr char japaneseFont[] = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128";
@@ -38,9 +40,9 @@ class Gallery : public forms::Form {
         for (int look = StateDisabled; look <= StatePressed; ++look) {
             FlatButton* button = looks_[look];
             if (look == StateDisabled) {
-                button->SetEnabled(false);
+                button->setEnabled(false);
             } else {
-                button->Redraw(look);
+                button->redraw(look);
             }
             button->refresh();
         }

@@ -6,20 +6,18 @@
 
 #include <string>
 
+using namespace controls;
+
 namespace {
 
 // The dialog's confirm button: 1575 x 495 twips at 15 twips per pixel.
 constexpr int W = 105;
 constexpr int H = 33;
 
-std::uint32_t C(int r, int g, int b) {
-    return static_cast<std::uint32_t>(rgb(r, g, b));
-}
-
-const std::uint32_t Outline = C(0, 60, 116);
-const std::uint32_t K1 = C(33, 85, 132);
-const std::uint32_t K2 = C(123, 150, 173);
-const std::uint32_t K3 = C(82, 125, 165);
+const std::uint32_t Outline = rgb(0, 60, 116);
+const std::uint32_t K1 = rgb(33, 85, 132);
+const std::uint32_t K2 = rgb(123, 150, 173);
+const std::uint32_t K3 = rgb(82, 125, 165);
 
 // A bitmap font, so caption pixels carry exactly the text colour.
 struct TestFont {
@@ -29,7 +27,7 @@ struct TestFont {
     ~TestFont() { DeleteObject(font); }
 };
 
-FlatButtonLook Look(const TestFont& font, const std::string& caption = "OK") {
+FlatButtonLook lookWith(const TestFont& font, const std::string& caption = "OK") {
     FlatButtonLook look;
     look.caption = caption;
     look.font = font.font;
@@ -37,7 +35,7 @@ FlatButtonLook Look(const TestFont& font, const std::string& caption = "OK") {
     return look;
 }
 
-void ExpectOutlineAndCorners(const DibSurface& s, std::uint32_t outline, std::uint32_t k1,
+void expectOutlineAndCorners(const DibSurface& s, std::uint32_t outline, std::uint32_t k1,
                              std::uint32_t k2, std::uint32_t k3) {
     for (int x = 3; x <= W - 4; ++x) {
         ASSERT_EQ(s.at(x, 0), outline) << x;
@@ -62,12 +60,12 @@ void ExpectOutlineAndCorners(const DibSurface& s, std::uint32_t outline, std::ui
         EXPECT_EQ(s.at(c.x, c.y), c.colour) << c.x << "," << c.y;
     }
     // The four outermost corner pixels keep the surface's clear colour.
-    EXPECT_EQ(s.at(0, 0), C(1, 2, 3));
-    EXPECT_EQ(s.at(W - 1, H - 1), C(1, 2, 3));
+    EXPECT_EQ(s.at(0, 0), rgb(1, 2, 3));
+    EXPECT_EQ(s.at(W - 1, H - 1), rgb(1, 2, 3));
 }
 
 // Every pixel of the face border rows and side columns in one colour.
-void ExpectFlatFace(const DibSurface& s, std::uint32_t face) {
+void expectFlatFace(const DibSurface& s, std::uint32_t face) {
     for (int x = 2; x <= W - 3; ++x) {
         for (int y : {1, 2, H - 3, H - 2}) {
             ASSERT_EQ(s.at(x, y), face) << x << "," << y;
@@ -80,7 +78,7 @@ void ExpectFlatFace(const DibSurface& s, std::uint32_t face) {
     }
 }
 
-int CountPixels(const DibSurface& s, std::uint32_t colour) {
+int countPixels(const DibSurface& s, std::uint32_t colour) {
     int count = 0;
     for (int y = 0; y < s.height(); ++y) {
         for (int x = 0; x < s.width(); ++x) {
@@ -96,84 +94,84 @@ TEST(FlatButtonPaint, NormalLookOutlineLinesAndGradients) {
     TestFont font;
     DibSurface s(W, H);
     ASSERT_TRUE(s.valid());
-    PaintFlatButton(s.dc(), W, H, 1, Look(font));
-    ExpectOutlineAndCorners(s, Outline, K1, K2, K3);
+    paintFlatButton(s.dc(), W, H, 1, lookWith(font));
+    expectOutlineAndCorners(s, Outline, K1, K2, K3);
 
     for (int x = 2; x <= W - 3; ++x) {
-        ASSERT_EQ(s.at(x, 1), C(255, 255, 255)) << x;
-        ASSERT_EQ(s.at(x, 2), C(254, 254, 254)) << x;
-        ASSERT_EQ(s.at(x, H - 3), C(226, 223, 214)) << x;
-        ASSERT_EQ(s.at(x, H - 2), C(214, 208, 197)) << x;
+        ASSERT_EQ(s.at(x, 1), rgb(255, 255, 255)) << x;
+        ASSERT_EQ(s.at(x, 2), rgb(254, 254, 254)) << x;
+        ASSERT_EQ(s.at(x, H - 3), rgb(226, 223, 214)) << x;
+        ASSERT_EQ(s.at(x, H - 2), rgb(214, 208, 197)) << x;
     }
     // Face gradient, 27 steps: top row its top colour; the last visible row
     // one step up from the bottom colour (16/27, 17/27, 21/27 rounded).
     for (int x = 3; x <= 12; ++x) {
-        EXPECT_EQ(s.at(x, 3), C(252, 252, 251)) << x;
-        EXPECT_EQ(s.at(x, H - 4), C(237, 236, 231)) << x;
+        EXPECT_EQ(s.at(x, 3), rgb(252, 252, 251)) << x;
+        EXPECT_EQ(s.at(x, H - 4), rgb(237, 236, 231)) << x;
     }
     // The glow band shows in the two columns beside the face; in the normal
     // look it has the face's colours over 28 steps.
     for (int x : {1, 2, W - 3, W - 2}) {
-        EXPECT_EQ(s.at(x, 3), C(252, 252, 251)) << x;
+        EXPECT_EQ(s.at(x, 3), rgb(252, 252, 251)) << x;
         // 2 * (16, 17, 21) / 28 up from (236, 235, 230): 237.14, 236.21, 231.5 -> 232.
-        EXPECT_EQ(s.at(x, H - 4), C(237, 236, 232)) << x;
+        EXPECT_EQ(s.at(x, H - 4), rgb(237, 236, 232)) << x;
     }
 }
 
 TEST(FlatButtonPaint, HotAndFocusedGlowBands) {
     TestFont font;
     DibSurface s(W, H);
-    PaintFlatButton(s.dc(), W, H, 3, Look(font));
-    ExpectOutlineAndCorners(s, Outline, K1, K2, K3);
-    EXPECT_EQ(s.at(5, 1), C(255, 243, 206));
-    EXPECT_EQ(s.at(5, 2), C(255, 219, 140));
-    EXPECT_EQ(s.at(5, H - 3), C(255, 178, 49));
-    EXPECT_EQ(s.at(5, H - 2), C(230, 150, 0));
+    paintFlatButton(s.dc(), W, H, 3, lookWith(font));
+    expectOutlineAndCorners(s, Outline, K1, K2, K3);
+    EXPECT_EQ(s.at(5, 1), rgb(255, 243, 206));
+    EXPECT_EQ(s.at(5, 2), rgb(255, 219, 140));
+    EXPECT_EQ(s.at(5, H - 3), rgb(255, 178, 49));
+    EXPECT_EQ(s.at(5, H - 2), rgb(230, 150, 0));
     for (int x : {1, 2, W - 3, W - 2}) {
-        EXPECT_EQ(s.at(x, 3), C(225, 223, 156)) << x;
+        EXPECT_EQ(s.at(x, 3), rgb(225, 223, 156)) << x;
         // Two of 28 steps up from (255, 182, 48): 252.86, 184.93, 55.71.
-        EXPECT_EQ(s.at(x, H - 4), C(253, 185, 56)) << x;
+        EXPECT_EQ(s.at(x, H - 4), rgb(253, 185, 56)) << x;
     }
-    EXPECT_EQ(s.at(3, 3), C(252, 252, 251));
+    EXPECT_EQ(s.at(3, 3), rgb(252, 252, 251));
 
-    PaintFlatButton(s.dc(), W, H, 2, Look(font));
-    EXPECT_EQ(s.at(5, 1), C(206, 231, 255));
-    EXPECT_EQ(s.at(5, H - 2), C(107, 130, 239));
-    EXPECT_EQ(s.at(1, 3), C(189, 211, 247));
+    paintFlatButton(s.dc(), W, H, 2, lookWith(font));
+    EXPECT_EQ(s.at(5, 1), rgb(206, 231, 255));
+    EXPECT_EQ(s.at(5, H - 2), rgb(107, 130, 239));
+    EXPECT_EQ(s.at(1, 3), rgb(189, 211, 247));
     // (140,174,231) + 2 * ((189,211,247) - (140,174,231)) / 28: 143.5, 176.64, 232.14.
-    EXPECT_EQ(s.at(1, H - 4), C(144, 177, 232));
+    EXPECT_EQ(s.at(1, H - 4), rgb(144, 177, 232));
 }
 
 TEST(FlatButtonPaint, DisabledAndPressedLooksAreFlat) {
     TestFont font;
     DibSurface s(W, H);
-    FlatButtonLook look = Look(font, "&OK");
+    FlatButtonLook look = lookWith(font, "&OK");
     look.enabled = false;
-    PaintFlatButton(s.dc(), W, H, 0, look);
-    ExpectOutlineAndCorners(s, C(201, 199, 186), C(196, 177, 140), C(206, 199, 189),
-                            C(196, 177, 140));
-    ExpectFlatFace(s, C(245, 244, 234));
+    paintFlatButton(s.dc(), W, H, 0, look);
+    expectOutlineAndCorners(s, rgb(201, 199, 186), rgb(196, 177, 140), rgb(206, 199, 189),
+                            rgb(196, 177, 140));
+    expectFlatFace(s, rgb(245, 244, 234));
     // The caption is grey whatever the fore colour.
-    EXPECT_GT(CountPixels(s, C(161, 161, 146)), 10);
-    EXPECT_EQ(CountPixels(s, C(0, 0, 0)), 0);
+    EXPECT_GT(countPixels(s, rgb(161, 161, 146)), 10);
+    EXPECT_EQ(countPixels(s, rgb(0, 0, 0)), 0);
 
     look.enabled = true;
-    look.foreColor = rgb(200, 0, 0);
-    PaintFlatButton(s.dc(), W, H, 4, look);
-    ExpectOutlineAndCorners(s, Outline, K1, K2, K3);
-    ExpectFlatFace(s, C(231, 227, 222));
-    EXPECT_GT(CountPixels(s, C(200, 0, 0)), 10);
-    EXPECT_EQ(CountPixels(s, C(161, 161, 146)), 0);
+    look.captionColour = rgb(200, 0, 0);
+    paintFlatButton(s.dc(), W, H, 4, look);
+    expectOutlineAndCorners(s, Outline, K1, K2, K3);
+    expectFlatFace(s, rgb(231, 227, 222));
+    EXPECT_GT(countPixels(s, rgb(200, 0, 0)), 10);
+    EXPECT_EQ(countPixels(s, rgb(161, 161, 146)), 0);
 }
 
 TEST(FlatButtonPaint, CaptionHonoursAccessKeyPrefixes) {
     TestFont font;
     const auto paint = [&](const std::string& caption, DibSurface& s) {
-        PaintFlatButton(s.dc(), W, H, 4, Look(font, caption));
+        paintFlatButton(s.dc(), W, H, 4, lookWith(font, caption));
     };
     // What DrawText shows for a text taken literally.
     const auto literal = [&](const wchar_t* text, DibSurface& s) {
-        PaintFlatButton(s.dc(), W, H, 4, Look(font, ""));
+        paintFlatButton(s.dc(), W, H, 4, lookWith(font, ""));
         HGDIOBJ old = SelectObject(s.dc(), font.font);
         SetBkMode(s.dc(), TRANSPARENT);
         SetTextColor(s.dc(), RGB(0, 0, 0));
@@ -199,16 +197,16 @@ TEST(FlatButtonPaint, CaptionHonoursAccessKeyPrefixes) {
     paint("&OK", keyed);
     literal(L"OK", plain);
     EXPECT_FALSE(same(keyed, plain)) << "the access key is underlined";
-    EXPECT_GT(CountPixels(keyed, C(0, 0, 0)), CountPixels(plain, C(0, 0, 0)));
+    EXPECT_GT(countPixels(keyed, rgb(0, 0, 0)), countPixels(plain, rgb(0, 0, 0)));
 }
 
 TEST(FlatButtonPaint, FocusRectangleSitsOnTheTextArea) {
     TestFont font;
     DibSurface with(W, H), without(W, H);
-    FlatButtonLook look = Look(font, "");
-    PaintFlatButton(without.dc(), W, H, 2, look);
+    FlatButtonLook look = lookWith(font, "");
+    paintFlatButton(without.dc(), W, H, 2, look);
     look.focusRect = true;
-    PaintFlatButton(with.dc(), W, H, 2, look);
+    paintFlatButton(with.dc(), W, H, 2, look);
     int changed = 0;
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
@@ -225,7 +223,7 @@ TEST(FlatButtonPaint, FocusRectangleSitsOnTheTextArea) {
 }
 
 TEST(FlatButtonPaint, WindowRegionIsTheRoundedOutline) {
-    forms::GdiObject<HRGN> region = CreateFlatButtonRegion(W, H);
+    forms::GdiObject<HRGN> region = flatButtonRegion(W, H);
     ASSERT_TRUE(region);
     EXPECT_TRUE(PtInRegion(region.get(), W / 2, H / 2));
     EXPECT_TRUE(PtInRegion(region.get(), W - 1, H / 2));

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+using namespace controls;
+
 namespace {
 
 constexpr int W = 105;
@@ -13,22 +15,22 @@ constexpr int H = 33;
 
 struct RecordingEvents : FlatButtonEvents {
     std::vector<std::string> log;
-    void Paint(const ButtonPaint& p) override {
+    void paint(const ButtonPaint& p) override {
         log.push_back("paint " + std::to_string(p.state) + (p.focusRect ? " focus" : "") +
                       (p.enabled ? "" : " grey"));
     }
-    void Click() override { log.push_back("click"); }
-    void DblClick() override { log.push_back("dblclick"); }
-    void MouseMove(int button, int, float, float) override {
+    void click() override { log.push_back("click"); }
+    void dblClick() override { log.push_back("dblclick"); }
+    void mouseMove(int button, int, float, float) override {
         log.push_back("move " + std::to_string(button));
     }
-    void FormActivate(int state) override { log.push_back("activate " + std::to_string(state)); }
-    void TrackMouseLeave() override { log.push_back("track"); }
-    void SendTab(bool backwards) override { log.push_back(backwards ? "shift+tab" : "tab"); }
-    void ProcessPendingMessages() override { log.push_back("doevents"); }
+    void formActivate(int state) override { log.push_back("activate " + std::to_string(state)); }
+    void trackMouseLeave() override { log.push_back("track"); }
+    void sendTab(bool backwards) override { log.push_back(backwards ? "shift+tab" : "tab"); }
+    void processPendingMessages() override { log.push_back("doevents"); }
 
     // The log since the last call.
-    std::vector<std::string> Take() { return std::exchange(log, {}); }
+    std::vector<std::string> take() { return std::exchange(log, {}); }
 };
 
 using Log = std::vector<std::string>;
@@ -39,13 +41,13 @@ struct LoadedButton {
     FlatButtonState button{events};
 
     LoadedButton() {
-        button.SetEnabled(true);
-        button.Loaded();
-        button.FormActivation(true);
-        events.Take();
+        button.setEnabled(true);
+        button.loaded();
+        button.formActivation(true);
+        events.take();
     }
-    void MoveIn() { button.MouseMove(0, 0, 10, 10, W, H); }
-    void MoveOut() { button.MouseMove(LeftButton, 0, W + 5.0f, 10, W, H); }
+    void moveIn() { button.mouseMove(0, 0, 10, 10, W, H); }
+    void moveOut() { button.mouseMove(leftButton, 0, W + 5.0f, 10, W, H); }
 };
 
 } // namespace
@@ -54,300 +56,300 @@ TEST(FlatButtonState, NothingPaintsUntilLoadedOrEnabled) {
     RecordingEvents events;
     FlatButtonState button(events);
     EXPECT_TRUE(button.busy());
-    button.Repaint();
-    button.GotFocus();
-    EXPECT_EQ(events.Take(), Log({}));
+    button.repaint();
+    button.gotFocus();
+    EXPECT_EQ(events.take(), Log({}));
     // A paint refused while busy does not change the recorded look either.
     EXPECT_EQ(button.drawState(), StateDisabled);
-    button.SetEnabled(true);
-    EXPECT_EQ(events.Take(), Log({"paint 1"}));
+    button.setEnabled(true);
+    EXPECT_EQ(events.take(), Log({"paint 1"}));
     EXPECT_FALSE(button.busy());
 }
 
 TEST(FlatButtonState, MouseClickThroughTheLooks) {
     LoadedButton b;
-    b.MoveIn();
-    EXPECT_EQ(b.events.Take(), Log({"track", "paint 3", "move 0"}));
-    b.button.MouseDown(LeftButton);
-    EXPECT_EQ(b.events.Take(), Log({"paint 4 focus"}));
+    b.moveIn();
+    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "move 0"}));
+    b.button.mouseDown(leftButton);
+    EXPECT_EQ(b.events.take(), Log({"paint 4 focus"}));
     // Out while held: focused look; releasing outside gives no click.
-    b.MoveOut();
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus", "move 1"}));
-    b.button.MouseUp(LeftButton);
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus"}));
+    b.moveOut();
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus", "move 1"}));
+    b.button.mouseUp(leftButton);
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus"}));
     EXPECT_FALSE(b.button.pressed());
 
     // Back in while held, release inside: hot and a click.
-    b.button.MouseDown(LeftButton);
-    b.MoveOut();
-    b.MoveIn();
-    EXPECT_EQ(b.events.Take(), Log({"paint 4 focus", "paint 2 focus", "move 1", "track",
+    b.button.mouseDown(leftButton);
+    b.moveOut();
+    b.moveIn();
+    EXPECT_EQ(b.events.take(), Log({"paint 4 focus", "paint 2 focus", "move 1", "track",
                                     "paint 4 focus", "move 0"}));
-    b.button.MouseUp(LeftButton);
-    EXPECT_EQ(b.events.Take(), Log({"paint 3 focus", "click"}));
+    b.button.mouseUp(leftButton);
+    EXPECT_EQ(b.events.take(), Log({"paint 3 focus", "click"}));
 }
 
 TEST(FlatButtonState, EdgesCountAsInsideAndOtherButtonsDoNotPress) {
     LoadedButton b;
-    b.button.MouseMove(0, 0, W, H, W, H);
+    b.button.mouseMove(0, 0, W, H, W, H);
     EXPECT_TRUE(b.button.hover());
-    b.button.MouseMove(0, 0, W + 0.5f, H, W, H);
+    b.button.mouseMove(0, 0, W + 0.5f, H, W, H);
     EXPECT_FALSE(b.button.hover());
-    b.button.MouseMove(0, 0, 0, -0.5f, W, H);
+    b.button.mouseMove(0, 0, 0, -0.5f, W, H);
     EXPECT_FALSE(b.button.hover());
-    b.events.Take();
-    b.MoveIn();
-    b.button.MouseDown(RightButton);
-    b.button.MouseUp(RightButton);
-    EXPECT_EQ(b.events.Take(), Log({"track", "paint 3", "move 0"}));
+    b.events.take();
+    b.moveIn();
+    b.button.mouseDown(rightButton);
+    b.button.mouseUp(rightButton);
+    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "move 0"}));
     // A double click counts only after a left press.
-    b.button.DblClick();
-    EXPECT_EQ(b.events.Take(), Log({}));
-    b.button.MouseDown(LeftButton);
-    b.button.MouseUp(LeftButton);
-    b.button.DblClick();
-    EXPECT_EQ(b.events.Take(),
+    b.button.dblClick();
+    EXPECT_EQ(b.events.take(), Log({}));
+    b.button.mouseDown(leftButton);
+    b.button.mouseUp(leftButton);
+    b.button.dblClick();
+    EXPECT_EQ(b.events.take(),
               Log({"paint 4 focus", "paint 3 focus", "click", "paint 4 focus", "dblclick"}));
 }
 
 TEST(FlatButtonState, LeaveNotificationRestoresTheRestingLook) {
     LoadedButton b;
-    b.MoveIn();
-    b.events.Take();
-    b.button.MouseLeave();
-    EXPECT_EQ(b.events.Take(), Log({"paint 1"}));
+    b.moveIn();
+    b.events.take();
+    b.button.mouseLeave();
+    EXPECT_EQ(b.events.take(), Log({"paint 1"}));
 
     // With the focus the resting look is the focused one.
-    b.button.GotFocus();
-    b.MoveIn();
-    b.events.Take();
-    b.button.MouseLeave();
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus"}));
-    b.button.MouseLeave();
-    EXPECT_EQ(b.events.Take(), Log({}));
+    b.button.gotFocus();
+    b.moveIn();
+    b.events.take();
+    b.button.mouseLeave();
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus"}));
+    b.button.mouseLeave();
+    EXPECT_EQ(b.events.take(), Log({}));
 
     // Leaving while pressed with the mouse held.
-    b.MoveIn();
-    b.button.MouseDown(LeftButton);
-    b.events.Take();
-    b.button.MouseLeave();
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus"}));
+    b.moveIn();
+    b.button.mouseDown(leftButton);
+    b.events.take();
+    b.button.mouseLeave();
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus"}));
 }
 
 TEST(FlatButtonState, FocusedButtonAwayFromThePointer) {
     LoadedButton b;
-    b.button.GotFocus();
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus"}));
-    b.button.SetFocusRect(false);
-    EXPECT_EQ(b.events.Take(), Log({"paint 2"}));
-    b.button.SetFocusRect(true);
-    b.button.LostFocus();
+    b.button.gotFocus();
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus"}));
+    b.button.setFocusRect(false);
+    EXPECT_EQ(b.events.take(), Log({"paint 2"}));
+    b.button.setFocusRect(true);
+    b.button.lostFocus();
     // The normal look never shows a focus rectangle.
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus", "paint 1"}));
-    b.button.SetFocusRect(false);
-    EXPECT_EQ(b.events.Take(), Log({}));
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus", "paint 1"}));
+    b.button.setFocusRect(false);
+    EXPECT_EQ(b.events.take(), Log({}));
 }
 
 TEST(FlatButtonState, SpaceClicksOnReleaseAndAnAccessKeyCancelsIt) {
     LoadedButton b;
-    b.button.GotFocus();
-    b.events.Take();
-    b.button.KeyDown(KeyCodeSpace);
-    EXPECT_EQ(b.events.Take(), Log({"paint 4 focus"}));
+    b.button.gotFocus();
+    b.events.take();
+    b.button.keyDown(keyCodeSpace);
+    EXPECT_EQ(b.events.take(), Log({"paint 4 focus"}));
     // While Space is held mouse moves neither repaint nor raise MouseMove.
-    b.MoveIn();
-    EXPECT_EQ(b.events.Take(), Log({"track"}));
-    b.button.KeyUp(KeyCodeSpace);
-    EXPECT_EQ(b.events.Take(), Log({"paint 3 focus", "click"}));
+    b.moveIn();
+    EXPECT_EQ(b.events.take(), Log({"track"}));
+    b.button.keyUp(keyCodeSpace);
+    EXPECT_EQ(b.events.take(), Log({"paint 3 focus", "click"}));
 
-    b.MoveOut();
-    b.button.KeyDown(KeyCodeSpace);
-    b.events.Take();
-    b.button.KeyUp(KeyCodeSpace);
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus", "click"}));
+    b.moveOut();
+    b.button.keyDown(keyCodeSpace);
+    b.events.take();
+    b.button.keyUp(keyCodeSpace);
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus", "click"}));
 
-    b.button.KeyDown(KeyCodeSpace);
-    b.button.AccessKeyPress();
-    EXPECT_EQ(b.events.Take(), Log({"paint 4 focus", "paint 2 focus"}));
-    b.button.KeyUp(KeyCodeSpace);
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus"}));
+    b.button.keyDown(keyCodeSpace);
+    b.button.accessKeyPress();
+    EXPECT_EQ(b.events.take(), Log({"paint 4 focus", "paint 2 focus"}));
+    b.button.keyUp(keyCodeSpace);
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus"}));
 }
 
 TEST(FlatButtonState, SpaceIsIgnoredWhileTheMouseButtonIsHeld) {
     LoadedButton b;
-    b.MoveIn();
-    b.button.MouseDown(LeftButton);
-    b.events.Take();
-    b.button.KeyDown(KeyCodeSpace);
-    b.button.KeyUp(KeyCodeSpace);
-    EXPECT_EQ(b.events.Take(), Log({}));
+    b.moveIn();
+    b.button.mouseDown(leftButton);
+    b.events.take();
+    b.button.keyDown(keyCodeSpace);
+    b.button.keyUp(keyCodeSpace);
+    EXPECT_EQ(b.events.take(), Log({}));
     EXPECT_FALSE(b.button.spaceDown());
-    b.button.MouseUp(LeftButton);
-    EXPECT_EQ(b.events.Take(), Log({"paint 3 focus", "click"}));
+    b.button.mouseUp(leftButton);
+    EXPECT_EQ(b.events.take(), Log({"paint 3 focus", "click"}));
 }
 
 TEST(FlatButtonState, EnterClicksAtOnceAndArrowsMoveTheFocus) {
     LoadedButton b;
-    b.button.GotFocus();
-    b.events.Take();
-    b.button.KeyDown(KeyCodeReturn);
-    EXPECT_EQ(b.events.Take(), Log({"click"}));
+    b.button.gotFocus();
+    b.events.take();
+    b.button.keyDown(keyCodeReturn);
+    EXPECT_EQ(b.events.take(), Log({"click"}));
     EXPECT_EQ(b.button.drawState(), StateFocused);
-    b.button.KeyDown(KeyCodeLeft);
-    b.button.KeyDown(KeyCodeUp);
-    b.button.KeyDown(KeyCodeRight);
-    b.button.KeyDown(KeyCodeDown);
-    b.button.KeyDown('A');
-    b.button.KeyUp(KeyCodeReturn);
-    EXPECT_EQ(b.events.Take(), Log({"shift+tab", "shift+tab", "tab", "tab"}));
+    b.button.keyDown(keyCodeLeft);
+    b.button.keyDown(keyCodeUp);
+    b.button.keyDown(keyCodeRight);
+    b.button.keyDown(keyCodeDown);
+    b.button.keyDown('A');
+    b.button.keyUp(keyCodeReturn);
+    EXPECT_EQ(b.events.take(), Log({"shift+tab", "shift+tab", "tab", "tab"}));
 }
 
 TEST(FlatButtonState, AccessKeyClicksAfterPendingMessagesOnlyWhileEnabled) {
     LoadedButton b;
-    b.button.AccessKeyPress();
-    EXPECT_EQ(b.events.Take(), Log({"doevents", "click"}));
-    b.button.SetEnabled(false);
-    b.events.Take();
-    b.button.AccessKeyPress();
-    EXPECT_EQ(b.events.Take(), Log({}));
+    b.button.accessKeyPress();
+    EXPECT_EQ(b.events.take(), Log({"doevents", "click"}));
+    b.button.setEnabled(false);
+    b.events.take();
+    b.button.accessKeyPress();
+    EXPECT_EQ(b.events.take(), Log({}));
 }
 
 TEST(FlatButtonState, DeactivationForgetsThePress) {
     LoadedButton b;
-    b.MoveIn();
-    b.button.MouseDown(LeftButton);
-    b.events.Take();
-    b.button.FormActivation(false);
-    EXPECT_EQ(b.events.Take(), Log({"paint 1", "activate 0"}));
+    b.moveIn();
+    b.button.mouseDown(leftButton);
+    b.events.take();
+    b.button.formActivation(false);
+    EXPECT_EQ(b.events.take(), Log({"paint 1", "activate 0"}));
     EXPECT_FALSE(b.button.pressed());
-    EXPECT_FALSE(b.button.mouseDown());
-    b.button.MouseUp(LeftButton);
-    EXPECT_EQ(b.events.Take(), Log({}));
+    EXPECT_FALSE(b.button.mouseHeld());
+    b.button.mouseUp(leftButton);
+    EXPECT_EQ(b.events.take(), Log({}));
     // Inactive: hover changes neither the look nor raise MouseMove.
-    b.MoveIn();
-    EXPECT_EQ(b.events.Take(), Log({"track"}));
-    b.button.FormActivation(true);
-    EXPECT_EQ(b.events.Take(), Log({"paint 3 focus", "activate 1"}));
+    b.moveIn();
+    EXPECT_EQ(b.events.take(), Log({"track"}));
+    b.button.formActivation(true);
+    EXPECT_EQ(b.events.take(), Log({"paint 3 focus", "activate 1"}));
 }
 
 TEST(FlatButtonState, TheFormStartsInactive) {
     RecordingEvents events;
     FlatButtonState button(events);
-    button.SetEnabled(true);
-    button.Loaded();
-    events.Take();
-    button.MouseMove(0, 0, 5, 5, W, H);
-    button.MouseDown(LeftButton);
-    button.MouseUp(LeftButton);
-    EXPECT_EQ(events.Take(), Log({"track", "paint 4 focus"}));
+    button.setEnabled(true);
+    button.loaded();
+    events.take();
+    button.mouseMove(0, 0, 5, 5, W, H);
+    button.mouseDown(leftButton);
+    button.mouseUp(leftButton);
+    EXPECT_EQ(events.take(), Log({"track", "paint 4 focus"}));
 }
 
 TEST(FlatButtonState, EnabledRepaintsDisabledNormalDefaultOrHot) {
     LoadedButton b;
-    b.button.SetEnabled(false);
-    EXPECT_EQ(b.events.Take(), Log({"paint 0 grey"}));
-    b.button.SetEnabled(true);
-    EXPECT_EQ(b.events.Take(), Log({"paint 1"}));
+    b.button.setEnabled(false);
+    EXPECT_EQ(b.events.take(), Log({"paint 0 grey"}));
+    b.button.setEnabled(true);
+    EXPECT_EQ(b.events.take(), Log({"paint 1"}));
 
-    b.button.AmbientChanged("DisplayAsDefault", true);
-    EXPECT_EQ(b.events.Take(), Log({"paint 2"}));
-    b.button.SetEnabled(false);
-    b.button.SetEnabled(true);
-    EXPECT_EQ(b.events.Take(), Log({"paint 0 grey", "paint 2"}));
+    b.button.ambientChanged("DisplayAsDefault", true);
+    EXPECT_EQ(b.events.take(), Log({"paint 2"}));
+    b.button.setEnabled(false);
+    b.button.setEnabled(true);
+    EXPECT_EQ(b.events.take(), Log({"paint 0 grey", "paint 2"}));
 
-    b.MoveIn();
-    b.button.SetEnabled(false);
-    b.button.SetEnabled(true);
-    EXPECT_EQ(b.events.Take(), Log({"track", "paint 3", "move 0", "paint 0 grey", "paint 3"}));
+    b.moveIn();
+    b.button.setEnabled(false);
+    b.button.setEnabled(true);
+    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "move 0", "paint 0 grey", "paint 3"}));
     // Disabled buttons ignore the leave notification.
-    b.button.SetEnabled(false);
-    b.events.Take();
-    b.button.MouseLeave();
-    EXPECT_EQ(b.events.Take(), Log({}));
+    b.button.setEnabled(false);
+    b.events.take();
+    b.button.mouseLeave();
+    EXPECT_EQ(b.events.take(), Log({}));
 }
 
 TEST(FlatButtonState, DefaultButtonFollowsTheAmbientProperty) {
     LoadedButton b;
     // Another ambient property updates the flag but does not repaint.
-    b.button.AmbientChanged("BackColor", true);
+    b.button.ambientChanged("BackColor", true);
     EXPECT_TRUE(b.button.isDefault());
-    EXPECT_EQ(b.events.Take(), Log({}));
-    b.button.AmbientChanged("displayasdefault", true);
-    EXPECT_EQ(b.events.Take(), Log({}));
-    b.button.AmbientChanged("DisplayAsDefault", false);
-    b.button.AmbientChanged("DisplayAsDefault", true);
-    EXPECT_EQ(b.events.Take(), Log({"paint 2"}));
+    EXPECT_EQ(b.events.take(), Log({}));
+    b.button.ambientChanged("displayasdefault", true);
+    EXPECT_EQ(b.events.take(), Log({}));
+    b.button.ambientChanged("DisplayAsDefault", false);
+    b.button.ambientChanged("DisplayAsDefault", true);
+    EXPECT_EQ(b.events.take(), Log({"paint 2"}));
     // The default button rests in the focused look after losing the focus.
-    b.button.GotFocus();
-    b.button.LostFocus();
-    EXPECT_EQ(b.events.Take(), Log({"paint 2 focus", "paint 2"}));
-    b.MoveIn();
-    b.button.MouseLeave();
-    EXPECT_EQ(b.events.Take(), Log({"track", "paint 3", "move 0", "paint 2"}));
+    b.button.gotFocus();
+    b.button.lostFocus();
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus", "paint 2"}));
+    b.moveIn();
+    b.button.mouseLeave();
+    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "move 0", "paint 2"}));
 }
 
 TEST(FlatButtonState, CaptionOrFontChangesRepaintTheCurrentLook) {
     LoadedButton b;
-    b.MoveIn();
-    b.events.Take();
-    b.button.Repaint();
-    b.button.SizeSettled();
-    EXPECT_EQ(b.events.Take(), Log({"paint 3", "paint 3"}));
+    b.moveIn();
+    b.events.take();
+    b.button.repaint();
+    b.button.sizeSettled();
+    EXPECT_EQ(b.events.take(), Log({"paint 3", "paint 3"}));
 }
 
 TEST(FlatButtonState, RepaintRequestedDuringAPaintIsDropped) {
     struct Nesting : RecordingEvents {
         FlatButtonState* button = nullptr;
-        void Paint(const ButtonPaint& p) override {
-            RecordingEvents::Paint(p);
-            button->Repaint();
+        void paint(const ButtonPaint& p) override {
+            RecordingEvents::paint(p);
+            button->repaint();
         }
     } events;
     FlatButtonState button(events);
     events.button = &button;
-    button.SetEnabled(true);
-    EXPECT_EQ(events.Take(), Log({"paint 1"}));
+    button.setEnabled(true);
+    EXPECT_EQ(events.take(), Log({"paint 1"}));
     EXPECT_FALSE(button.busy());
 }
 
-TEST(FlatButtonCaptions, AccessKeyOf) {
-    EXPECT_EQ(AccessKeyOf("&OK"), "o");
-    EXPECT_EQ(AccessKeyOf("&Cancel"), "c");
-    EXPECT_EQ(AccessKeyOf("Save &As"), "a");
-    EXPECT_EQ(AccessKeyOf("OK"), "");
-    EXPECT_EQ(AccessKeyOf(""), "");
-    EXPECT_EQ(AccessKeyOf("&"), "");
-    EXPECT_EQ(AccessKeyOf("OK&"), "");
-    EXPECT_EQ(AccessKeyOf("A&&B"), "");
-    EXPECT_EQ(AccessKeyOf("Fish && &Chips"), "c");
-    EXPECT_EQ(AccessKeyOf("&&&x"), "x");
+TEST(FlatButtonCaptions, accessKeyOf) {
+    EXPECT_EQ(accessKeyOf("&OK"), "o");
+    EXPECT_EQ(accessKeyOf("&Cancel"), "c");
+    EXPECT_EQ(accessKeyOf("Save &As"), "a");
+    EXPECT_EQ(accessKeyOf("OK"), "");
+    EXPECT_EQ(accessKeyOf(""), "");
+    EXPECT_EQ(accessKeyOf("&"), "");
+    EXPECT_EQ(accessKeyOf("OK&"), "");
+    EXPECT_EQ(accessKeyOf("A&&B"), "");
+    EXPECT_EQ(accessKeyOf("Fish && &Chips"), "c");
+    EXPECT_EQ(accessKeyOf("&&&x"), "x");
     // Two characters are enough for a key: the underlined letter works.
-    EXPECT_EQ(AccessKeyOf("&X"), "x");
-    EXPECT_EQ(AccessKeyOf("&7"), "7");
+    EXPECT_EQ(accessKeyOf("&X"), "x");
+    EXPECT_EQ(accessKeyOf("&7"), "7");
     // A non-ASCII key is one whole UTF-8 character, left as it is.
-    EXPECT_EQ(AccessKeyOf("\xE8\xA8\xAD&\xE5\xAE\x9A!"), "\xE5\xAE\x9A");
-    EXPECT_EQ(AccessKeyOf("&\xC3\x84"), "\xC3\x84");
+    EXPECT_EQ(accessKeyOf("\xE8\xA8\xAD&\xE5\xAE\x9A!"), "\xE5\xAE\x9A");
+    EXPECT_EQ(accessKeyOf("&\xC3\x84"), "\xC3\x84");
 }
 
 TEST(FlatButtonGeometry, MinimumSizeAndCentre) {
-    const TwipsSize small = MinimumButtonSize({50, 50});
+    const TwipsSize small = minimumButtonSize({50, 50});
     EXPECT_EQ(small.width, 100);
     EXPECT_EQ(small.height, 100);
-    const TwipsSize wide = MinimumButtonSize({1575, 60});
+    const TwipsSize wide = minimumButtonSize({1575, 60});
     EXPECT_EQ(wide.width, 1575);
     EXPECT_EQ(wide.height, 100);
 
-    const PixelPoint centre = SnapTarget(200, 100, 105, 33);
+    const PixelPoint centre = snapTarget(200, 100, 105, 33);
     EXPECT_EQ(centre.x, 252); // 252.5 rounds to even
     EXPECT_EQ(centre.y, 116); // 116.5 rounds to even
-    EXPECT_EQ(SnapTarget(201, 101, 105, 33).x, 254);
+    EXPECT_EQ(snapTarget(201, 101, 105, 33).x, 254);
 }
 
 TEST(FlatButtonActivation, MessagesAndTheirState) {
-    EXPECT_TRUE(ActivationTurnsOn(WmActivate, 1));
-    EXPECT_TRUE(ActivationTurnsOn(WmActivate, 2));
-    EXPECT_FALSE(ActivationTurnsOn(WmActivate, 0));
+    EXPECT_TRUE(activationTurnsOn(messageActivate, 1));
+    EXPECT_TRUE(activationTurnsOn(messageActivate, 2));
+    EXPECT_FALSE(activationTurnsOn(messageActivate, 0));
     // Deactivated while minimised: the high word is set, the state is off.
-    EXPECT_FALSE(ActivationTurnsOn(WmActivate, 0x10000));
-    EXPECT_TRUE(ActivationTurnsOn(WmActivate, 0x10001));
+    EXPECT_FALSE(activationTurnsOn(messageActivate, 0x10000));
+    EXPECT_TRUE(activationTurnsOn(messageActivate, 0x10001));
 }

@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+using namespace controls;
+
 namespace {
 
 constexpr char japaneseFont[] = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128";
@@ -126,7 +128,7 @@ TEST_F(FlatButtonOnForm, EveryButtonOfTheFormSeesItsActivationAndDeactivation) {
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         EXPECT_FALSE(buttons[i]->state().formActive());
         EXPECT_EQ(recorders[i].activations, (std::vector<int>{1, 0})) << i;
-        EXPECT_EQ(buttons[i]->DrawState(), StateNormal) << i;
+        EXPECT_EQ(buttons[i]->drawState(), StateNormal) << i;
     }
 }
 
@@ -139,30 +141,30 @@ TEST_F(FlatButtonOnForm, MousePressesClickOnlyWhenReleasedOverTheButton) {
 
     moveTo(button, w / 2, h / 2);
     EXPECT_TRUE(button.state().hover());
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.drawState(), StateHot);
     EXPECT_GT(seen.moves, 0);
 
     post(button, WM_LBUTTONDOWN, MK_LBUTTON, point(w / 2, h / 2));
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.drawState(), StatePressed);
     EXPECT_EQ(form->focusedControl(), &button);
     post(button, WM_LBUTTONUP, 0, point(w / 2, h / 2));
     EXPECT_EQ(seen.clicks, 1);
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.drawState(), StateHot);
 
     // Pressed, dragged off and released outside: no click.
     post(button, WM_LBUTTONDOWN, MK_LBUTTON, point(w / 2, h / 2));
     moveTo(button, w + 40, h + 40);
     EXPECT_FALSE(button.state().hover());
-    EXPECT_EQ(button.DrawState(), StateFocused);
+    EXPECT_EQ(button.drawState(), StateFocused);
     post(button, WM_LBUTTONUP, 0, point(w + 40, h + 40));
     EXPECT_EQ(seen.clicks, 1);
-    EXPECT_EQ(button.DrawState(), StateFocused);
+    EXPECT_EQ(button.drawState(), StateFocused);
 
     // Back in while held, released inside: one more click.
     post(button, WM_LBUTTONDOWN, MK_LBUTTON, point(w / 2, h / 2));
     moveTo(button, w + 40, h / 2);
     moveTo(button, w / 2, h / 2);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.drawState(), StatePressed);
     post(button, WM_LBUTTONUP, 0, point(w / 2, h / 2));
     EXPECT_EQ(seen.clicks, 2);
 
@@ -172,12 +174,12 @@ TEST_F(FlatButtonOnForm, MousePressesClickOnlyWhenReleasedOverTheButton) {
     SetCursorPos(away.x, away.y);
     EXPECT_TRUE(pumpUntil([&] { return !button.state().hover(); }))
         << "no leave notification arrived";
-    EXPECT_EQ(button.DrawState(), StateFocused);
+    EXPECT_EQ(button.drawState(), StateFocused);
 
     // A double click shows the pressed look and raises DblClick.
     post(button, WM_LBUTTONDBLCLK, MK_LBUTTON, point(w / 2, h / 2));
     EXPECT_EQ(seen.dblClicks, 1);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.drawState(), StatePressed);
     post(button, WM_LBUTTONUP, 0, point(w / 2, h / 2));
     EXPECT_EQ(seen.clicks, 2);
 }
@@ -189,20 +191,20 @@ TEST_F(FlatButtonOnForm, SpaceEnterAndAccessKeysClick) {
     SetCursorPos(0, 0);
     ASSERT_TRUE(apply.setFocus());
     pump(30);
-    EXPECT_EQ(apply.DrawState(), StateFocused);
+    EXPECT_EQ(apply.drawState(), StateFocused);
 
     post(apply, WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(apply.DrawState(), StatePressed);
+    EXPECT_EQ(apply.drawState(), StatePressed);
     EXPECT_EQ(seen.clicks, 0);
     post(apply, WM_KEYUP, VK_SPACE);
     EXPECT_EQ(seen.clicks, 1);
-    EXPECT_EQ(apply.DrawState(), StateFocused);
+    EXPECT_EQ(apply.drawState(), StateFocused);
 
     // Enter on the focused button clicks at once, without the pressed look.
     std::vector<int> looks;
     apply.onClick = [&] {
         ++seen.clicks;
-        looks.push_back(apply.DrawState());
+        looks.push_back(apply.drawState());
     };
     post(apply, WM_KEYDOWN, VK_RETURN);
     EXPECT_EQ(seen.clicks, 2);
@@ -226,7 +228,7 @@ TEST_F(FlatButtonOnForm, EnterElsewhereClicksTheDefaultButton) {
     FlatButton& set = *buttons[0];
     form->setDefaultButton(&set);
     EXPECT_TRUE(set.state().isDefault());
-    EXPECT_EQ(set.DrawState(), StateFocused) << "the default button shows the blue band";
+    EXPECT_EQ(set.drawState(), StateFocused) << "the default button shows the blue band";
 
     ASSERT_TRUE(bar->setFocus());
     PostMessageW(bar->handle(), WM_KEYDOWN, VK_RETURN, 0);
@@ -236,7 +238,7 @@ TEST_F(FlatButtonOnForm, EnterElsewhereClicksTheDefaultButton) {
 
     // No longer the default: the plain look again.
     form->setDefaultButton(nullptr);
-    EXPECT_EQ(set.DrawState(), StateNormal);
+    EXPECT_EQ(set.drawState(), StateNormal);
 }
 
 TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
@@ -250,13 +252,13 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
     auto expectPainted = [&](int state, bool focusRect) {
         DibSurface expected(w, h);
         FlatButtonLook look;
-        look.caption = button.Caption();
+        look.caption = button.caption();
         look.font = button.font().handle();
-        look.foreColor = button.ForeColor();
-        look.enabled = button.Enabled();
+        look.captionColour = button.captionColour();
+        look.enabled = button.enabled();
         look.focusRect = focusRect;
         look.backColour = forms::colorRefOf(button.backColour());
-        PaintFlatButton(expected.dc(), w, h, state, look);
+        paintFlatButton(expected.dc(), w, h, state, look);
         forms::MemoryCanvas shown = printed(button.handle());
         int differing = 0;
         for (int y = 0; y < h; ++y) {
@@ -267,9 +269,9 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
         EXPECT_EQ(differing, 0) << "look " << state;
     };
 
-    button.SetEnabled(false);
+    button.setEnabled(false);
     EXPECT_FALSE(IsWindowEnabled(button.handle()));
-    EXPECT_EQ(button.DrawState(), StateDisabled);
+    EXPECT_EQ(button.drawState(), StateDisabled);
     expectPainted(StateDisabled, false);
     {
         forms::MemoryCanvas shown = printed(button.handle());
@@ -284,12 +286,12 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
         EXPECT_GT(grey, 10) << "the caption is drawn in grey";
     }
 
-    button.SetEnabled(true);
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    button.setEnabled(true);
+    EXPECT_EQ(button.drawState(), StateNormal);
     SetCursorPos(0, 0);
     ASSERT_TRUE(button.setFocus());
     post(button, WM_KEYDOWN, VK_SPACE);
-    ASSERT_EQ(button.DrawState(), StatePressed);
+    ASSERT_EQ(button.drawState(), StatePressed);
     expectPainted(StatePressed, true);
     post(button, WM_KEYUP, VK_SPACE);
 
@@ -305,9 +307,9 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
 
 TEST_F(FlatButtonOnForm, PropertiesComeFromTheBagWithoutRegardToCase) {
     FlatButton& apply = *buttons[2];
-    EXPECT_EQ(apply.Caption(), "&Apply");
+    EXPECT_EQ(apply.caption(), "&Apply");
     EXPECT_EQ(apply.accessKeys(), "a");
-    EXPECT_EQ(apply.Font(), DefaultFlatButtonFont());
+    EXPECT_EQ(apply.captionFont(), defaultFlatButtonFont());
 
     forms::PropertyBag bag;
     bag.setText("caption", "&&Save && &Go");
@@ -317,17 +319,17 @@ TEST_F(FlatButtonOnForm, PropertiesComeFromTheBagWithoutRegardToCase) {
     bag.setText("Font", "ＭＳ Ｐゴシック; 9.75; 700; 0; 1; 0; 128");
     FlatButton loaded;
     ASSERT_TRUE(loaded.create(*form, {300, 1700, 1500, 450}, &bag));
-    EXPECT_EQ(loaded.Caption(), "&&Save && &Go");
+    EXPECT_EQ(loaded.caption(), "&&Save && &Go");
     EXPECT_EQ(loaded.accessKeys(), "g");
-    EXPECT_FALSE(loaded.Enabled());
+    EXPECT_FALSE(loaded.enabled());
     EXPECT_FALSE(IsWindowEnabled(loaded.handle()));
-    EXPECT_EQ(loaded.DrawState(), StateDisabled);
-    EXPECT_EQ(loaded.ForeColor(), 0x000000FF);
-    EXPECT_FALSE(loaded.FocusRect());
-    EXPECT_EQ(loaded.Font().name, "ＭＳ Ｐゴシック");
-    EXPECT_EQ(loaded.Font().weight, 700);
-    EXPECT_TRUE(loaded.Font().underline);
-    EXPECT_EQ(loaded.Font().charset, 128);
+    EXPECT_EQ(loaded.drawState(), StateDisabled);
+    EXPECT_EQ(loaded.captionColour(), 0x000000FF);
+    EXPECT_FALSE(loaded.focusRect());
+    EXPECT_EQ(loaded.captionFont().name, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(loaded.captionFont().weight, 700);
+    EXPECT_TRUE(loaded.captionFont().underline);
+    EXPECT_EQ(loaded.captionFont().charset, 128);
 }
 
 TEST_F(FlatButtonOnForm, ButtonsKeepAMinimumSize) {
@@ -338,7 +340,7 @@ TEST_F(FlatButtonOnForm, ButtonsKeepAMinimumSize) {
     EXPECT_EQ(tiny->placement().height, 100);
     const int side = tiny->scaleWidth();
     EXPECT_EQ(side, forms::twipsToPixels(100, forms::Screen::twipsPerPixelX()));
-    EXPECT_EQ(tiny->DrawState(), StateNormal);
+    EXPECT_EQ(tiny->drawState(), StateNormal);
     forms::MemoryCanvas shown = printed(tiny->handle());
     EXPECT_EQ(shown.pixel(3, 0), RGB(0, 60, 116)) << "outline of the repainted button";
     EXPECT_EQ(shown.pixel(side - 1, 3), RGB(0, 60, 116));
@@ -351,29 +353,29 @@ constexpr int H = 33;
 
 struct RecordingEvents : FlatButtonEvents {
     std::vector<std::string> log;
-    void Paint(const ButtonPaint& p) override { log.push_back("paint " + std::to_string(p.state)); }
-    void Click() override { log.push_back("click"); }
-    void DblClick() override { log.push_back("dblclick"); }
-    void MouseMove(int, int, float, float) override { log.push_back("move"); }
-    void FormActivate(int state) override { log.push_back("activate " + std::to_string(state)); }
-    void TrackMouseLeave() override { log.push_back("track"); }
-    void SendTab(bool) override { log.push_back("tab"); }
-    void ProcessPendingMessages() override {}
-    std::vector<std::string> Take() { return std::exchange(log, {}); }
+    void paint(const ButtonPaint& p) override { log.push_back("paint " + std::to_string(p.state)); }
+    void click() override { log.push_back("click"); }
+    void dblClick() override { log.push_back("dblclick"); }
+    void mouseMove(int, int, float, float) override { log.push_back("move"); }
+    void formActivate(int state) override { log.push_back("activate " + std::to_string(state)); }
+    void trackMouseLeave() override { log.push_back("track"); }
+    void sendTab(bool) override { log.push_back("tab"); }
+    void processPendingMessages() override {}
+    std::vector<std::string> take() { return std::exchange(log, {}); }
 };
 
 using Log = std::vector<std::string>;
 
-LRESULT CALLBACK TestWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK testWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     // The default handling of WM_ACTIVATE moves the focus, which activates
     // the window for real from inside the message sent by the test.
     return msg == WM_ACTIVATE ? 0 : DefWindowProcW(hWnd, msg, wParam, lParam);
 }
 
-const wchar_t* TestClass() {
+const wchar_t* testClass() {
     static const ATOM atom = [] {
         WNDCLASSW wc{};
-        wc.lpfnWndProc = TestWindowProc;
+        wc.lpfnWndProc = testWindowProc;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"KalendraButtonHookTest";
         return RegisterClassW(&wc);
@@ -384,7 +386,7 @@ const wchar_t* TestClass() {
 struct Window {
     HWND hWnd;
     Window(HWND parent, int x, int y, int w, int h)
-        : hWnd(CreateWindowExW(0, TestClass(), L"hook test",
+        : hWnd(CreateWindowExW(0, testClass(), L"hook test",
                                parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h, parent,
                                nullptr, GetModuleHandleW(nullptr), nullptr)) {}
     ~Window() {
@@ -402,12 +404,12 @@ struct Button {
     Window window;
 
     Button(HWND form, int x) : window(form, x, 10, W, H) {
-        state.SetEnabled(true);
-        state.Loaded();
+        state.setEnabled(true);
+        state.loaded();
     }
 };
 
-void Pump() {
+void drainMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         DispatchMessageW(&msg);
@@ -422,77 +424,77 @@ TEST(FlatButtonHooks, EveryButtonOnAFormSeesItsActivation) {
     std::vector<std::unique_ptr<Button>> buttons;
     for (int i = 0; i < 3; ++i) {
         buttons.push_back(std::make_unique<Button>(form.hWnd, 10 + 120 * i));
-        ASSERT_TRUE(buttons.back()->hooks.Start(buttons.back()->window.hWnd, form.hWnd));
-        buttons.back()->events.Take();
+        ASSERT_TRUE(buttons.back()->hooks.start(buttons.back()->window.hWnd, form.hWnd));
+        buttons.back()->events.take();
     }
     SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
     for (auto& b : buttons) {
         EXPECT_TRUE(b->state.formActive());
-        EXPECT_EQ(b->events.Take(), Log({"activate 1"}));
+        EXPECT_EQ(b->events.take(), Log({"activate 1"}));
     }
     // Deactivated while minimised: the high word is set, the form is off.
     SendMessageW(form.hWnd, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0);
     for (auto& b : buttons) {
         EXPECT_FALSE(b->state.formActive());
-        EXPECT_EQ(b->events.Take(), Log({"activate 0"}));
+        EXPECT_EQ(b->events.take(), Log({"activate 0"}));
     }
 
     // The middle button goes first; the others still hear the form.
     buttons[1].reset();
     SendMessageW(form.hWnd, WM_ACTIVATE, WA_CLICKACTIVE, 0);
-    EXPECT_EQ(buttons[0]->events.Take(), Log({"activate 1"}));
-    EXPECT_EQ(buttons[2]->events.Take(), Log({"activate 1"}));
-    buttons[0]->hooks.Stop();
+    EXPECT_EQ(buttons[0]->events.take(), Log({"activate 1"}));
+    EXPECT_EQ(buttons[2]->events.take(), Log({"activate 1"}));
+    buttons[0]->hooks.stop();
     SendMessageW(form.hWnd, WM_ACTIVATE, WA_INACTIVE, 0);
-    EXPECT_EQ(buttons[0]->events.Take(), Log({}));
-    EXPECT_EQ(buttons[2]->events.Take(), Log({"activate 0"}));
+    EXPECT_EQ(buttons[0]->events.take(), Log({}));
+    EXPECT_EQ(buttons[2]->events.take(), Log({"activate 0"}));
 }
 
 TEST(FlatButtonHooks, LeaveReachesOnlyTheButtonItWasSentTo) {
     Window form(nullptr, 0, 0, 400, 100);
     Button first(form.hWnd, 10);
     Button second(form.hWnd, 130);
-    ASSERT_TRUE(first.hooks.Start(first.window.hWnd, form.hWnd));
-    ASSERT_TRUE(second.hooks.Start(second.window.hWnd, form.hWnd));
+    ASSERT_TRUE(first.hooks.start(first.window.hWnd, form.hWnd));
+    ASSERT_TRUE(second.hooks.start(second.window.hWnd, form.hWnd));
     SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
-    first.state.MouseMove(0, 0, 5, 5, W, H);
-    second.state.MouseMove(0, 0, 5, 5, W, H);
-    first.events.Take();
-    second.events.Take();
+    first.state.mouseMove(0, 0, 5, 5, W, H);
+    second.state.mouseMove(0, 0, 5, 5, W, H);
+    first.events.take();
+    second.events.take();
 
     SendMessageW(first.window.hWnd, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(first.state.hover());
-    EXPECT_EQ(first.events.Take(), Log({"paint 1"}));
+    EXPECT_EQ(first.events.take(), Log({"paint 1"}));
     EXPECT_TRUE(second.state.hover());
-    EXPECT_EQ(second.events.Take(), Log({}));
+    EXPECT_EQ(second.events.take(), Log({}));
 }
 
 TEST(FlatButtonHooks, BadWindowsFailWithoutHarm) {
     RecordingEvents events;
     FlatButtonState state(events);
     FlatButtonHooks hooks(state);
-    EXPECT_FALSE(hooks.Start(nullptr, nullptr));
+    EXPECT_FALSE(hooks.start(nullptr, nullptr));
     Window form(nullptr, 0, 0, 400, 100);
     Window button(form.hWnd, 10, 10, W, H);
     // Without a parent the button still hears its own leave messages.
-    ASSERT_TRUE(hooks.Start(button.hWnd, nullptr));
-    state.SetEnabled(true);
-    events.Take();
+    ASSERT_TRUE(hooks.start(button.hWnd, nullptr));
+    state.setEnabled(true);
+    events.take();
     SendMessageW(button.hWnd, WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(events.Take(), Log({}));
-    hooks.Stop();
-    hooks.Stop();
+    EXPECT_EQ(events.take(), Log({}));
+    hooks.stop();
+    hooks.stop();
 }
 
 TEST(FlatButtonHooks, PointerSnapsToTheCentreAndLeavingIsReported) {
     Window form(nullptr, 100, 100, 400, 100);
     Button b(form.hWnd, 21);
     ShowWindow(form.hWnd, SW_SHOWNOACTIVATE);
-    ASSERT_TRUE(b.hooks.Start(b.window.hWnd, form.hWnd));
+    ASSERT_TRUE(b.hooks.start(b.window.hWnd, form.hWnd));
     SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
-    Pump();
+    drainMessages();
 
-    SnapMouseTo(b.window.hWnd, W, H);
+    snapMouseTo(b.window.hWnd, W, H);
     POINT at{};
     ASSERT_TRUE(GetCursorPos(&at));
     // Client origin (121, 110) plus (52.5, 16.5): 173.5 and 126.5, halves
@@ -502,14 +504,14 @@ TEST(FlatButtonHooks, PointerSnapsToTheCentreAndLeavingIsReported) {
 
     // The pointer is over the button; a leave request is accepted and the
     // notification arrives once the pointer has gone.
-    b.state.MouseMove(0, 0, 52, 16, W, H);
-    b.events.Take();
-    EXPECT_TRUE(RequestMouseLeave(b.window.hWnd));
+    b.state.mouseMove(0, 0, 52, 16, W, H);
+    b.events.take();
+    EXPECT_TRUE(requestMouseLeave(b.window.hWnd));
     SetCursorPos(700, 700);
     for (int i = 0; i < 50 && b.state.hover(); ++i) {
         Sleep(20);
-        Pump();
+        drainMessages();
     }
     EXPECT_FALSE(b.state.hover());
-    EXPECT_EQ(b.events.Take(), Log({"paint 1"}));
+    EXPECT_EQ(b.events.take(), Log({"paint 1"}));
 }

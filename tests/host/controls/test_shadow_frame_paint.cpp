@@ -6,6 +6,8 @@
 
 #include <set>
 
+using namespace controls;
+
 namespace {
 
 constexpr Colour Grey = rgb(224, 224, 224);
@@ -14,17 +16,17 @@ constexpr Colour Black = rgb(0, 0, 0);
 constexpr int W = 477;
 constexpr int H = 173;
 
-std::uint32_t Grey3(int v) {
+std::uint32_t greyPixel(int v) {
     return static_cast<std::uint32_t>(rgb(v, v, v));
 }
 
-ShadowFrameProps DialogFrame() {
-    ShadowFrameProps p = DefaultShadowFrameProps(Grey);
-    p.ShadowDepth = 7;
+ShadowFrameProps dialogFrame() {
+    ShadowFrameProps p = defaultShadowFrameProps(Grey);
+    p.shadowDepth = 7;
     return p;
 }
 
-bool OnOutline(int x, int y, int left, int top, int right, int bottom) {
+bool onOutline(int x, int y, int left, int top, int right, int bottom) {
     const bool inX = x >= left && x <= right;
     const bool inY = y >= top && y <= bottom;
     return (inX && (y == top || y == bottom)) || (inY && (x == left || x == right));
@@ -32,19 +34,19 @@ bool OnOutline(int x, int y, int left, int top, int right, int bottom) {
 
 // What a square frame of depth 7 looks like: rectangles cover left..right-1,
 // rings drawn innermost first, the face last.
-std::uint32_t ExpectedSquare(int x, int y, const int ringColours[8], Colour bg) {
+std::uint32_t expectedSquare(int x, int y, const int ringColours[8], Colour bg) {
     if (x <= W - 8 && y <= H - 8) {
-        return OnOutline(x, y, 0, 0, W - 8, H - 8) ? Black : Grey;
+        return onOutline(x, y, 0, 0, W - 8, H - 8) ? Black : Grey;
     }
     for (int i = 7; i >= 0; --i) {
-        if (OnOutline(x, y, 14 - i, 14 - i, W - 8 + i, H - 8 + i)) {
-            return Grey3(ringColours[i]);
+        if (onOutline(x, y, 14 - i, 14 - i, W - 8 + i, H - 8 + i)) {
+            return greyPixel(ringColours[i]);
         }
     }
     return static_cast<std::uint32_t>(bg);
 }
 
-std::set<std::uint32_t> ColoursIn(const DibSurface& s, int x0, int y0, int x1, int y1) {
+std::set<std::uint32_t> coloursIn(const DibSurface& s, int x0, int y0, int x1, int y1) {
     std::set<std::uint32_t> colours;
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
@@ -59,16 +61,16 @@ std::set<std::uint32_t> ColoursIn(const DibSurface& s, int x0, int y0, int x1, i
 TEST(ShadowFramePaint, DialogFrameHasSevenVisibleRingsAlongRightAndBottom) {
     DibSurface s(W, H);
     ASSERT_TRUE(s.valid());
-    PaintFrame(s.dc(), DialogFrame(), W, H, W, H, Grey);
+    paintFrame(s.dc(), dialogFrame(), W, H, W, H, Grey);
 
     // Ring 0 lies under the face's outline; rings 1..7 make the band.
     const int rings[8] = {100, 117, 134, 151, 168, 185, 202, 219};
     int mismatches = 0;
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
-            if (s.at(x, y) != ExpectedSquare(x, y, rings, Grey) && ++mismatches < 10) {
+            if (s.at(x, y) != expectedSquare(x, y, rings, Grey) && ++mismatches < 10) {
                 ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << s.at(x, y)
-                              << " expected " << ExpectedSquare(x, y, rings, Grey);
+                              << " expected " << expectedSquare(x, y, rings, Grey);
             }
         }
     }
@@ -76,81 +78,81 @@ TEST(ShadowFramePaint, DialogFrameHasSevenVisibleRingsAlongRightAndBottom) {
 
     // Spelled out: across the middle, the face's edge then 117 .. 219.
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(s.at(W - 8 + i, H / 2), Grey3(100 + 17 * i));
-        EXPECT_EQ(s.at(W / 2, H - 8 + i), Grey3(100 + 17 * i));
+        EXPECT_EQ(s.at(W - 8 + i, H / 2), greyPixel(100 + 17 * i));
+        EXPECT_EQ(s.at(W / 2, H - 8 + i), greyPixel(100 + 17 * i));
     }
     EXPECT_EQ(s.at(W - 8, H / 2), Black);
     // The outermost ring starts 7 pixels down and 7 pixels in.
-    EXPECT_EQ(s.at(W - 1, 6), Grey3(224));
-    EXPECT_EQ(s.at(W - 1, 7), Grey3(219));
-    EXPECT_EQ(s.at(6, H - 1), Grey3(224));
-    EXPECT_EQ(s.at(7, H - 1), Grey3(219));
+    EXPECT_EQ(s.at(W - 1, 6), greyPixel(224));
+    EXPECT_EQ(s.at(W - 1, 7), greyPixel(219));
+    EXPECT_EQ(s.at(6, H - 1), greyPixel(224));
+    EXPECT_EQ(s.at(7, H - 1), greyPixel(219));
 }
 
 TEST(ShadowFramePaint, OpacityDecidesTheDarkestRing) {
     DibSurface s(W, H);
-    ShadowFrameProps p = DialogFrame();
-    p.ShadowOpacity = 100;
-    PaintFrame(s.dc(), p, W, H, W, H, Grey);
+    ShadowFrameProps p = dialogFrame();
+    p.shadowOpacity = 100;
+    paintFrame(s.dc(), p, W, H, W, H, Grey);
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(s.at(W - 8 + i, H / 2), Grey3(32 * i)) << i;
+        EXPECT_EQ(s.at(W - 8 + i, H / 2), greyPixel(32 * i)) << i;
     }
-    p.ShadowOpacity = 0;
-    PaintFrame(s.dc(), p, W, H, W, H, Grey);
+    p.shadowOpacity = 0;
+    paintFrame(s.dc(), p, W, H, W, H, Grey);
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(s.at(W - 8 + i, H / 2), Grey3(200 + 3 * i)) << i;
+        EXPECT_EQ(s.at(W - 8 + i, H / 2), greyPixel(200 + 3 * i)) << i;
     }
     // A stored opacity beyond 100 paints as 100.
-    p.ShadowOpacity = 150;
-    PaintFrame(s.dc(), p, W, H, W, H, Grey);
-    EXPECT_EQ(s.at(W - 7, H / 2), Grey3(32));
+    p.shadowOpacity = 150;
+    paintFrame(s.dc(), p, W, H, W, H, Grey);
+    EXPECT_EQ(s.at(W - 7, H / 2), greyPixel(32));
 }
 
 TEST(ShadowFramePaint, UnknownStyleShowsOnlyTheBackground) {
     DibSurface s(120, 60);
-    ShadowFrameProps p = DialogFrame();
-    p.FrameStyle = 2;
-    PaintFrame(s.dc(), p, 120, 60, 120, 60, Grey);
-    EXPECT_EQ(ColoursIn(s, 0, 0, 119, 59), std::set<std::uint32_t>({Grey3(224)}));
+    ShadowFrameProps p = dialogFrame();
+    p.frameStyle = 2;
+    paintFrame(s.dc(), p, 120, 60, 120, 60, Grey);
+    EXPECT_EQ(coloursIn(s, 0, 0, 119, 59), std::set<std::uint32_t>({greyPixel(224)}));
 
-    p.BackColourIs = BackColourCustom;
-    p.BackColour = rgb(10, 20, 30);
-    PaintFrame(s.dc(), p, 120, 60, 120, 60, Grey);
-    EXPECT_EQ(ColoursIn(s, 0, 0, 119, 59),
+    p.backColourSource = backColourCustom;
+    p.customBackColour = rgb(10, 20, 30);
+    paintFrame(s.dc(), p, 120, 60, 120, 60, Grey);
+    EXPECT_EQ(coloursIn(s, 0, 0, 119, 59),
               std::set<std::uint32_t>({static_cast<std::uint32_t>(rgb(10, 20, 30))}));
 }
 
 TEST(ShadowFramePaint, WithoutShadowTheFaceCoversEverythingUnsmoothed) {
     DibSurface s(W, H);
-    ShadowFrameProps p = DialogFrame();
-    p.FrameStyle = FrameStyleRounded;
-    p.ShowShadow = false;
-    p.FillColour = rgb(255, 255, 255);
-    PaintFrame(s.dc(), p, W, H, W, H, Grey);
+    ShadowFrameProps p = dialogFrame();
+    p.frameStyle = frameStyleRounded;
+    p.showShadow = false;
+    p.faceColour = rgb(255, 255, 255);
+    paintFrame(s.dc(), p, W, H, W, H, Grey);
     EXPECT_EQ(s.at(W - 1, H / 2), Black);
     EXPECT_EQ(s.at(W / 2, H - 1), Black);
     EXPECT_EQ(s.at(W / 2, H / 2), static_cast<std::uint32_t>(rgb(255, 255, 255)));
     // The rounded corners leave background, and nothing is blended into it.
-    EXPECT_EQ(s.at(W - 1, H - 1), Grey3(224));
-    EXPECT_EQ(ColoursIn(s, 0, 0, W - 1, H - 1),
-              std::set<std::uint32_t>({Grey3(224), Black, Grey3(255)}));
+    EXPECT_EQ(s.at(W - 1, H - 1), greyPixel(224));
+    EXPECT_EQ(coloursIn(s, 0, 0, W - 1, H - 1),
+              std::set<std::uint32_t>({greyPixel(224), Black, greyPixel(255)}));
 
     // A stored depth of 0 paints no shadow rather than dividing by zero.
-    p.ShowShadow = true;
-    p.ShadowDepth = 0;
-    PaintFrame(s.dc(), p, W, H, W, H, Grey);
+    p.showShadow = true;
+    p.shadowDepth = 0;
+    paintFrame(s.dc(), p, W, H, W, H, Grey);
     EXPECT_EQ(s.at(W - 1, H / 2), Black);
 }
 
 TEST(ShadowFramePaint, RoundedShadowIsSmoothedOnlyInItsThreeCorners) {
     DibSurface s(W, H);
-    ShadowFrameProps p = DialogFrame();
-    p.FrameStyle = FrameStyleRounded;
-    PaintFrame(s.dc(), p, W, H, W, H, Grey);
+    ShadowFrameProps p = dialogFrame();
+    p.frameStyle = frameStyleRounded;
+    paintFrame(s.dc(), p, W, H, W, H, Grey);
 
-    std::set<std::uint32_t> plain = {Grey3(224), Black};
+    std::set<std::uint32_t> plain = {greyPixel(224), Black};
     for (int i = 0; i <= 7; ++i) {
-        plain.insert(Grey3(100 + 17 * i));
+        plain.insert(greyPixel(100 + 17 * i));
     }
     const int cd = 10;
     const int d = 7;
@@ -173,30 +175,30 @@ TEST(ShadowFramePaint, RoundedShadowIsSmoothedOnlyInItsThreeCorners) {
     }
     EXPECT_GT(smoothed, 0);
     // The face still covers the inner rings.
-    EXPECT_EQ(s.at(W / 2, H / 2), Grey3(224));
+    EXPECT_EQ(s.at(W / 2, H / 2), greyPixel(224));
     EXPECT_EQ(s.at(W - 8, H / 2), Black);
 }
 
 TEST(ShadowFramePaint, ShadowFollowsTheContainerBackground) {
     DibSurface s(W, H);
     const Colour blue = rgb(0, 128, 255);
-    PaintFrame(s.dc(), DialogFrame(), W, H, W, H, blue);
+    paintFrame(s.dc(), dialogFrame(), W, H, W, H, blue);
     EXPECT_EQ(s.at(W - 1, 0), static_cast<std::uint32_t>(blue));
     // Opacity 50: shadow (0, 50, 100), outermost ring 7 steps towards blue.
     EXPECT_EQ(s.at(W - 1, H / 2), static_cast<std::uint32_t>(rgb(0, 127, 254)));
     // The face keeps the fill it was given when placed.
-    EXPECT_EQ(s.at(W / 2, H / 2), Grey3(224));
+    EXPECT_EQ(s.at(W / 2, H / 2), greyPixel(224));
 }
 
 TEST(ShadowFrameSmoothing, AveragesGapsInPlaceColumnByColumn) {
     DibSurface s(40, 40);
-    s.fill(Grey3(224));
+    s.fill(greyPixel(224));
     const COLORREF red = RGB(255, 0, 0);
     SetPixelV(s.dc(), 33, 33, red); // bottom-right pass
     SetPixelV(s.dc(), 20, 20, red); // outside every pass
     SetPixelV(s.dc(), 35, 5, red);  // top-right pass
     SetPixelV(s.dc(), 5, 35, red);  // bottom-left pass
-    SmoothShadowCorners(s.dc(), 40, 40, 5, 2, Grey);
+    smoothShadowCorners(s.dc(), 40, 40, 5, 2, Grey);
 
     // Above and left of the red pixel: one red neighbour among three grey.
     EXPECT_EQ(s.at(33, 32), rgb(232, 168, 168));
@@ -211,15 +213,15 @@ TEST(ShadowFrameSmoothing, AveragesGapsInPlaceColumnByColumn) {
     // The other two passes ran; nothing outside them changed.
     EXPECT_EQ(s.at(35, 4), rgb(232, 168, 168));
     EXPECT_EQ(s.at(5, 34), rgb(232, 168, 168));
-    EXPECT_EQ(s.at(20, 19), Grey3(224));
-    EXPECT_EQ(s.at(21, 20), Grey3(224));
+    EXPECT_EQ(s.at(20, 19), greyPixel(224));
+    EXPECT_EQ(s.at(21, 20), greyPixel(224));
 }
 
 TEST(ShadowFrameSmoothing, PixelsAtTheSurfaceEdgeAreLeftAlone) {
     // Corner depth and shadow depth larger than the surface: the passes would
     // reach beyond it.
     DibSurface s(12, 12);
-    s.fill(Grey3(224));
-    SmoothShadowCorners(s.dc(), 12, 12, 10, 3, Grey);
-    EXPECT_EQ(ColoursIn(s, 0, 0, 11, 11), std::set<std::uint32_t>({Grey3(224)}));
+    s.fill(greyPixel(224));
+    smoothShadowCorners(s.dc(), 12, 12, 10, 3, Grey);
+    EXPECT_EQ(coloursIn(s, 0, 0, 11, 11), std::set<std::uint32_t>({greyPixel(224)}));
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace controls;
+
 namespace {
 
 constexpr Colour DialogGrey = rgb(224, 224, 224);
@@ -15,18 +17,18 @@ struct MapBag : PropertyReader {
     std::map<std::string, long> stored;
     std::vector<std::string> order;
 
-    long Read(const char* key, long fallback) {
+    long read(const char* key, long fallback) {
         order.push_back(key);
         const auto found = stored.find(key);
         return found == stored.end() ? fallback : found->second;
     }
-    std::int32_t ReadLong(const char* key, std::int32_t d) override {
-        return static_cast<std::int32_t>(Read(key, d));
+    std::int32_t readLong(const char* key, std::int32_t d) override {
+        return static_cast<std::int32_t>(read(key, d));
     }
-    std::int16_t ReadInteger(const char* key, std::int16_t d) override {
-        return static_cast<std::int16_t>(Read(key, d));
+    std::int16_t readInteger(const char* key, std::int16_t d) override {
+        return static_cast<std::int16_t>(read(key, d));
     }
-    bool ReadBoolean(const char* key, bool d) override { return Read(key, d ? -1 : 0) != 0; }
+    bool readBoolean(const char* key, bool d) override { return read(key, d ? -1 : 0) != 0; }
 };
 
 const std::vector<std::string> KeyOrder = {"FrameStyle",   "ShadowOpacity", "ShowShadow",
@@ -36,44 +38,44 @@ const std::vector<std::string> KeyOrder = {"FrameStyle",   "ShadowOpacity", "Sho
 } // namespace
 
 TEST(ShadowFrameProps, NewInstanceTakesTheContainerColour) {
-    const ShadowFrameProps p = DefaultShadowFrameProps(DialogGrey);
-    EXPECT_EQ(p.FrameStyle, FrameStyleSquare);
-    EXPECT_EQ(p.ShadowOpacity, 50);
-    EXPECT_TRUE(p.ShowShadow);
-    EXPECT_EQ(p.ShadowDepth, 5);
-    EXPECT_EQ(p.FillColour, DialogGrey);
-    EXPECT_EQ(p.BackColour, DialogGrey);
-    EXPECT_EQ(p.BackColourIs, BackColourAmbient);
-    EXPECT_EQ(p.BorderColour, 0);
-    EXPECT_EQ(p.CornerDepth, 10);
+    const ShadowFrameProps p = defaultShadowFrameProps(DialogGrey);
+    EXPECT_EQ(p.frameStyle, frameStyleSquare);
+    EXPECT_EQ(p.shadowOpacity, 50);
+    EXPECT_TRUE(p.showShadow);
+    EXPECT_EQ(p.shadowDepth, 5);
+    EXPECT_EQ(p.faceColour, DialogGrey);
+    EXPECT_EQ(p.customBackColour, DialogGrey);
+    EXPECT_EQ(p.backColourSource, backColourAmbient);
+    EXPECT_EQ(p.borderColour, 0);
+    EXPECT_EQ(p.cornerDepth, 10);
 }
 
 TEST(ShadowFrameProps, SettersClampToTheirRanges) {
-    EXPECT_EQ(ClampShadowOpacity(150), 100);
-    EXPECT_EQ(ClampShadowOpacity(-5), 0);
-    EXPECT_EQ(ClampShadowOpacity(37), 37);
-    EXPECT_EQ(ClampCornerDepth(60), 50);
-    EXPECT_EQ(ClampCornerDepth(-3), 0);
-    EXPECT_EQ(ClampCornerDepth(50), 50);
-    EXPECT_EQ(ClampShadowDepth(1), 2);
-    EXPECT_EQ(ClampShadowDepth(-40000), 2);
-    EXPECT_EQ(ClampShadowDepth(7), 7);
-    EXPECT_EQ(ClampShadowDepth(40), 40);
-    EXPECT_EQ(ClampShadowDepth(41), 40);
-    EXPECT_EQ(ClampShadowDepth(100000), 40);
+    EXPECT_EQ(clampShadowOpacity(150), 100);
+    EXPECT_EQ(clampShadowOpacity(-5), 0);
+    EXPECT_EQ(clampShadowOpacity(37), 37);
+    EXPECT_EQ(clampCornerDepth(60), 50);
+    EXPECT_EQ(clampCornerDepth(-3), 0);
+    EXPECT_EQ(clampCornerDepth(50), 50);
+    EXPECT_EQ(clampShadowDepth(1), 2);
+    EXPECT_EQ(clampShadowDepth(-40000), 2);
+    EXPECT_EQ(clampShadowDepth(7), 7);
+    EXPECT_EQ(clampShadowDepth(40), 40);
+    EXPECT_EQ(clampShadowDepth(41), 40);
+    EXPECT_EQ(clampShadowDepth(100000), 40);
 }
 
 TEST(ShadowFrameProps, TheDialogsStoredDataReadsBackAsDepthSevenAndDefaults) {
     MapBag bag;
     bag.stored["ShadowDepth"] = 7;
-    const ShadowFrameProps p = ReadShadowFrameProps(bag, DialogGrey);
+    const ShadowFrameProps p = readShadowFrameProps(bag, DialogGrey);
     EXPECT_EQ(bag.order, KeyOrder);
-    EXPECT_EQ(p.ShadowDepth, 7);
-    EXPECT_EQ(p.FillColour, DialogGrey);
-    EXPECT_EQ(p.BackColour, DialogGrey);
-    EXPECT_EQ(p.FrameStyle, FrameStyleSquare);
-    EXPECT_EQ(p.ShadowOpacity, 50);
-    EXPECT_TRUE(p.ShowShadow);
+    EXPECT_EQ(p.shadowDepth, 7);
+    EXPECT_EQ(p.faceColour, DialogGrey);
+    EXPECT_EQ(p.customBackColour, DialogGrey);
+    EXPECT_EQ(p.frameStyle, frameStyleSquare);
+    EXPECT_EQ(p.shadowOpacity, 50);
+    EXPECT_TRUE(p.showShadow);
 }
 
 TEST(ShadowFrameProps, LoadedValuesStayAsStored) {
@@ -81,39 +83,39 @@ TEST(ShadowFrameProps, LoadedValuesStayAsStored) {
     bag.stored = {{"ShadowDepth", 0},  {"ShadowOpacity", 150}, {"CornerDepth", 90},
                   {"FrameStyle", 2},   {"ShowShadow", 0},      {"BackColourIs", 5},
                   {"BorderColour", -1}};
-    const ShadowFrameProps p = ReadShadowFrameProps(bag, DialogGrey);
-    EXPECT_EQ(p.ShadowDepth, 0);
-    EXPECT_EQ(p.ShadowOpacity, 150);
-    EXPECT_EQ(p.CornerDepth, 90);
-    EXPECT_EQ(p.FrameStyle, 2);
-    EXPECT_FALSE(p.ShowShadow);
-    EXPECT_EQ(p.BackColourIs, 5);
-    EXPECT_EQ(p.BorderColour, -1);
+    const ShadowFrameProps p = readShadowFrameProps(bag, DialogGrey);
+    EXPECT_EQ(p.shadowDepth, 0);
+    EXPECT_EQ(p.shadowOpacity, 150);
+    EXPECT_EQ(p.cornerDepth, 90);
+    EXPECT_EQ(p.frameStyle, 2);
+    EXPECT_FALSE(p.showShadow);
+    EXPECT_EQ(p.backColourSource, 5);
+    EXPECT_EQ(p.borderColour, -1);
 }
 
 TEST(ShadowFrameProps, BackgroundIsTheContainersUnlessCustom) {
-    ShadowFrameProps p = DefaultShadowFrameProps(DialogGrey);
-    p.BackColour = rgb(10, 20, 30);
-    EXPECT_EQ(FrameBackground(p, rgb(200, 0, 0)), rgb(200, 0, 0));
-    p.BackColourIs = BackColourCustom;
-    EXPECT_EQ(FrameBackground(p, rgb(200, 0, 0)), rgb(10, 20, 30));
-    p.BackColourIs = 7;
-    EXPECT_EQ(FrameBackground(p, rgb(200, 0, 0)), rgb(10, 20, 30));
+    ShadowFrameProps p = defaultShadowFrameProps(DialogGrey);
+    p.customBackColour = rgb(10, 20, 30);
+    EXPECT_EQ(frameBackground(p, rgb(200, 0, 0)), rgb(200, 0, 0));
+    p.backColourSource = backColourCustom;
+    EXPECT_EQ(frameBackground(p, rgb(200, 0, 0)), rgb(10, 20, 30));
+    p.backColourSource = 7;
+    EXPECT_EQ(frameBackground(p, rgb(200, 0, 0)), rgb(10, 20, 30));
 }
 
 TEST(ShadowFrameProps, PaintingNeverDividesByZeroOrLeavesTheColourRange) {
-    ShadowFrameProps p = DefaultShadowFrameProps(DialogGrey);
-    p.ShadowDepth = 0;
-    p.ShadowOpacity = 150;
-    const ShadowFrameProps paint = PaintableShadowFrame(p);
-    EXPECT_FALSE(paint.ShowShadow);
-    EXPECT_EQ(paint.ShadowOpacity, 100);
-    p.ShadowDepth = -4;
-    p.ShadowOpacity = -20;
-    EXPECT_FALSE(PaintableShadowFrame(p).ShowShadow);
-    EXPECT_EQ(PaintableShadowFrame(p).ShadowOpacity, 0);
+    ShadowFrameProps p = defaultShadowFrameProps(DialogGrey);
+    p.shadowDepth = 0;
+    p.shadowOpacity = 150;
+    const ShadowFrameProps paint = paintableShadowFrame(p);
+    EXPECT_FALSE(paint.showShadow);
+    EXPECT_EQ(paint.shadowOpacity, 100);
+    p.shadowDepth = -4;
+    p.shadowOpacity = -20;
+    EXPECT_FALSE(paintableShadowFrame(p).showShadow);
+    EXPECT_EQ(paintableShadowFrame(p).shadowOpacity, 0);
     // A depth of 1 still paints a shadow; the stored values are untouched.
-    p.ShadowDepth = 1;
-    EXPECT_TRUE(PaintableShadowFrame(p).ShowShadow);
-    EXPECT_EQ(p.ShadowOpacity, -20);
+    p.shadowDepth = 1;
+    EXPECT_TRUE(paintableShadowFrame(p).showShadow);
+    EXPECT_EQ(p.shadowOpacity, -20);
 }

@@ -14,14 +14,16 @@
 #include <string>
 #include <vector>
 
+using namespace controls;
+
 namespace {
 
-constexpr COLORREF Grey(int v) {
+constexpr COLORREF grey(int v) {
     return RGB(v, v, v);
 }
 
 // Pixels of the frame that its two labels cover.
-bool UnderLabel(int x, int y) {
+bool underLabel(int x, int y) {
     return (x >= 20 && x < 60 && y >= 20 && y < 40) || (x >= 272 && x < 383 && y >= 20 && y < 33);
 }
 
@@ -77,17 +79,17 @@ TEST_F(ShadowFrameOnForm, DepthSevenOnLightGreyShowsItsRingsWithTheLabelsOnTop) 
     EXPECT_EQ(shown.pixel(w - 8, y), RGB(0, 0, 0)) << "face outline over ring 0";
     EXPECT_EQ(shown.pixel(x, h - 8), RGB(0, 0, 0));
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(shown.pixel(w - 8 + i, y), Grey(100 + 17 * i)) << "right, ring " << i;
-        EXPECT_EQ(shown.pixel(x, h - 8 + i), Grey(100 + 17 * i)) << "bottom, ring " << i;
+        EXPECT_EQ(shown.pixel(w - 8 + i, y), grey(100 + 17 * i)) << "right, ring " << i;
+        EXPECT_EQ(shown.pixel(x, h - 8 + i), grey(100 + 17 * i)) << "bottom, ring " << i;
     }
     // The outermost ring starts 7 pixels below the top and right of the left edge.
-    EXPECT_EQ(shown.pixel(w - 1, 6), Grey(224));
-    EXPECT_EQ(shown.pixel(w - 1, 7), Grey(219));
-    EXPECT_EQ(shown.pixel(6, h - 1), Grey(224));
-    EXPECT_EQ(shown.pixel(7, h - 1), Grey(219));
+    EXPECT_EQ(shown.pixel(w - 1, 6), grey(224));
+    EXPECT_EQ(shown.pixel(w - 1, 7), grey(219));
+    EXPECT_EQ(shown.pixel(6, h - 1), grey(224));
+    EXPECT_EQ(shown.pixel(7, h - 1), grey(219));
     // The face takes the form's grey; its outline is black.
     EXPECT_EQ(shown.pixel(0, 0), RGB(0, 0, 0));
-    EXPECT_EQ(shown.pixel(x, 60), Grey(224));
+    EXPECT_EQ(shown.pixel(x, 60), grey(224));
 
     // The labels inside are drawn over the painting.
     EXPECT_EQ(shown.pixel(25, 25), RGB(0, 255, 0));
@@ -102,11 +104,11 @@ TEST_F(ShadowFrameOnForm, DepthSevenOnLightGreyShowsItsRingsWithTheLabelsOnTop) 
     // The same picture the painter makes on its own.
     DibSurface expected(w, h);
     ShadowFrameProps props = frame->props();
-    PaintFrame(expected.dc(), props, w, h, w, h, rgb(224, 224, 224));
+    paintFrame(expected.dc(), props, w, h, w, h, rgb(224, 224, 224));
     int differing = 0;
     for (int py = 0; py < h; ++py) {
         for (int px = 0; px < w; ++px) {
-            differing += !UnderLabel(px, py) && shown.pixel(px, py) != expected.at(px, py);
+            differing += !underLabel(px, py) && shown.pixel(px, py) != expected.at(px, py);
         }
     }
     EXPECT_EQ(differing, 0);
@@ -118,20 +120,20 @@ TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
     const int w = frame->scaleWidth();
     const int h = frame->scaleHeight();
 
-    frame->SetFrameStyle(FrameStyleRounded);
-    frame->SetCornerDepth(20);
+    frame->setFrameStyle(frameStyleRounded);
+    frame->setCornerDepth(20);
     {
         DibSurface expected(w, h);
-        PaintFrame(expected.dc(), frame->props(), w, h, w, h, rgb(224, 224, 224));
+        paintFrame(expected.dc(), frame->props(), w, h, w, h, rgb(224, 224, 224));
         forms::MemoryCanvas shown = printed(frame->handle());
         int differing = 0;
         for (int py = 0; py < h; ++py) {
             for (int px = 0; px < w; ++px) {
-                differing += !UnderLabel(px, py) && shown.pixel(px, py) != expected.at(px, py);
+                differing += !underLabel(px, py) && shown.pixel(px, py) != expected.at(px, py);
             }
         }
         EXPECT_EQ(differing, 0) << "rounded frame with smoothed shadow corners";
-        EXPECT_EQ(shown.pixel(0, 0), Grey(224)) << "corner cut off";
+        EXPECT_EQ(shown.pixel(0, 0), grey(224)) << "corner cut off";
     }
 
     // The form's colour changes: the frame follows it, shadow included.
@@ -139,26 +141,26 @@ TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
     {
         forms::MemoryCanvas shown = printed(frame->handle());
         const Colour bg = rgb(200, 220, 240);
-        const Colour ring7 = BlendColour(ShadowColour(bg, 50), bg, 7, 7);
+        const Colour ring7 = blendColour(shadowColour(bg, 50), bg, 7, 7);
         EXPECT_EQ(shown.pixel(w - 1, 2), static_cast<COLORREF>(bg));
         EXPECT_EQ(shown.pixel(w - 1, h / 2), static_cast<COLORREF>(ring7));
-        EXPECT_EQ(shown.pixel(w / 2, 60), Grey(224)) << "the face keeps its own colour";
+        EXPECT_EQ(shown.pixel(w / 2, 60), grey(224)) << "the face keeps its own colour";
     }
     // A background of its own stays when the form's changes.
-    frame->SetBackColour(rgb(255, 255, 255));
-    frame->SetBackColourIs(BackColourCustom);
+    frame->setCustomBackColour(rgb(255, 255, 255));
+    frame->setBackColourSource(backColourCustom);
     form->setBackColour(forms::rgb(10, 10, 10));
     EXPECT_EQ(printed(frame->handle()).pixel(w - 1, 2), RGB(255, 255, 255));
 
     // Other styles: nothing but the background; no shadow: the whole face.
-    frame->SetFrameStyle(2);
+    frame->setFrameStyle(2);
     {
         forms::MemoryCanvas shown = printed(frame->handle());
         EXPECT_EQ(shown.pixel(0, 0), RGB(255, 255, 255));
         EXPECT_EQ(shown.pixel(w / 2, h / 2), RGB(255, 255, 255));
     }
-    frame->SetFrameStyle(FrameStyleSquare);
-    frame->SetShowShadow(false);
+    frame->setFrameStyle(frameStyleSquare);
+    frame->setShowShadow(false);
     EXPECT_EQ(printed(frame->handle()).pixel(w - 1, h / 2), RGB(0, 0, 0));
     EXPECT_EQ(printed(frame->handle()).pixel(w / 2, h - 1), RGB(0, 0, 0));
 
@@ -176,23 +178,23 @@ TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
 TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) {
     // Read from its bag: depth 7, everything else its default, the colours
     // taken from the form.
-    EXPECT_EQ(frame->ShadowDepth(), 7);
-    EXPECT_EQ(frame->FillColour(), rgb(224, 224, 224));
-    EXPECT_EQ(frame->BackColour(), rgb(224, 224, 224));
-    EXPECT_EQ(frame->FrameStyle(), FrameStyleSquare);
+    EXPECT_EQ(frame->shadowDepth(), 7);
+    EXPECT_EQ(frame->faceColour(), rgb(224, 224, 224));
+    EXPECT_EQ(frame->customBackColour(), rgb(224, 224, 224));
+    EXPECT_EQ(frame->frameStyle(), frameStyleSquare);
 
-    frame->SetShadowOpacity(150);
-    EXPECT_EQ(frame->ShadowOpacity(), 100);
-    frame->SetShadowOpacity(-5);
-    EXPECT_EQ(frame->ShadowOpacity(), 0);
-    frame->SetCornerDepth(60);
-    EXPECT_EQ(frame->CornerDepth(), 50);
-    frame->SetCornerDepth(-3);
-    EXPECT_EQ(frame->CornerDepth(), 0);
-    frame->SetShadowDepth(1);
-    EXPECT_EQ(frame->ShadowDepth(), 2);
-    frame->SetShadowDepth(99);
-    EXPECT_EQ(frame->ShadowDepth(), 40);
+    frame->setShadowOpacity(150);
+    EXPECT_EQ(frame->shadowOpacity(), 100);
+    frame->setShadowOpacity(-5);
+    EXPECT_EQ(frame->shadowOpacity(), 0);
+    frame->setCornerDepth(60);
+    EXPECT_EQ(frame->cornerDepth(), 50);
+    frame->setCornerDepth(-3);
+    EXPECT_EQ(frame->cornerDepth(), 0);
+    frame->setShadowDepth(1);
+    EXPECT_EQ(frame->shadowDepth(), 2);
+    frame->setShadowDepth(99);
+    EXPECT_EQ(frame->shadowDepth(), 40);
 
     // Edited stored data: kept as stored, painted safely.
     forms::PropertyBag edited;
@@ -203,17 +205,17 @@ TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) 
     edited.setText("FillColour", "&H00FFFFFF");
     ShadowFrame loaded;
     ASSERT_TRUE(loaded.create(*form, {180, 2880, 3000, 900}, &edited));
-    EXPECT_EQ(loaded.ShadowOpacity(), 150);
-    EXPECT_EQ(loaded.CornerDepth(), -3);
-    EXPECT_EQ(loaded.ShadowDepth(), 0);
+    EXPECT_EQ(loaded.shadowOpacity(), 150);
+    EXPECT_EQ(loaded.cornerDepth(), -3);
+    EXPECT_EQ(loaded.shadowDepth(), 0);
     forms::MemoryCanvas shown = printed(loaded.handle());
     EXPECT_EQ(shown.pixel(100, 30), RGB(255, 255, 255)) << "the face still paints";
 
     // A new instance takes its colours from the form and paints on resize.
     ShadowFrame placed;
     ASSERT_TRUE(placed.create(*form, {3500, 2880, 3000, 900}, nullptr));
-    EXPECT_EQ(placed.FillColour(), rgb(224, 224, 224));
-    EXPECT_EQ(placed.ShadowDepth(), 5);
+    EXPECT_EQ(placed.faceColour(), rgb(224, 224, 224));
+    EXPECT_EQ(placed.shadowDepth(), 5);
     EXPECT_EQ(printed(placed.handle()).pixel(0, 0), RGB(0, 0, 0));
     // The frame never takes the focus itself.
     EXPECT_FALSE(placed.canReceiveFocus());

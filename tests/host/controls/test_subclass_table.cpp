@@ -5,86 +5,88 @@
 #include <string>
 #include <vector>
 
+using namespace controls;
+
 TEST(SubclassTable, FindEntryScansFromTheTop) {
     SubclassTable table;
-    EXPECT_EQ(table.FindEntry(0x100, false), -1);
-    EXPECT_EQ(table.FindEntry(0x100, true), -1);
+    EXPECT_EQ(table.findEntry(0x100, false), -1);
+    EXPECT_EQ(table.findEntry(0x100, true), -1);
 
-    EXPECT_EQ(table.Insert(0x100), 0);
-    EXPECT_EQ(table.Insert(0x200), 1);
-    EXPECT_EQ(table.Insert(0x300), 2);
-    EXPECT_EQ(table.FindEntry(0x200, false), 1);
-    EXPECT_EQ(table.FindEntry(0x999, false), -1);
-    EXPECT_EQ(table.FindEntry(0x200, true), -1); // nothing free
+    EXPECT_EQ(table.insert(0x100), 0);
+    EXPECT_EQ(table.insert(0x200), 1);
+    EXPECT_EQ(table.insert(0x300), 2);
+    EXPECT_EQ(table.findEntry(0x200, false), 1);
+    EXPECT_EQ(table.findEntry(0x999, false), -1);
+    EXPECT_EQ(table.findEntry(0x200, true), -1); // nothing free
 
-    ASSERT_TRUE(table.Release(0x100));
-    ASSERT_TRUE(table.Release(0x300));
+    ASSERT_TRUE(table.release(0x100));
+    ASSERT_TRUE(table.release(0x300));
     // The highest free entry is taken first.
-    EXPECT_EQ(table.FindEntry(0x200, true), 2);
-    EXPECT_EQ(table.FindEntry(0x100, false), -1);
+    EXPECT_EQ(table.findEntry(0x200, true), 2);
+    EXPECT_EQ(table.findEntry(0x100, false), -1);
     // Window 0 means "free", never a window in use.
-    EXPECT_EQ(table.FindEntry(0, false), -1);
-    EXPECT_EQ(table.Insert(0), -1);
+    EXPECT_EQ(table.findEntry(0, false), -1);
+    EXPECT_EQ(table.insert(0), -1);
 }
 
 TEST(SubclassTable, StoppedEntriesAreReusedBeforeTheListGrows) {
     SubclassTable table;
-    EXPECT_EQ(table.Insert(0x10), 0);
-    EXPECT_EQ(table.Insert(0x20), 1);
-    ASSERT_TRUE(table.AddMsg(0x10, 0x2A3, MsgAfter));
-    ASSERT_TRUE(table.Release(0x10));
-    EXPECT_EQ(table.Insert(0x30), 0);
+    EXPECT_EQ(table.insert(0x10), 0);
+    EXPECT_EQ(table.insert(0x20), 1);
+    ASSERT_TRUE(table.addMessage(0x10, 0x2A3, handleAfter));
+    ASSERT_TRUE(table.release(0x10));
+    EXPECT_EQ(table.insert(0x30), 0);
     EXPECT_EQ(table.size(), 2);
     // The reused entry starts with empty tables.
-    EXPECT_EQ(table.Entry(0)->afterCount(), 0);
-    EXPECT_EQ(table.Entry(0)->hWnd, 0x30u);
+    EXPECT_EQ(table.entry(0)->afterCount(), 0);
+    EXPECT_EQ(table.entry(0)->window, 0x30u);
     // Starting a window twice keeps its one entry.
-    EXPECT_EQ(table.Insert(0x20), 1);
-    EXPECT_EQ(table.Insert(0x40), 2);
-    EXPECT_FALSE(table.Release(0x99));
-    EXPECT_EQ(table.Entry(3), nullptr);
-    EXPECT_EQ(table.Entry(-1), nullptr);
+    EXPECT_EQ(table.insert(0x20), 1);
+    EXPECT_EQ(table.insert(0x40), 2);
+    EXPECT_FALSE(table.release(0x99));
+    EXPECT_EQ(table.entry(3), nullptr);
+    EXPECT_EQ(table.entry(-1), nullptr);
 }
 
 TEST(SubclassTable, AddMsgToTableReusesFreeSlotsAndIgnoresDuplicates) {
     std::vector<MessageId> table;
-    EXPECT_TRUE(AddMsgToTable(table, 6));
-    EXPECT_TRUE(AddMsgToTable(table, 6));
+    EXPECT_TRUE(addMessageTo(table, 6));
+    EXPECT_TRUE(addMessageTo(table, 6));
     EXPECT_EQ(table, std::vector<MessageId>({6}));
-    EXPECT_TRUE(AddMsgToTable(table, 0x2A3));
+    EXPECT_TRUE(addMessageTo(table, 0x2A3));
     EXPECT_EQ(table, std::vector<MessageId>({6, 0x2A3}));
 
     // A free slot earlier in the table is taken before a duplicate further on
     // is seen, as the scan stops at the first free slot.
     table = {0x10, 0, 0x20};
-    EXPECT_TRUE(AddMsgToTable(table, 0x30));
+    EXPECT_TRUE(addMessageTo(table, 0x30));
     EXPECT_EQ(table, std::vector<MessageId>({0x10, 0x30, 0x20}));
-    EXPECT_TRUE(AddMsgToTable(table, 0x20));
+    EXPECT_TRUE(addMessageTo(table, 0x20));
     EXPECT_EQ(table.size(), 3u);
 
     // 0 marks a free slot, so it cannot be registered (it would be lost).
-    EXPECT_FALSE(AddMsgToTable(table, 0));
+    EXPECT_FALSE(addMessageTo(table, 0));
     EXPECT_EQ(table.size(), 3u);
-    EXPECT_FALSE(TableHasMsg({0x10, 0}, 0));
-    EXPECT_TRUE(TableHasMsg({0x10, 0x20}, 0x20));
+    EXPECT_FALSE(tableHas({0x10, 0}, 0));
+    EXPECT_TRUE(tableHas({0x10, 0x20}, 0x20));
 }
 
 TEST(SubclassTable, AddMsgFillsTheTablesTheFlagsName) {
     SubclassTable table;
-    table.Insert(0x10);
-    EXPECT_TRUE(table.AddMsg(0x10, 6, MsgAfter));
-    EXPECT_TRUE(table.AddMsg(0x10, 7, MsgBefore));
-    EXPECT_TRUE(table.AddMsg(0x10, 8, MsgBefore | MsgAfter));
-    EXPECT_TRUE(table.AddMsg(0x10, 6, MsgAfter));
-    const SubclassEntry* entry = table.EntryOf(0x10);
+    table.insert(0x10);
+    EXPECT_TRUE(table.addMessage(0x10, 6, handleAfter));
+    EXPECT_TRUE(table.addMessage(0x10, 7, handleBefore));
+    EXPECT_TRUE(table.addMessage(0x10, 8, handleBefore | handleAfter));
+    EXPECT_TRUE(table.addMessage(0x10, 6, handleAfter));
+    const SubclassEntry* entry = table.entryOf(0x10);
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->afterTable, std::vector<MessageId>({6, 8}));
-    EXPECT_EQ(entry->beforeTable, std::vector<MessageId>({7, 8}));
+    EXPECT_EQ(entry->afterMessages, std::vector<MessageId>({6, 8}));
+    EXPECT_EQ(entry->beforeMessages, std::vector<MessageId>({7, 8}));
     EXPECT_EQ(entry->afterCount(), 2);
     EXPECT_EQ(entry->beforeCount(), 2);
     // A window without an entry is skipped.
-    EXPECT_FALSE(table.AddMsg(0x20, 6, MsgAfter));
-    EXPECT_FALSE(table.AddMsg(0x10, 0, MsgAfter));
+    EXPECT_FALSE(table.addMessage(0x20, 6, handleAfter));
+    EXPECT_FALSE(table.addMessage(0x10, 0, handleAfter));
 }
 
 namespace {
@@ -98,25 +100,25 @@ struct ScriptedOwner : SubclassOwner {
     bool replaceAfterResult = false;
     std::function<void()> duringBefore;
 
-    void SubclassProc(bool bBefore, bool& bHandled, MessageResult& lReturn, WindowId&,
-                      MessageId& uMsg, WordParam& wParam, LongParam& lParam) override {
-        log.push_back(std::string(bBefore ? "before " : "after ") + std::to_string(uMsg) + " ret " +
-                      std::to_string(lReturn));
-        if (bBefore) {
+    void onSubclassedMessage(bool before, bool& handled, MessageResult& result, WindowId&,
+                             MessageId& message, WordParam& wParam, LongParam& lParam) override {
+        log.push_back(std::string(before ? "before " : "after ") + std::to_string(message) +
+                      " ret " + std::to_string(result));
+        if (before) {
             if (duringBefore) {
                 duringBefore();
             }
             if (rewriteMessageTo) {
-                uMsg = rewriteMessageTo;
+                message = rewriteMessageTo;
                 wParam = 77;
                 lParam = -5;
             }
             if (handleBefore) {
-                bHandled = true;
-                lReturn = beforeReturn;
+                handled = true;
+                result = beforeReturn;
             }
         } else if (replaceAfterResult) {
-            lReturn = lReturn * 10;
+            result = result * 10;
         }
     }
 };
@@ -126,14 +128,14 @@ struct Harness {
     ScriptedOwner owner;
     std::vector<std::string>& log = owner.log;
 
-    MessageResult Send(MessageId msg) {
-        const CurrentEntry current = [this] { return table.EntryOf(0x10); };
+    MessageResult send(MessageId msg) {
+        const CurrentEntry current = [this] { return table.entryOf(0x10); };
         const CallPrevious previous = [this](const SubclassMessage& m) {
-            log.push_back("previous " + std::to_string(m.uMsg) + " " + std::to_string(m.wParam) +
+            log.push_back("previous " + std::to_string(m.message) + " " + std::to_string(m.wParam) +
                           " " + std::to_string(m.lParam));
-            return static_cast<MessageResult>(m.uMsg + 1000);
+            return static_cast<MessageResult>(m.message + 1000);
         };
-        return DispatchSubclassed({0x10, msg, 1, 2}, current, owner, previous);
+        return dispatchSubclassed({0x10, msg, 1, 2}, current, owner, previous);
     }
 };
 
@@ -141,25 +143,25 @@ struct Harness {
 
 TEST(SubclassDispatch, AfterCallbackSeesAndMayReplaceThePreviousResult) {
     Harness h;
-    h.table.Insert(0x10);
-    h.table.AddMsg(0x10, 6, MsgAfter);
-    EXPECT_EQ(h.Send(6), 1006);
+    h.table.insert(0x10);
+    h.table.addMessage(0x10, 6, handleAfter);
+    EXPECT_EQ(h.send(6), 1006);
     EXPECT_EQ(h.log, std::vector<std::string>({"previous 6 1 2", "after 6 ret 1006"}));
 
     h.log.clear();
     h.owner.replaceAfterResult = true;
-    EXPECT_EQ(h.Send(6), 10060);
+    EXPECT_EQ(h.send(6), 10060);
 
     h.log.clear();
-    EXPECT_EQ(h.Send(9), 1009);
+    EXPECT_EQ(h.send(9), 1009);
     EXPECT_EQ(h.log, std::vector<std::string>({"previous 9 1 2"}));
 }
 
 TEST(SubclassDispatch, BeforeCallbackRunsFirstAndMayHandleTheMessage) {
     Harness h;
-    h.table.Insert(0x10);
-    h.table.AddMsg(0x10, 6, MsgBefore | MsgAfter);
-    EXPECT_EQ(h.Send(6), 1006);
+    h.table.insert(0x10);
+    h.table.addMessage(0x10, 6, handleBefore | handleAfter);
+    EXPECT_EQ(h.send(6), 1006);
     EXPECT_EQ(h.log,
               std::vector<std::string>({"before 6 ret 0", "previous 6 1 2", "after 6 ret 1006"}));
 
@@ -167,17 +169,17 @@ TEST(SubclassDispatch, BeforeCallbackRunsFirstAndMayHandleTheMessage) {
     h.log.clear();
     h.owner.handleBefore = true;
     h.owner.beforeReturn = 42;
-    EXPECT_EQ(h.Send(6), 42);
+    EXPECT_EQ(h.send(6), 42);
     EXPECT_EQ(h.log, std::vector<std::string>({"before 6 ret 0"}));
 }
 
 TEST(SubclassDispatch, PreviousProcedureGetsTheMessageAsTheBeforeCallbackLeftIt) {
     Harness h;
-    h.table.Insert(0x10);
-    h.table.AddMsg(0x10, 6, MsgBefore);
-    h.table.AddMsg(0x10, 8, MsgAfter);
+    h.table.insert(0x10);
+    h.table.addMessage(0x10, 6, handleBefore);
+    h.table.addMessage(0x10, 8, handleAfter);
     h.owner.rewriteMessageTo = 8;
-    EXPECT_EQ(h.Send(6), 1008);
+    EXPECT_EQ(h.send(6), 1008);
     // The after table is consulted for the rewritten message.
     EXPECT_EQ(h.log,
               std::vector<std::string>({"before 6 ret 0", "previous 8 77 -5", "after 8 ret 1008"}));
@@ -185,16 +187,16 @@ TEST(SubclassDispatch, PreviousProcedureGetsTheMessageAsTheBeforeCallbackLeftIt)
 
 TEST(SubclassDispatch, StoppingInsideTheCallbackEndsTheCallbacks) {
     Harness h;
-    h.table.Insert(0x10);
-    h.table.AddMsg(0x10, 6, MsgBefore | MsgAfter);
+    h.table.insert(0x10);
+    h.table.addMessage(0x10, 6, handleBefore | handleAfter);
     // The callback stops the subclass and starts others, which may move the
     // entries in memory.
     h.owner.duringBefore = [&h] {
-        h.table.Release(0x10);
+        h.table.release(0x10);
         for (WindowId w = 0x100; w < 0x140; ++w) {
-            h.table.Insert(w);
+            h.table.insert(w);
         }
     };
-    EXPECT_EQ(h.Send(6), 1006);
+    EXPECT_EQ(h.send(6), 1006);
     EXPECT_EQ(h.log, std::vector<std::string>({"before 6 ret 0", "previous 6 1 2"}));
 }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace controls;
+
 namespace {
 
 constexpr UINT Probe = WM_APP + 1;
@@ -19,7 +21,7 @@ constexpr LRESULT ProbeResult = 1234;
 
 std::vector<std::string> journal;
 
-LRESULT CALLBACK TestWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK testWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == Probe || msg == Other) {
         journal.push_back("window " + std::to_string(msg - WM_APP) + " " + std::to_string(wParam) +
                           " " + std::to_string(lParam));
@@ -34,10 +36,10 @@ LRESULT CALLBACK TestWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(hWnd, msg, wParam, lParam);
 }
 
-const wchar_t* TestClass() {
+const wchar_t* testClass() {
     static const ATOM atom = [] {
         WNDCLASSW wc{};
-        wc.lpfnWndProc = TestWindowProc;
+        wc.lpfnWndProc = testWindowProc;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"KalendraSubclassTest";
         return RegisterClassW(&wc);
@@ -46,7 +48,7 @@ const wchar_t* TestClass() {
 }
 
 struct TestWindow {
-    HWND hWnd = CreateWindowExW(0, TestClass(), L"subclass test", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+    HWND hWnd = CreateWindowExW(0, testClass(), L"subclass test", WS_OVERLAPPEDWINDOW, 0, 0, 200,
                                 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ~TestWindow() {
         if (IsWindow(hWnd)) {
@@ -63,17 +65,17 @@ struct Owner : SubclassOwner {
 
     explicit Owner(std::string n) : name(std::move(n)) {}
 
-    void SubclassProc(bool bBefore, bool& bHandled, MessageResult& lReturn, WindowId&,
-                      MessageId& uMsg, WordParam& wParam, LongParam&) override {
-        journal.push_back(name + (bBefore ? " before " : " after ") + std::to_string(uMsg) + " " +
-                          std::to_string(wParam) + " ret " + std::to_string(lReturn));
+    void onSubclassedMessage(bool before, bool& handled, MessageResult& result, WindowId&,
+                             MessageId& message, WordParam& wParam, LongParam&) override {
+        journal.push_back(name + (before ? " before " : " after ") + std::to_string(message) + " " +
+                          std::to_string(wParam) + " ret " + std::to_string(result));
         if (react) {
-            react(bBefore, bHandled, lReturn);
+            react(before, handled, result);
         }
     }
 };
 
-std::vector<std::string> TakeJournal() {
+std::vector<std::string> takeJournal() {
     return std::exchange(journal, {});
 }
 
@@ -85,7 +87,7 @@ class Subclassing : public ::testing::Test {
         ASSERT_NE(window.hWnd, nullptr);
         journal.clear();
     }
-    LRESULT Send(UINT msg, WPARAM w = 0, LPARAM l = 0) {
+    LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) {
         return SendMessageW(window.hWnd, msg, w, l);
     }
     TestWindow window;
@@ -97,27 +99,27 @@ const std::string ProbeText = std::to_string(Probe);
 
 TEST_F(Subclassing, RegisteredMessageReachesTheOwnerAfterThePreviousProcedure) {
     Owner a("a");
-    ASSERT_EQ(a.subclasser.SubclassStart(window.hWnd), 0);
-    a.subclasser.AddMsg(window.hWnd, Probe, MsgAfter);
-    EXPECT_EQ(Send(Probe, 5, 6), ProbeResult);
-    EXPECT_EQ(TakeJournal(), Lines({"window 1 5 6", "a after " + ProbeText + " 5 ret 1234"}));
+    ASSERT_EQ(a.subclasser.start(window.hWnd), 0);
+    a.subclasser.addMessage(window.hWnd, Probe, handleAfter);
+    EXPECT_EQ(send(Probe, 5, 6), ProbeResult);
+    EXPECT_EQ(takeJournal(), Lines({"window 1 5 6", "a after " + ProbeText + " 5 ret 1234"}));
 
     // The after callback may replace the window's result.
     a.react = [](bool, bool&, MessageResult& r) { r = 99; };
-    EXPECT_EQ(Send(Probe, 5, 6), 99);
+    EXPECT_EQ(send(Probe, 5, 6), 99);
 
     // Unregistered messages pass through untouched, without a callback.
-    TakeJournal();
-    EXPECT_EQ(Send(Other, 30, 12), 42);
-    EXPECT_EQ(TakeJournal(), Lines({"window 2 30 12"}));
+    takeJournal();
+    EXPECT_EQ(send(Other, 30, 12), 42);
+    EXPECT_EQ(takeJournal(), Lines({"window 2 30 12"}));
 }
 
 TEST_F(Subclassing, BeforeCallbackMayHandleTheMessageAlone) {
     Owner a("a");
-    a.subclasser.SubclassStart(window.hWnd);
-    a.subclasser.AddMsg(window.hWnd, Probe, MsgBefore | MsgAfter);
-    EXPECT_EQ(Send(Probe, 1, 2), ProbeResult);
-    EXPECT_EQ(TakeJournal(), Lines({"a before " + ProbeText + " 1 ret 0", "window 1 1 2",
+    a.subclasser.start(window.hWnd);
+    a.subclasser.addMessage(window.hWnd, Probe, handleBefore | handleAfter);
+    EXPECT_EQ(send(Probe, 1, 2), ProbeResult);
+    EXPECT_EQ(takeJournal(), Lines({"a before " + ProbeText + " 1 ret 0", "window 1 1 2",
                                     "a after " + ProbeText + " 1 ret 1234"}));
     a.react = [](bool before, bool& handled, MessageResult& r) {
         if (before) {
@@ -125,55 +127,55 @@ TEST_F(Subclassing, BeforeCallbackMayHandleTheMessageAlone) {
             r = 7;
         }
     };
-    EXPECT_EQ(Send(Probe, 1, 2), 7);
-    EXPECT_EQ(TakeJournal(), Lines({"a before " + ProbeText + " 1 ret 0"}));
+    EXPECT_EQ(send(Probe, 1, 2), 7);
+    EXPECT_EQ(takeJournal(), Lines({"a before " + ProbeText + " 1 ret 0"}));
 }
 
 TEST_F(Subclassing, RegisteringTwiceKeepsOneEntryAndOneCallback) {
     Owner a("a");
-    a.subclasser.SubclassStart(window.hWnd);
-    a.subclasser.AddMsg(window.hWnd, Probe, MsgAfter);
-    a.subclasser.AddMsg(window.hWnd, Probe, MsgAfter);
-    EXPECT_EQ(a.subclasser.table().Entry(0)->afterCount(), 1);
-    Send(Probe);
-    EXPECT_EQ(TakeJournal().size(), 2u);
+    a.subclasser.start(window.hWnd);
+    a.subclasser.addMessage(window.hWnd, Probe, handleAfter);
+    a.subclasser.addMessage(window.hWnd, Probe, handleAfter);
+    EXPECT_EQ(a.subclasser.table().entry(0)->afterCount(), 1);
+    send(Probe);
+    EXPECT_EQ(takeJournal().size(), 2u);
     // Starting the same window again keeps its one subclass.
-    EXPECT_EQ(a.subclasser.SubclassStart(window.hWnd), 0);
-    Send(Probe);
-    EXPECT_EQ(TakeJournal().size(), 2u);
+    EXPECT_EQ(a.subclasser.start(window.hWnd), 0);
+    send(Probe);
+    EXPECT_EQ(takeJournal().size(), 2u);
 }
 
 TEST_F(Subclassing, StoppedEntriesAreReused) {
     TestWindow second;
     TestWindow third;
     Owner a("a");
-    EXPECT_EQ(a.subclasser.SubclassStart(window.hWnd), 0);
-    EXPECT_EQ(a.subclasser.SubclassStart(second.hWnd), 1);
-    a.subclasser.AddMsg(second.hWnd, Probe, MsgAfter);
-    a.subclasser.SubclassStop(window.hWnd);
-    EXPECT_EQ(a.subclasser.SubclassStart(third.hWnd), 0);
+    EXPECT_EQ(a.subclasser.start(window.hWnd), 0);
+    EXPECT_EQ(a.subclasser.start(second.hWnd), 1);
+    a.subclasser.addMessage(second.hWnd, Probe, handleAfter);
+    a.subclasser.stop(window.hWnd);
+    EXPECT_EQ(a.subclasser.start(third.hWnd), 0);
     EXPECT_EQ(a.subclasser.table().size(), 2);
     // The second window's registration is untouched by the reuse.
     SendMessageW(second.hWnd, Probe, 0, 0);
-    EXPECT_EQ(TakeJournal().size(), 2u);
+    EXPECT_EQ(takeJournal().size(), 2u);
     // Windows that are not subclassed are skipped; bad handles fail.
-    a.subclasser.SubclassStop(window.hWnd);
-    a.subclasser.AddMsg(window.hWnd, Probe, MsgAfter);
-    EXPECT_EQ(a.subclasser.SubclassStart(reinterpret_cast<HWND>(0x7777)), -1);
-    EXPECT_EQ(a.subclasser.SubclassStart(nullptr), -1);
-    EXPECT_EQ(Send(Probe), ProbeResult);
-    EXPECT_EQ(TakeJournal(), Lines({"window 1 0 0"}));
+    a.subclasser.stop(window.hWnd);
+    a.subclasser.addMessage(window.hWnd, Probe, handleAfter);
+    EXPECT_EQ(a.subclasser.start(reinterpret_cast<HWND>(0x7777)), -1);
+    EXPECT_EQ(a.subclasser.start(nullptr), -1);
+    EXPECT_EQ(send(Probe), ProbeResult);
+    EXPECT_EQ(takeJournal(), Lines({"window 1 0 0"}));
 }
 
 TEST_F(Subclassing, ThreeOwnersEachGetTheParentsActivation) {
     Owner a("a"), b("b"), c("c");
     for (Owner* o : {&a, &b, &c}) {
-        ASSERT_EQ(o->subclasser.SubclassStart(window.hWnd), 0);
-        o->subclasser.AddMsg(window.hWnd, WM_ACTIVATE, MsgAfter);
+        ASSERT_EQ(o->subclasser.start(window.hWnd), 0);
+        o->subclasser.addMessage(window.hWnd, WM_ACTIVATE, handleAfter);
     }
-    EXPECT_EQ(Send(WM_ACTIVATE, WA_ACTIVE), 0);
+    EXPECT_EQ(send(WM_ACTIVATE, WA_ACTIVE), 0);
     // The newest subclass runs first, so the after callbacks unwind oldest first.
-    EXPECT_EQ(TakeJournal(), Lines({"window activate", "a after 6 1 ret 0", "b after 6 1 ret 0",
+    EXPECT_EQ(takeJournal(), Lines({"window activate", "a after 6 1 ret 0", "b after 6 1 ret 0",
                                     "c after 6 1 ret 0"}));
 
     // A real activation change reaches all three as well.
@@ -181,9 +183,9 @@ TEST_F(Subclassing, ThreeOwnersEachGetTheParentsActivation) {
     ShowWindow(window.hWnd, SW_SHOW);
     ShowWindow(other.hWnd, SW_SHOW);
     SetActiveWindow(other.hWnd);
-    TakeJournal();
+    takeJournal();
     SetActiveWindow(window.hWnd);
-    const Lines seen = TakeJournal();
+    const Lines seen = takeJournal();
     for (const char* name : {"a", "b", "c"}) {
         EXPECT_EQ(std::count(seen.begin(), seen.end(), std::string(name) + " after 6 1 ret 0"), 1)
             << name;
@@ -196,22 +198,22 @@ TEST_F(Subclassing, OwnersMayStopInAnyOrder) {
         std::vector<std::unique_ptr<Owner>> owners;
         for (const char* name : {"a", "b", "c"}) {
             owners.push_back(std::make_unique<Owner>(name));
-            owners.back()->subclasser.SubclassStart(window.hWnd);
-            owners.back()->subclasser.AddMsg(window.hWnd, Probe, MsgAfter);
+            owners.back()->subclasser.start(window.hWnd);
+            owners.back()->subclasser.addMessage(window.hWnd, Probe, handleAfter);
         }
         std::vector<bool> active = {true, true, true};
         for (int index : order) {
-            owners[index]->subclasser.SubclassStop(window.hWnd);
+            owners[index]->subclasser.stop(window.hWnd);
             active[index] = false;
-            TakeJournal();
-            ASSERT_EQ(Send(Probe), ProbeResult);
+            takeJournal();
+            ASSERT_EQ(send(Probe), ProbeResult);
             Lines expected = {"window 1 0 0"};
             for (int i = 0; i < 3; ++i) {
                 if (active[i]) {
                     expected.push_back(owners[i]->name + " after " + ProbeText + " 0 ret 1234");
                 }
             }
-            ASSERT_EQ(TakeJournal(), expected)
+            ASSERT_EQ(takeJournal(), expected)
                 << "order " << order[0] << order[1] << order[2] << ", stopped " << index;
         }
     } while (std::next_permutation(order.begin(), order.end()));
@@ -220,27 +222,27 @@ TEST_F(Subclassing, OwnersMayStopInAnyOrder) {
 TEST_F(Subclassing, OwnerMayStopItselfDuringACallback) {
     Owner a("a"), b("b");
     for (Owner* o : {&a, &b}) {
-        o->subclasser.SubclassStart(window.hWnd);
-        o->subclasser.AddMsg(window.hWnd, Probe, MsgBefore | MsgAfter);
+        o->subclasser.start(window.hWnd);
+        o->subclasser.addMessage(window.hWnd, Probe, handleBefore | handleAfter);
     }
     b.react = [&](bool before, bool&, MessageResult&) {
         if (before) {
-            b.subclasser.SubclassStop(window.hWnd);
+            b.subclasser.stop(window.hWnd);
         }
     };
-    EXPECT_EQ(Send(Probe), ProbeResult);
-    EXPECT_EQ(TakeJournal(),
+    EXPECT_EQ(send(Probe), ProbeResult);
+    EXPECT_EQ(takeJournal(),
               Lines({"b before " + ProbeText + " 0 ret 0", "a before " + ProbeText + " 0 ret 0",
                      "window 1 0 0", "a after " + ProbeText + " 0 ret 1234"}));
-    EXPECT_EQ(Send(Probe), ProbeResult);
-    EXPECT_EQ(TakeJournal().size(), 3u);
+    EXPECT_EQ(send(Probe), ProbeResult);
+    EXPECT_EQ(takeJournal().size(), 3u);
 }
 
 TEST_F(Subclassing, NestedMessagesFromACallbackAreDispatchedToo) {
     Owner a("a");
-    a.subclasser.SubclassStart(window.hWnd);
-    a.subclasser.AddMsg(window.hWnd, Probe, MsgAfter);
-    a.subclasser.AddMsg(window.hWnd, Other, MsgAfter);
+    a.subclasser.start(window.hWnd);
+    a.subclasser.addMessage(window.hWnd, Probe, handleAfter);
+    a.subclasser.addMessage(window.hWnd, Other, handleAfter);
     bool nested = false;
     a.react = [&](bool, bool&, MessageResult&) {
         if (!nested) {
@@ -248,8 +250,8 @@ TEST_F(Subclassing, NestedMessagesFromACallbackAreDispatchedToo) {
             SendMessageW(window.hWnd, Other, 1, 1);
         }
     };
-    EXPECT_EQ(Send(Probe), ProbeResult);
-    EXPECT_EQ(TakeJournal(),
+    EXPECT_EQ(send(Probe), ProbeResult);
+    EXPECT_EQ(takeJournal(),
               Lines({"window 1 0 0", "a after " + ProbeText + " 0 ret 1234", "window 2 1 1",
                      "a after " + std::to_string(Other) + " 1 ret 2"}));
 }
@@ -257,21 +259,21 @@ TEST_F(Subclassing, NestedMessagesFromACallbackAreDispatchedToo) {
 TEST_F(Subclassing, DestroyedOwnersAndWindowsLeaveNothingBehind) {
     {
         Owner gone("gone");
-        gone.subclasser.SubclassStart(window.hWnd);
-        gone.subclasser.AddMsg(window.hWnd, Probe, MsgAfter);
+        gone.subclasser.start(window.hWnd);
+        gone.subclasser.addMessage(window.hWnd, Probe, handleAfter);
     }
-    EXPECT_EQ(Send(Probe), ProbeResult);
-    EXPECT_EQ(TakeJournal(), Lines({"window 1 0 0"}));
+    EXPECT_EQ(send(Probe), ProbeResult);
+    EXPECT_EQ(takeJournal(), Lines({"window 1 0 0"}));
 
     Owner a("a");
     auto doomed = std::make_unique<TestWindow>();
     const HWND handle = doomed->hWnd;
-    a.subclasser.SubclassStart(handle);
-    a.subclasser.AddMsg(handle, WM_NCDESTROY, MsgAfter);
+    a.subclasser.start(handle);
+    a.subclasser.addMessage(handle, WM_NCDESTROY, handleAfter);
     doomed.reset();
-    EXPECT_EQ(TakeJournal(), Lines({"a after 130 0 ret 0"}));
+    EXPECT_EQ(takeJournal(), Lines({"a after 130 0 ret 0"}));
     // The entry was freed with the window; stopping later is harmless.
-    EXPECT_EQ(a.subclasser.table().FindEntry(reinterpret_cast<WindowId>(handle), false), -1);
-    a.subclasser.SubclassStop(handle);
-    EXPECT_EQ(a.subclasser.SubclassStart(window.hWnd), 0);
+    EXPECT_EQ(a.subclasser.table().findEntry(reinterpret_cast<WindowId>(handle), false), -1);
+    a.subclasser.stop(handle);
+    EXPECT_EQ(a.subclasser.start(window.hWnd), 0);
 }
