@@ -1,6 +1,6 @@
 // The push button painted by real GDI on a 32-bit memory surface.
-#include "dib_surface.h"
 #include "flat_button_paint_win32.h"
+#include "gdi_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -21,29 +21,28 @@ const std::uint32_t K3 = rgb(82, 125, 165);
 
 // A bitmap font, so caption pixels carry exactly the text colour.
 struct TestFont {
-    HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                             DEFAULT_PITCH, L"DejaVu Sans");
-    ~TestFont() { DeleteObject(font); }
+    forms::GdiObject<HFONT> font{CreateFontW(
+        -12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"DejaVu Sans")};
 };
 
 FlatButtonLook lookWith(const TestFont& font, const std::string& caption = "OK") {
     FlatButtonLook look;
     look.caption = caption;
-    look.font = font.font;
+    look.font = font.font.get();
     look.backColour = rgb(1, 2, 3);
     return look;
 }
 
-void expectOutlineAndCorners(const DibSurface& s, std::uint32_t outline, std::uint32_t k1,
+void expectOutlineAndCorners(const forms::MemoryCanvas& s, std::uint32_t outline, std::uint32_t k1,
                              std::uint32_t k2, std::uint32_t k3) {
     for (int x = 3; x <= W - 4; ++x) {
-        ASSERT_EQ(s.at(x, 0), outline) << x;
-        ASSERT_EQ(s.at(x, H - 1), outline) << x;
+        ASSERT_EQ(s.pixel(x, 0), outline) << x;
+        ASSERT_EQ(s.pixel(x, H - 1), outline) << x;
     }
     for (int y = 3; y <= H - 4; ++y) {
-        ASSERT_EQ(s.at(0, y), outline) << y;
-        ASSERT_EQ(s.at(W - 1, y), outline) << y;
+        ASSERT_EQ(s.pixel(0, y), outline) << y;
+        ASSERT_EQ(s.pixel(W - 1, y), outline) << y;
     }
     struct Corner {
         int x, y;
@@ -57,32 +56,32 @@ void expectOutlineAndCorners(const DibSurface& s, std::uint32_t outline, std::ui
         {W - 1, H - 3, k1}, {W - 2, H - 1, k2}, {W - 2, H - 2, k3}, {W - 3, H - 1, k1},
     };
     for (const Corner& c : corners) {
-        EXPECT_EQ(s.at(c.x, c.y), c.colour) << c.x << "," << c.y;
+        EXPECT_EQ(s.pixel(c.x, c.y), c.colour) << c.x << "," << c.y;
     }
     // The four outermost corner pixels keep the surface's clear colour.
-    EXPECT_EQ(s.at(0, 0), rgb(1, 2, 3));
-    EXPECT_EQ(s.at(W - 1, H - 1), rgb(1, 2, 3));
+    EXPECT_EQ(s.pixel(0, 0), rgb(1, 2, 3));
+    EXPECT_EQ(s.pixel(W - 1, H - 1), rgb(1, 2, 3));
 }
 
 // Every pixel of the face border rows and side columns in one colour.
-void expectFlatFace(const DibSurface& s, std::uint32_t face) {
+void expectFlatFace(const forms::MemoryCanvas& s, std::uint32_t face) {
     for (int x = 2; x <= W - 3; ++x) {
         for (int y : {1, 2, H - 3, H - 2}) {
-            ASSERT_EQ(s.at(x, y), face) << x << "," << y;
+            ASSERT_EQ(s.pixel(x, y), face) << x << "," << y;
         }
     }
     for (int y = 2; y <= H - 3; ++y) {
         for (int x : {1, 2, W - 3, W - 2}) {
-            ASSERT_EQ(s.at(x, y), face) << x << "," << y;
+            ASSERT_EQ(s.pixel(x, y), face) << x << "," << y;
         }
     }
 }
 
-int countPixels(const DibSurface& s, std::uint32_t colour) {
+int countPixels(const forms::MemoryCanvas& s, std::uint32_t colour) {
     int count = 0;
     for (int y = 0; y < s.height(); ++y) {
         for (int x = 0; x < s.width(); ++x) {
-            count += s.at(x, y) == colour;
+            count += s.pixel(x, y) == colour;
         }
     }
     return count;
@@ -92,59 +91,59 @@ int countPixels(const DibSurface& s, std::uint32_t colour) {
 
 TEST(FlatButtonPaint, NormalLookOutlineLinesAndGradients) {
     TestFont font;
-    DibSurface s(W, H);
+    forms::MemoryCanvas s(W, H);
     ASSERT_TRUE(s.valid());
     paintFlatButton(s.dc(), W, H, 1, lookWith(font));
     expectOutlineAndCorners(s, Outline, K1, K2, K3);
 
     for (int x = 2; x <= W - 3; ++x) {
-        ASSERT_EQ(s.at(x, 1), rgb(255, 255, 255)) << x;
-        ASSERT_EQ(s.at(x, 2), rgb(254, 254, 254)) << x;
-        ASSERT_EQ(s.at(x, H - 3), rgb(226, 223, 214)) << x;
-        ASSERT_EQ(s.at(x, H - 2), rgb(214, 208, 197)) << x;
+        ASSERT_EQ(s.pixel(x, 1), rgb(255, 255, 255)) << x;
+        ASSERT_EQ(s.pixel(x, 2), rgb(254, 254, 254)) << x;
+        ASSERT_EQ(s.pixel(x, H - 3), rgb(226, 223, 214)) << x;
+        ASSERT_EQ(s.pixel(x, H - 2), rgb(214, 208, 197)) << x;
     }
     // Face gradient, 27 steps: top row its top colour; the last visible row
     // one step up from the bottom colour (16/27, 17/27, 21/27 rounded).
     for (int x = 3; x <= 12; ++x) {
-        EXPECT_EQ(s.at(x, 3), rgb(252, 252, 251)) << x;
-        EXPECT_EQ(s.at(x, H - 4), rgb(237, 236, 231)) << x;
+        EXPECT_EQ(s.pixel(x, 3), rgb(252, 252, 251)) << x;
+        EXPECT_EQ(s.pixel(x, H - 4), rgb(237, 236, 231)) << x;
     }
     // The glow band shows in the two columns beside the face; in the normal
     // look it has the face's colours over 28 steps.
     for (int x : {1, 2, W - 3, W - 2}) {
-        EXPECT_EQ(s.at(x, 3), rgb(252, 252, 251)) << x;
+        EXPECT_EQ(s.pixel(x, 3), rgb(252, 252, 251)) << x;
         // 2 * (16, 17, 21) / 28 up from (236, 235, 230): 237.14, 236.21, 231.5 -> 232.
-        EXPECT_EQ(s.at(x, H - 4), rgb(237, 236, 232)) << x;
+        EXPECT_EQ(s.pixel(x, H - 4), rgb(237, 236, 232)) << x;
     }
 }
 
 TEST(FlatButtonPaint, HotAndFocusedGlowBands) {
     TestFont font;
-    DibSurface s(W, H);
+    forms::MemoryCanvas s(W, H);
     paintFlatButton(s.dc(), W, H, 3, lookWith(font));
     expectOutlineAndCorners(s, Outline, K1, K2, K3);
-    EXPECT_EQ(s.at(5, 1), rgb(255, 243, 206));
-    EXPECT_EQ(s.at(5, 2), rgb(255, 219, 140));
-    EXPECT_EQ(s.at(5, H - 3), rgb(255, 178, 49));
-    EXPECT_EQ(s.at(5, H - 2), rgb(230, 150, 0));
+    EXPECT_EQ(s.pixel(5, 1), rgb(255, 243, 206));
+    EXPECT_EQ(s.pixel(5, 2), rgb(255, 219, 140));
+    EXPECT_EQ(s.pixel(5, H - 3), rgb(255, 178, 49));
+    EXPECT_EQ(s.pixel(5, H - 2), rgb(230, 150, 0));
     for (int x : {1, 2, W - 3, W - 2}) {
-        EXPECT_EQ(s.at(x, 3), rgb(225, 223, 156)) << x;
+        EXPECT_EQ(s.pixel(x, 3), rgb(225, 223, 156)) << x;
         // Two of 28 steps up from (255, 182, 48): 252.86, 184.93, 55.71.
-        EXPECT_EQ(s.at(x, H - 4), rgb(253, 185, 56)) << x;
+        EXPECT_EQ(s.pixel(x, H - 4), rgb(253, 185, 56)) << x;
     }
-    EXPECT_EQ(s.at(3, 3), rgb(252, 252, 251));
+    EXPECT_EQ(s.pixel(3, 3), rgb(252, 252, 251));
 
     paintFlatButton(s.dc(), W, H, 2, lookWith(font));
-    EXPECT_EQ(s.at(5, 1), rgb(206, 231, 255));
-    EXPECT_EQ(s.at(5, H - 2), rgb(107, 130, 239));
-    EXPECT_EQ(s.at(1, 3), rgb(189, 211, 247));
+    EXPECT_EQ(s.pixel(5, 1), rgb(206, 231, 255));
+    EXPECT_EQ(s.pixel(5, H - 2), rgb(107, 130, 239));
+    EXPECT_EQ(s.pixel(1, 3), rgb(189, 211, 247));
     // (140,174,231) + 2 * ((189,211,247) - (140,174,231)) / 28: 143.5, 176.64, 232.14.
-    EXPECT_EQ(s.at(1, H - 4), rgb(144, 177, 232));
+    EXPECT_EQ(s.pixel(1, H - 4), rgb(144, 177, 232));
 }
 
 TEST(FlatButtonPaint, DisabledAndPressedLooksAreFlat) {
     TestFont font;
-    DibSurface s(W, H);
+    forms::MemoryCanvas s(W, H);
     FlatButtonLook look = lookWith(font, "&OK");
     look.enabled = false;
     paintFlatButton(s.dc(), W, H, 0, look);
@@ -166,30 +165,30 @@ TEST(FlatButtonPaint, DisabledAndPressedLooksAreFlat) {
 
 TEST(FlatButtonPaint, CaptionHonoursAccessKeyPrefixes) {
     TestFont font;
-    const auto paint = [&](const std::string& caption, DibSurface& s) {
+    const auto paint = [&](const std::string& caption, forms::MemoryCanvas& s) {
         paintFlatButton(s.dc(), W, H, 4, lookWith(font, caption));
     };
     // What DrawText shows for a text taken literally.
-    const auto literal = [&](const wchar_t* text, DibSurface& s) {
+    const auto literal = [&](const wchar_t* text, forms::MemoryCanvas& s) {
         paintFlatButton(s.dc(), W, H, 4, lookWith(font, ""));
-        HGDIOBJ old = SelectObject(s.dc(), font.font);
+        HGDIOBJ old = SelectObject(s.dc(), font.font.get());
         SetBkMode(s.dc(), TRANSPARENT);
         SetTextColor(s.dc(), RGB(0, 0, 0));
         RECT area{3, 3, W - 3, H - 3};
         DrawTextW(s.dc(), text, -1, &area, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
         SelectObject(s.dc(), old);
     };
-    const auto same = [](const DibSurface& a, const DibSurface& b) {
+    const auto same = [](const forms::MemoryCanvas& a, const forms::MemoryCanvas& b) {
         for (int y = 0; y < H; ++y) {
             for (int x = 0; x < W; ++x) {
-                if (a.at(x, y) != b.at(x, y)) {
+                if (a.pixel(x, y) != b.pixel(x, y)) {
                     return false;
                 }
             }
         }
         return true;
     };
-    DibSurface doubled(W, H), single(W, H), keyed(W, H), plain(W, H);
+    forms::MemoryCanvas doubled(W, H), single(W, H), keyed(W, H), plain(W, H);
     paint("A&&B", doubled);
     literal(L"A&B", single);
     EXPECT_TRUE(same(doubled, single)) << "\"&&\" shows one ampersand";
@@ -202,7 +201,7 @@ TEST(FlatButtonPaint, CaptionHonoursAccessKeyPrefixes) {
 
 TEST(FlatButtonPaint, FocusRectangleSitsOnTheTextArea) {
     TestFont font;
-    DibSurface with(W, H), without(W, H);
+    forms::MemoryCanvas with(W, H), without(W, H);
     FlatButtonLook look = lookWith(font, "");
     paintFlatButton(without.dc(), W, H, 2, look);
     look.focusRect = true;
@@ -210,7 +209,7 @@ TEST(FlatButtonPaint, FocusRectangleSitsOnTheTextArea) {
     int changed = 0;
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
-            if (with.at(x, y) != without.at(x, y)) {
+            if (with.pixel(x, y) != without.pixel(x, y)) {
                 ++changed;
                 const bool onBorder = ((x == 3 || x == W - 4) && y >= 3 && y <= H - 4) ||
                                       ((y == 3 || y == H - 4) && x >= 3 && x <= W - 4);

@@ -4,9 +4,10 @@
 // Then its subclassing on bare windows: leave notifications from its own
 // window, activation from its parent form, several buttons per form.
 #include "../window_test.h"
-#include "dib_surface.h"
 #include "flat_button_paint_win32.h"
 #include "flat_button_win32.h"
+#include "gdi_win32.h"
+#include "test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -250,7 +251,7 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
     ASSERT_EQ(h, 33);
 
     auto expectPainted = [&](int state, bool focusRect) {
-        DibSurface expected(w, h);
+        forms::MemoryCanvas expected(w, h);
         FlatButtonLook look;
         look.caption = button.caption();
         look.font = button.font().handle();
@@ -263,7 +264,7 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
         int differing = 0;
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
-                differing += shown.pixel(x, y) != expected.at(x, y);
+                differing += shown.pixel(x, y) != expected.pixel(x, y);
             }
         }
         EXPECT_EQ(differing, 0) << "look " << state;
@@ -296,13 +297,12 @@ TEST_F(FlatButtonOnForm, BackBufferShowsWhatThePainterPaints) {
     post(button, WM_KEYUP, VK_SPACE);
 
     // The window's shape: corners cut by 3 x 3 ellipses.
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(GetWindowRgn(button.handle(), region), ERROR);
-    EXPECT_FALSE(PtInRegion(region, 0, 0));
-    EXPECT_TRUE(PtInRegion(region, 3, 0));
-    EXPECT_TRUE(PtInRegion(region, w / 2, h / 2));
-    EXPECT_TRUE(PtInRegion(region, w - 1, h / 2));
-    DeleteObject(region);
+    forms::GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(button.handle(), region.get()), ERROR);
+    EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
+    EXPECT_TRUE(PtInRegion(region.get(), 3, 0));
+    EXPECT_TRUE(PtInRegion(region.get(), w / 2, h / 2));
+    EXPECT_TRUE(PtInRegion(region.get(), w - 1, h / 2));
 }
 
 TEST_F(FlatButtonOnForm, PropertiesComeFromTheBagWithoutRegardToCase) {
@@ -372,28 +372,11 @@ LRESULT CALLBACK testWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPara
     return msg == WM_ACTIVATE ? 0 : DefWindowProcW(hWnd, msg, wParam, lParam);
 }
 
-const wchar_t* testClass() {
-    static const ATOM atom = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = testWindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KalendraButtonHookTest";
-        return RegisterClassW(&wc);
-    }();
-    return atom ? L"KalendraButtonHookTest" : nullptr;
-}
-
-struct Window {
-    HWND hWnd;
+// A form (no parent) or a button's window on one.
+struct Window : TestWindow {
     Window(HWND parent, int x, int y, int w, int h)
-        : hWnd(CreateWindowExW(0, testClass(), L"hook test",
-                               parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h, parent,
-                               nullptr, GetModuleHandleW(nullptr), nullptr)) {}
-    ~Window() {
-        if (IsWindow(hWnd)) {
-            DestroyWindow(hWnd);
-        }
-    }
+        : TestWindow(testWindowClass(L"KalendraButtonHookTest", testWindowProc), parent,
+                     parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h) {}
 };
 
 // A loaded, enabled button on a form, hooked to its windows.

@@ -1,5 +1,5 @@
 // The decorated frame painted by real GDI on a 32-bit memory surface.
-#include "dib_surface.h"
+#include "gdi_win32.h"
 #include "shadow_frame_paint_win32.h"
 
 #include <gtest/gtest.h>
@@ -46,11 +46,11 @@ std::uint32_t expectedSquare(int x, int y, const int ringColours[8], Colour bg) 
     return static_cast<std::uint32_t>(bg);
 }
 
-std::set<std::uint32_t> coloursIn(const DibSurface& s, int x0, int y0, int x1, int y1) {
+std::set<std::uint32_t> coloursIn(const forms::MemoryCanvas& s, int x0, int y0, int x1, int y1) {
     std::set<std::uint32_t> colours;
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
-            colours.insert(s.at(x, y));
+            colours.insert(s.pixel(x, y));
         }
     }
     return colours;
@@ -59,7 +59,7 @@ std::set<std::uint32_t> coloursIn(const DibSurface& s, int x0, int y0, int x1, i
 } // namespace
 
 TEST(ShadowFramePaint, DialogFrameHasSevenVisibleRingsAlongRightAndBottom) {
-    DibSurface s(W, H);
+    forms::MemoryCanvas s(W, H);
     ASSERT_TRUE(s.valid());
     paintFrame(s.dc(), dialogFrame(), W, H, W, H, Grey);
 
@@ -68,8 +68,8 @@ TEST(ShadowFramePaint, DialogFrameHasSevenVisibleRingsAlongRightAndBottom) {
     int mismatches = 0;
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
-            if (s.at(x, y) != expectedSquare(x, y, rings, Grey) && ++mismatches < 10) {
-                ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << s.at(x, y)
+            if (s.pixel(x, y) != expectedSquare(x, y, rings, Grey) && ++mismatches < 10) {
+                ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << s.pixel(x, y)
                               << " expected " << expectedSquare(x, y, rings, Grey);
             }
         }
@@ -78,38 +78,38 @@ TEST(ShadowFramePaint, DialogFrameHasSevenVisibleRingsAlongRightAndBottom) {
 
     // Spelled out: across the middle, the face's edge then 117 .. 219.
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(s.at(W - 8 + i, H / 2), greyPixel(100 + 17 * i));
-        EXPECT_EQ(s.at(W / 2, H - 8 + i), greyPixel(100 + 17 * i));
+        EXPECT_EQ(s.pixel(W - 8 + i, H / 2), greyPixel(100 + 17 * i));
+        EXPECT_EQ(s.pixel(W / 2, H - 8 + i), greyPixel(100 + 17 * i));
     }
-    EXPECT_EQ(s.at(W - 8, H / 2), Black);
+    EXPECT_EQ(s.pixel(W - 8, H / 2), Black);
     // The outermost ring starts 7 pixels down and 7 pixels in.
-    EXPECT_EQ(s.at(W - 1, 6), greyPixel(224));
-    EXPECT_EQ(s.at(W - 1, 7), greyPixel(219));
-    EXPECT_EQ(s.at(6, H - 1), greyPixel(224));
-    EXPECT_EQ(s.at(7, H - 1), greyPixel(219));
+    EXPECT_EQ(s.pixel(W - 1, 6), greyPixel(224));
+    EXPECT_EQ(s.pixel(W - 1, 7), greyPixel(219));
+    EXPECT_EQ(s.pixel(6, H - 1), greyPixel(224));
+    EXPECT_EQ(s.pixel(7, H - 1), greyPixel(219));
 }
 
 TEST(ShadowFramePaint, OpacityDecidesTheDarkestRing) {
-    DibSurface s(W, H);
+    forms::MemoryCanvas s(W, H);
     ShadowFrameProps p = dialogFrame();
     p.shadowOpacity = 100;
     paintFrame(s.dc(), p, W, H, W, H, Grey);
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(s.at(W - 8 + i, H / 2), greyPixel(32 * i)) << i;
+        EXPECT_EQ(s.pixel(W - 8 + i, H / 2), greyPixel(32 * i)) << i;
     }
     p.shadowOpacity = 0;
     paintFrame(s.dc(), p, W, H, W, H, Grey);
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(s.at(W - 8 + i, H / 2), greyPixel(200 + 3 * i)) << i;
+        EXPECT_EQ(s.pixel(W - 8 + i, H / 2), greyPixel(200 + 3 * i)) << i;
     }
     // A stored opacity beyond 100 paints as 100.
     p.shadowOpacity = 150;
     paintFrame(s.dc(), p, W, H, W, H, Grey);
-    EXPECT_EQ(s.at(W - 7, H / 2), greyPixel(32));
+    EXPECT_EQ(s.pixel(W - 7, H / 2), greyPixel(32));
 }
 
 TEST(ShadowFramePaint, UnknownStyleShowsOnlyTheBackground) {
-    DibSurface s(120, 60);
+    forms::MemoryCanvas s(120, 60);
     ShadowFrameProps p = dialogFrame();
     p.frameStyle = 2;
     paintFrame(s.dc(), p, 120, 60, 120, 60, Grey);
@@ -123,17 +123,17 @@ TEST(ShadowFramePaint, UnknownStyleShowsOnlyTheBackground) {
 }
 
 TEST(ShadowFramePaint, WithoutShadowTheFaceCoversEverythingUnsmoothed) {
-    DibSurface s(W, H);
+    forms::MemoryCanvas s(W, H);
     ShadowFrameProps p = dialogFrame();
     p.frameStyle = frameStyleRounded;
     p.showShadow = false;
     p.faceColour = rgb(255, 255, 255);
     paintFrame(s.dc(), p, W, H, W, H, Grey);
-    EXPECT_EQ(s.at(W - 1, H / 2), Black);
-    EXPECT_EQ(s.at(W / 2, H - 1), Black);
-    EXPECT_EQ(s.at(W / 2, H / 2), static_cast<std::uint32_t>(rgb(255, 255, 255)));
+    EXPECT_EQ(s.pixel(W - 1, H / 2), Black);
+    EXPECT_EQ(s.pixel(W / 2, H - 1), Black);
+    EXPECT_EQ(s.pixel(W / 2, H / 2), static_cast<std::uint32_t>(rgb(255, 255, 255)));
     // The rounded corners leave background, and nothing is blended into it.
-    EXPECT_EQ(s.at(W - 1, H - 1), greyPixel(224));
+    EXPECT_EQ(s.pixel(W - 1, H - 1), greyPixel(224));
     EXPECT_EQ(coloursIn(s, 0, 0, W - 1, H - 1),
               std::set<std::uint32_t>({greyPixel(224), Black, greyPixel(255)}));
 
@@ -141,11 +141,11 @@ TEST(ShadowFramePaint, WithoutShadowTheFaceCoversEverythingUnsmoothed) {
     p.showShadow = true;
     p.shadowDepth = 0;
     paintFrame(s.dc(), p, W, H, W, H, Grey);
-    EXPECT_EQ(s.at(W - 1, H / 2), Black);
+    EXPECT_EQ(s.pixel(W - 1, H / 2), Black);
 }
 
 TEST(ShadowFramePaint, RoundedShadowIsSmoothedOnlyInItsThreeCorners) {
-    DibSurface s(W, H);
+    forms::MemoryCanvas s(W, H);
     ShadowFrameProps p = dialogFrame();
     p.frameStyle = frameStyleRounded;
     paintFrame(s.dc(), p, W, H, W, H, Grey);
@@ -166,7 +166,7 @@ TEST(ShadowFramePaint, RoundedShadowIsSmoothedOnlyInItsThreeCorners) {
     int smoothed = 0;
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
-            if (plain.count(s.at(x, y))) {
+            if (plain.count(s.pixel(x, y))) {
                 continue;
             }
             ASSERT_TRUE(inPass(x, y)) << "blended pixel outside the corners at " << x << "," << y;
@@ -175,24 +175,24 @@ TEST(ShadowFramePaint, RoundedShadowIsSmoothedOnlyInItsThreeCorners) {
     }
     EXPECT_GT(smoothed, 0);
     // The face still covers the inner rings.
-    EXPECT_EQ(s.at(W / 2, H / 2), greyPixel(224));
-    EXPECT_EQ(s.at(W - 8, H / 2), Black);
+    EXPECT_EQ(s.pixel(W / 2, H / 2), greyPixel(224));
+    EXPECT_EQ(s.pixel(W - 8, H / 2), Black);
 }
 
 TEST(ShadowFramePaint, ShadowFollowsTheContainerBackground) {
-    DibSurface s(W, H);
+    forms::MemoryCanvas s(W, H);
     const Colour blue = rgb(0, 128, 255);
     paintFrame(s.dc(), dialogFrame(), W, H, W, H, blue);
-    EXPECT_EQ(s.at(W - 1, 0), static_cast<std::uint32_t>(blue));
+    EXPECT_EQ(s.pixel(W - 1, 0), static_cast<std::uint32_t>(blue));
     // Opacity 50: shadow (0, 50, 100), outermost ring 7 steps towards blue.
-    EXPECT_EQ(s.at(W - 1, H / 2), static_cast<std::uint32_t>(rgb(0, 127, 254)));
+    EXPECT_EQ(s.pixel(W - 1, H / 2), static_cast<std::uint32_t>(rgb(0, 127, 254)));
     // The face keeps the fill it was given when placed.
-    EXPECT_EQ(s.at(W / 2, H / 2), greyPixel(224));
+    EXPECT_EQ(s.pixel(W / 2, H / 2), greyPixel(224));
 }
 
 TEST(ShadowFrameSmoothing, AveragesGapsInPlaceColumnByColumn) {
-    DibSurface s(40, 40);
-    s.fill(greyPixel(224));
+    forms::MemoryCanvas s(40, 40);
+    forms::fillRectangle(s.dc(), RECT{0, 0, s.width(), s.height()}, greyPixel(224));
     const COLORREF red = RGB(255, 0, 0);
     SetPixelV(s.dc(), 33, 33, red); // bottom-right pass
     SetPixelV(s.dc(), 20, 20, red); // outside every pass
@@ -201,27 +201,27 @@ TEST(ShadowFrameSmoothing, AveragesGapsInPlaceColumnByColumn) {
     smoothShadowCorners(s.dc(), 40, 40, 5, 2, Grey);
 
     // Above and left of the red pixel: one red neighbour among three grey.
-    EXPECT_EQ(s.at(33, 32), rgb(232, 168, 168));
-    EXPECT_EQ(s.at(32, 33), rgb(232, 168, 168));
+    EXPECT_EQ(s.pixel(33, 32), rgb(232, 168, 168));
+    EXPECT_EQ(s.pixel(32, 33), rgb(232, 168, 168));
     // Below the smoothed (32, 33) the blend runs on down the column:
     // (232+3*224)/4 = 226, (168+3*224)/4 = 210; then 224.5 -> 224, 220.5 -> 220.
-    EXPECT_EQ(s.at(32, 34), rgb(226, 210, 210));
-    EXPECT_EQ(s.at(32, 35), rgb(224, 220, 220));
+    EXPECT_EQ(s.pixel(32, 34), rgb(226, 210, 210));
+    EXPECT_EQ(s.pixel(32, 35), rgb(224, 220, 220));
     // Red above, smoothed (32, 34) to the left: green (0+224+224+210)/4 = 164.5 -> 164.
-    EXPECT_EQ(s.at(33, 34), rgb(232, 164, 164));
-    EXPECT_EQ(s.at(33, 33), rgb(255, 0, 0));
+    EXPECT_EQ(s.pixel(33, 34), rgb(232, 164, 164));
+    EXPECT_EQ(s.pixel(33, 33), rgb(255, 0, 0));
     // The other two passes ran; nothing outside them changed.
-    EXPECT_EQ(s.at(35, 4), rgb(232, 168, 168));
-    EXPECT_EQ(s.at(5, 34), rgb(232, 168, 168));
-    EXPECT_EQ(s.at(20, 19), greyPixel(224));
-    EXPECT_EQ(s.at(21, 20), greyPixel(224));
+    EXPECT_EQ(s.pixel(35, 4), rgb(232, 168, 168));
+    EXPECT_EQ(s.pixel(5, 34), rgb(232, 168, 168));
+    EXPECT_EQ(s.pixel(20, 19), greyPixel(224));
+    EXPECT_EQ(s.pixel(21, 20), greyPixel(224));
 }
 
 TEST(ShadowFrameSmoothing, PixelsAtTheSurfaceEdgeAreLeftAlone) {
     // Corner depth and shadow depth larger than the surface: the passes would
     // reach beyond it.
-    DibSurface s(12, 12);
-    s.fill(greyPixel(224));
+    forms::MemoryCanvas s(12, 12);
+    forms::fillRectangle(s.dc(), RECT{0, 0, s.width(), s.height()}, greyPixel(224));
     smoothShadowCorners(s.dc(), 12, 12, 10, 3, Grey);
     EXPECT_EQ(coloursIn(s, 0, 0, 11, 11), std::set<std::uint32_t>({greyPixel(224)}));
 }

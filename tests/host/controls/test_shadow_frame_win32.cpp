@@ -2,7 +2,7 @@
 // buffer shows with the controls it holds drawn over it, when it repaints,
 // and its stored properties.
 #include "../window_test.h"
-#include "dib_surface.h"
+#include "gdi_win32.h"
 #include "shadow_frame_paint_win32.h"
 #include "shadow_frame_win32.h"
 
@@ -102,13 +102,13 @@ TEST_F(ShadowFrameOnForm, DepthSevenOnLightGreyShowsItsRingsWithTheLabelsOnTop) 
     EXPECT_GT(dark, 20) << "the transparent label's caption";
 
     // The same picture the painter makes on its own.
-    DibSurface expected(w, h);
+    forms::MemoryCanvas expected(w, h);
     ShadowFrameProps props = frame->props();
     paintFrame(expected.dc(), props, w, h, w, h, rgb(224, 224, 224));
     int differing = 0;
     for (int py = 0; py < h; ++py) {
         for (int px = 0; px < w; ++px) {
-            differing += !underLabel(px, py) && shown.pixel(px, py) != expected.at(px, py);
+            differing += !underLabel(px, py) && shown.pixel(px, py) != expected.pixel(px, py);
         }
     }
     EXPECT_EQ(differing, 0);
@@ -123,13 +123,13 @@ TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
     frame->setFrameStyle(frameStyleRounded);
     frame->setCornerDepth(20);
     {
-        DibSurface expected(w, h);
+        forms::MemoryCanvas expected(w, h);
         paintFrame(expected.dc(), frame->props(), w, h, w, h, rgb(224, 224, 224));
         forms::MemoryCanvas shown = printed(frame->handle());
         int differing = 0;
         for (int py = 0; py < h; ++py) {
             for (int px = 0; px < w; ++px) {
-                differing += !underLabel(px, py) && shown.pixel(px, py) != expected.at(px, py);
+                differing += !underLabel(px, py) && shown.pixel(px, py) != expected.pixel(px, py);
             }
         }
         EXPECT_EQ(differing, 0) << "rounded frame with smoothed shadow corners";

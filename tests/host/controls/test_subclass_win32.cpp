@@ -1,6 +1,7 @@
 // Subclassing real windows: the system's procedure chain, several owners,
 // removal in any order.
 #include "subclass_win32.h"
+#include "test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -36,25 +37,10 @@ LRESULT CALLBACK testWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(hWnd, msg, wParam, lParam);
 }
 
-const wchar_t* testClass() {
-    static const ATOM atom = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = testWindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KalendraSubclassTest";
-        return RegisterClassW(&wc);
-    }();
-    return atom ? L"KalendraSubclassTest" : nullptr;
-}
-
-struct TestWindow {
-    HWND hWnd = CreateWindowExW(0, testClass(), L"subclass test", WS_OVERLAPPEDWINDOW, 0, 0, 200,
-                                100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ~TestWindow() {
-        if (IsWindow(hWnd)) {
-            DestroyWindow(hWnd);
-        }
-    }
+struct SubclassTestWindow : TestWindow {
+    SubclassTestWindow()
+        : TestWindow(testWindowClass(L"KalendraSubclassTest", testWindowProc), nullptr,
+                     WS_OVERLAPPEDWINDOW, 0, 0, 200, 100) {}
 };
 
 // Records its callbacks in the journal; optional behaviour per direction.
@@ -90,7 +76,7 @@ class Subclassing : public ::testing::Test {
     LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) {
         return SendMessageW(window.hWnd, msg, w, l);
     }
-    TestWindow window;
+    SubclassTestWindow window;
 };
 
 const std::string ProbeText = std::to_string(Probe);
@@ -146,8 +132,8 @@ TEST_F(Subclassing, RegisteringTwiceKeepsOneEntryAndOneCallback) {
 }
 
 TEST_F(Subclassing, StoppedEntriesAreReused) {
-    TestWindow second;
-    TestWindow third;
+    SubclassTestWindow second;
+    SubclassTestWindow third;
     Owner a("a");
     EXPECT_EQ(a.subclasser.start(window.hWnd), 0);
     EXPECT_EQ(a.subclasser.start(second.hWnd), 1);
@@ -179,7 +165,7 @@ TEST_F(Subclassing, ThreeOwnersEachGetTheParentsActivation) {
                                     "c after 6 1 ret 0"}));
 
     // A real activation change reaches all three as well.
-    TestWindow other;
+    SubclassTestWindow other;
     ShowWindow(window.hWnd, SW_SHOW);
     ShowWindow(other.hWnd, SW_SHOW);
     SetActiveWindow(other.hWnd);
@@ -266,7 +252,7 @@ TEST_F(Subclassing, DestroyedOwnersAndWindowsLeaveNothingBehind) {
     EXPECT_EQ(takeJournal(), Lines({"window 1 0 0"}));
 
     Owner a("a");
-    auto doomed = std::make_unique<TestWindow>();
+    auto doomed = std::make_unique<SubclassTestWindow>();
     const HWND handle = doomed->hWnd;
     a.subclasser.start(handle);
     a.subclasser.addMessage(handle, WM_NCDESTROY, handleAfter);
