@@ -48,7 +48,7 @@ TEST(SubclassTable, StoppedEntriesAreReusedBeforeTheListGrows) {
     EXPECT_EQ(table.entry(-1), nullptr);
 }
 
-TEST(SubclassTable, AddMsgToTableReusesFreeSlotsAndIgnoresDuplicates) {
+TEST(SubclassTable, AddingToATableReusesFreeSlotsAndIgnoresDuplicates) {
     std::vector<MessageId> table;
     EXPECT_TRUE(addMessageTo(table, 6));
     EXPECT_TRUE(addMessageTo(table, 6));
@@ -71,7 +71,7 @@ TEST(SubclassTable, AddMsgToTableReusesFreeSlotsAndIgnoresDuplicates) {
     EXPECT_TRUE(tableHas({0x10, 0x20}, 0x20));
 }
 
-TEST(SubclassTable, AddMsgFillsTheTablesTheFlagsName) {
+TEST(SubclassTable, AddMessageFillsTheTablesTheFlagsName) {
     SubclassTable table;
     table.insert(0x10);
     EXPECT_TRUE(table.addMessage(0x10, 6, handleAfter));
