@@ -62,7 +62,7 @@ class FlatButtonState {
     void mouseLeave();
     void mouseDown(int button);
     void mouseUp(int button);
-    // The second press of a double click arrives here instead of MouseDown.
+    // The second press of a double click arrives here instead of mouseDown.
     void dblClick();
     void keyDown(int keyCode);
     void keyUp(int keyCode);
@@ -85,7 +85,7 @@ class FlatButtonState {
     // Properties loaded and subclassing in place: painting starts.
     void loaded();
     // Paints the whole button in a look and makes it the current one;
-    // nothing while painting is held back (Busy).
+    // nothing while painting is held back (busy).
     void redraw(int state);
     // A resize left both sides at least the minimum size.
     void sizeSettled();

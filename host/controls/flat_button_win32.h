@@ -24,7 +24,6 @@ namespace controls {
 // pointer leaving the button's window, and the parent form's activation.
 // Both are registered for the call after the window's previous procedure
 // and are handed to the button's state machine.
-
 class FlatButtonHooks : public SubclassOwner {
   public:
     explicit FlatButtonHooks(FlatButtonState& state) : state_(state) {}
@@ -64,7 +63,8 @@ class FlatButton : public forms::UserControl {
     FlatButton();
     ~FlatButton() override;
 
-    // Properties, read from the property bag under these names.
+    // Properties, read from the property bag under the keys Caption,
+    // ForeColor, Font, FocusRect and Enabled.
     const std::string& caption() const { return caption_; } // UTF-8, "&" marks the access key
     void setCaption(std::string_view caption);
     Colour captionColour() const { return captionColour_; }

@@ -20,7 +20,9 @@ class ShadowFrame : public forms::UserControl {
     ShadowFrame();
 
     // Properties. Every setter stores (with the limits noted), tells the
-    // container which property changed, then repaints.
+    // container which property changed, then repaints. Their keys: the face
+    // colour is FillColour, the custom back colour BackColour and its
+    // source BackColourIs; the others are named like their accessors.
     std::int32_t frameStyle() const { return props_.frameStyle; }
     void setFrameStyle(std::int32_t style);
     std::int16_t shadowOpacity() const { return props_.shadowOpacity; }
