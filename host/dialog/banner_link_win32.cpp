@@ -11,12 +11,9 @@ namespace {
 
 // Writes the HELP_PAGE resource's bytes to path, replacing an older copy.
 bool writeHelpPage(const wchar_t* path) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceW(module, L"HELP_PAGE", MAKEINTRESOURCEW(10)); // RT_RCDATA
-    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    DWORD size = resource ? SizeofResource(module, resource) : 0;
-    if (!data || size == 0) {
+    std::string_view page = forms::resourceBytes(GetModuleHandleW(nullptr), L"HELP_PAGE");
+    auto size = static_cast<DWORD>(page.size());
+    if (size == 0) {
         return false;
     }
     HANDLE file =
@@ -25,7 +22,7 @@ bool writeHelpPage(const wchar_t* path) {
         return false;
     }
     DWORD written = 0;
-    bool ok = WriteFile(file, data, size, &written, nullptr) && written == size;
+    bool ok = WriteFile(file, page.data(), size, &written, nullptr) && written == size;
     return CloseHandle(file) && ok;
 }
 

@@ -8,52 +8,19 @@
 
 namespace {
 
-std::wstring ansiToWide(std::string_view ansi) {
-    return forms::widen(forms::ansiToUtf8(ansi));
-}
-
-// The path in the ANSI code page when every character has an exact
-// counterpart there: no best-fit substitutes, and converting back gives the
-// same text.
-std::optional<std::string> spellInAnsi(std::string_view utf8Path) {
-    const std::wstring wide = forms::widen(utf8Path);
-    if (wide.empty()) {
-        return std::string();
-    }
-    // The UTF-8 code page takes neither the flag nor the default-character
-    // report; it spells everything.
-    const bool utf8System = GetACP() == CP_UTF8;
-    const DWORD flags = utf8System ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    BOOL* usedDefaultReport = utf8System ? nullptr : &usedDefault;
-    const int size = static_cast<int>(wide.size());
-    int length = WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr,
-                                     usedDefaultReport);
-    if (length <= 0 || usedDefault) {
-        return std::nullopt;
-    }
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, flags, wide.data(), size, ansi.data(), length, nullptr,
-                        usedDefaultReport);
-    if (usedDefault || ansiToWide(ansi) != wide) {
-        return std::nullopt;
-    }
-    return ansi;
+// The path as GetShortPathNameW or GetLongPathNameW gives it; empty when
+// the file is not there.
+using PathForm = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+std::wstring pathIn(PathForm form, const std::wstring& path) {
+    DWORD needed = path.empty() ? 0 : form(path.c_str(), nullptr, 0);
+    std::wstring converted(needed, L'\0');
+    DWORD length = needed == 0 ? 0 : form(path.c_str(), converted.data(), needed);
+    converted.resize(length < needed ? length : 0);
+    return converted;
 }
 
 std::string shortForm(std::string_view utf8Path) {
-    const std::wstring wide = forms::widen(utf8Path);
-    DWORD needed = GetShortPathNameW(wide.c_str(), nullptr, 0);
-    if (needed == 0) {
-        return {};
-    }
-    std::wstring shortPath(needed, L'\0');
-    DWORD length = GetShortPathNameW(wide.c_str(), shortPath.data(), needed);
-    if (length == 0 || length >= needed) {
-        return {};
-    }
-    shortPath.resize(length);
-    return forms::narrow(shortPath);
+    return forms::narrow(pathIn(GetShortPathNameW, forms::widen(utf8Path)));
 }
 
 } // namespace
@@ -61,7 +28,7 @@ std::string shortForm(std::string_view utf8Path) {
 std::optional<std::string> chooseMusicFile(HWND owner, const std::string& ansiFolder) {
     const std::wstring filter = forms::widen(musicFileFilter());
     const std::wstring title = forms::widen(musicFileChooserTitle);
-    const std::wstring folder = ansiToWide(ansiFolder);
+    const std::wstring folder = forms::ansiToWide(ansiFolder);
     constexpr DWORD capacity = 255;
     wchar_t file[capacity + 1] = {};
     wchar_t fileTitle[capacity + 1] = {};
@@ -92,21 +59,10 @@ std::optional<std::string> chooseMusicFile(HWND owner, const std::string& ansiFo
 }
 
 StoredMusicPath storedMusicPath(std::string_view utf8Path) {
-    return musicPathForSettings(utf8Path, spellInAnsi, shortForm);
+    return musicPathForSettings(utf8Path, forms::exactAnsi, shortForm);
 }
 
 std::string shownMusicPath(const std::string& ansiPath) {
-    const std::wstring wide = ansiToWide(ansiPath);
-    if (!wide.empty()) {
-        DWORD needed = GetLongPathNameW(wide.c_str(), nullptr, 0);
-        if (needed > 0) {
-            std::wstring longPath(needed, L'\0');
-            DWORD length = GetLongPathNameW(wide.c_str(), longPath.data(), needed);
-            if (length > 0 && length < needed) {
-                longPath.resize(length);
-                return forms::narrow(longPath);
-            }
-        }
-    }
-    return forms::ansiToUtf8(ansiPath);
+    const std::wstring longPath = pathIn(GetLongPathNameW, forms::ansiToWide(ansiPath));
+    return longPath.empty() ? forms::ansiToUtf8(ansiPath) : forms::narrow(longPath);
 }

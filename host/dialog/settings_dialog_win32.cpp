@@ -111,8 +111,6 @@ void SettingsDialog::createControls() {
     auto addBox = [&](const layout::Box& box, forms::Colour colour) {
         auto shape = std::make_unique<forms::Shape>(*frame_, placement(box));
         shape->setBorderColour(colour);
-        shape->setBorderWidth(1);
-        shape->setFill(true, 0);
         return set.add(std::move(shape));
     };
     auto addMark = [&](int source) {
@@ -154,9 +152,7 @@ void SettingsDialog::createControls() {
     auto addBannerBox = [&](int side) {
         auto box = std::make_unique<forms::PictureBox>(*this, placement(layout::bannerBoxes[side]));
         box->setBackColour(layout::black);
-        box->setBorder(false);
-        box->setMousePointer(forms::MousePointer::Custom);
-        box->setMouseIcon(hand);
+        box->setCursor(hand);
         bannerBoxes_[side] = set.add(std::move(box));
     };
     addBannerBox(0);

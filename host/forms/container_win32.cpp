@@ -43,15 +43,6 @@ RECT Container::pixelRect(const Placement& placement) const {
     return rect;
 }
 
-void Container::collectUserControls(std::vector<UserControl*>& found) const {
-    for (WindowedControl* control : windowed_) {
-        if (auto* user = dynamic_cast<UserControl*>(control)) {
-            found.push_back(user);
-            user->collectUserControls(found);
-        }
-    }
-}
-
 void Container::collectWindowedControls(std::vector<WindowedControl*>& found) const {
     for (WindowedControl* control : windowed_) {
         found.push_back(control);
@@ -93,8 +84,7 @@ WindowlessControl* Container::windowlessControlAt(POINT point) const {
     for (auto it = windowless_.rbegin(); it != windowless_.rend(); ++it) {
         WindowlessControl* control = *it;
         RECT area = control->pixelRect();
-        if (control->visible() && control->enabled() && control->takesMouse() &&
-            PtInRect(&area, point)) {
+        if (control->visible() && control->takesMouse() && PtInRect(&area, point)) {
             return control;
         }
     }

@@ -28,9 +28,6 @@ class Container {
 
     RECT pixelRect(const Placement& placement) const;
     const std::vector<WindowlessControl*>& windowlessControls() const { return windowless_; }
-    const std::vector<WindowedControl*>& windowedControls() const { return windowed_; }
-    // Every user control inside, at any depth.
-    void collectUserControls(std::vector<UserControl*>& found) const;
     // Every windowed control inside, at any depth.
     void collectWindowedControls(std::vector<WindowedControl*>& found) const;
 

@@ -126,7 +126,7 @@ void WindowedControl::setEnabled(bool enabled) {
 
 bool WindowedControl::canReceiveFocus() const {
     HWND window = handle();
-    if (!window || !tabStop_ || !IsWindowVisible(window)) {
+    if (!window || !IsWindowVisible(window)) {
         return false;
     }
     Form* owner = form();

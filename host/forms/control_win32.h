@@ -42,8 +42,6 @@ class WindowlessControl : public Control {
     void move(const Placement& placement);
     bool visible() const { return visible_; }
     void setVisible(bool visible);
-    bool enabled() const { return enabled_; }
-    void setEnabled(bool enabled) { enabled_ = enabled; }
     // The control's place in its container's client pixels.
     RECT pixelRect() const;
     void invalidate() const;
@@ -60,7 +58,6 @@ class WindowlessControl : public Control {
     Container* container_;
     Placement placement_;
     bool visible_ = true;
-    bool enabled_ = true;
 };
 
 // A control with a child window of its own.
@@ -85,10 +82,8 @@ class WindowedControl : public Control {
     // controls without one follow in the order they were made.
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int tabIndex) { tabIndex_ = tabIndex; }
-    bool tabStop() const { return tabStop_; }
-    void setTabStop(bool tabStop) { tabStop_ = tabStop; }
     long long sequence() const { return sequence_; }
-    // Visible, enabled (with every container) and a tab stop.
+    // Visible and enabled, with every container.
     virtual bool canReceiveFocus() const;
     bool setFocus();
     bool hasFocus() const;
@@ -114,7 +109,6 @@ class WindowedControl : public Control {
     HWND window_ = nullptr;
     Placement placement_;
     int tabIndex_ = -1;
-    bool tabStop_ = true;
     long long sequence_ = 0;
 };
 

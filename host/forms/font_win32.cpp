@@ -1,11 +1,9 @@
 #include "font_win32.h"
 
-#include "gdi_win32.h"
 #include "text_win32.h"
 
 #include <cmath>
 #include <cwchar>
-#include <utility>
 
 namespace forms {
 
@@ -25,27 +23,7 @@ Font::Font(const FontDescription& description) : description_(description) {
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     std::wstring face = widen(description.name);
     std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    handle_ = CreateFontIndirectW(&font);
-}
-
-Font::Font(Font&& other) noexcept
-    : description_(std::move(other.description_)), handle_(std::exchange(other.handle_, nullptr)) {}
-
-Font& Font::operator=(Font&& other) noexcept {
-    if (this != &other) {
-        if (handle_) {
-            DeleteObject(handle_);
-        }
-        description_ = std::move(other.description_);
-        handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-}
-
-Font::~Font() {
-    if (handle_) {
-        DeleteObject(handle_);
-    }
+    handle_.reset(CreateFontIndirectW(&font));
 }
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "font_description.h"
+#include "gdi_win32.h"
 
 #include <windows.h>
 
@@ -12,18 +13,13 @@ class Font {
   public:
     Font() : Font(FontDescription()) {}
     explicit Font(const FontDescription& description);
-    Font(Font&& other) noexcept;
-    Font& operator=(Font&& other) noexcept;
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
-    ~Font();
 
     const FontDescription& description() const { return description_; }
-    HFONT handle() const { return handle_; }
+    HFONT handle() const { return handle_.get(); }
 
   private:
     FontDescription description_;
-    HFONT handle_ = nullptr;
+    GdiObject<HFONT> handle_;
 };
 
 } // namespace forms

@@ -9,10 +9,6 @@ namespace forms {
 
 namespace {
 
-bool isChildWindow(HWND window) {
-    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
-}
-
 // The window's rectangle in the coordinates that positions it: its
 // parent's client area for a child, the screen otherwise.
 RECT placeOf(HWND window) {
@@ -60,22 +56,6 @@ void Form::move(int left, int top, int width, int height) {
                      twipsToPixels(top, perPixelY), twipsToPixels(width, perPixelX),
                      twipsToPixels(height, perPixelY), SWP_NOZORDER | SWP_NOACTIVATE);
     }
-}
-
-int Form::clientWidth() const {
-    RECT client = {};
-    if (window_) {
-        GetClientRect(window_, &client);
-    }
-    return pixelsToTwips(client.right, Screen::twipsPerPixelX());
-}
-
-int Form::clientHeight() const {
-    RECT client = {};
-    if (window_) {
-        GetClientRect(window_, &client);
-    }
-    return pixelsToTwips(client.bottom, Screen::twipsPerPixelY());
 }
 
 void Form::setClientSize(int width, int height) {

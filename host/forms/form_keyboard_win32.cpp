@@ -1,25 +1,15 @@
 #include "form_win32.h"
 
-#include "combo_box_win32.h"
 #include "user_control_win32.h"
 
 #include <algorithm>
 #include <climits>
-#include <cwctype>
 
-// The keyboard of a form: the Tab order by tab index, the focus, the
-// default (Enter) and cancel (Escape) buttons and access keys.
+// The keyboard of a form: the Tab order by tab index and the focus. Enter,
+// Escape and access keys are Windows' dialog keyboard (IsDialogMessageW),
+// which reports Enter and Escape to the form as IDOK and IDCANCEL.
 
 namespace forms {
-
-namespace {
-
-bool comboIsDropped(WindowedControl* control) {
-    auto* combo = dynamic_cast<ComboBox*>(control);
-    return combo && combo->handle() && SendMessageW(combo->handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
-}
-
-} // namespace
 
 std::vector<WindowedControl*> Form::tabOrder() const {
     std::vector<WindowedControl*> order;
@@ -100,59 +90,22 @@ void Form::forgetButton(const UserControl* button) {
 }
 
 bool Form::preTranslateMessage(const MSG& message) {
-    if (!window_ || !IsWindowEnabled(window_)) {
+    // Tab goes by tab index across containers: Windows' own order follows
+    // each container's windows, and the dialog's scroll bar, inside the
+    // frame, comes after the buttons and banners on the form.
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || !window_ ||
+        !IsWindowEnabled(window_)) {
         return false;
     }
-    if (message.message == WM_KEYDOWN) {
-        bool control = GetKeyState(VK_CONTROL) < 0;
-        bool alt = GetKeyState(VK_MENU) < 0;
-        WindowedControl* focused = focusedControl();
-        switch (message.wParam) {
-        case VK_TAB:
-            if (control || alt) {
-                return false;
-            }
-            moveFocus(GetKeyState(VK_SHIFT) >= 0);
-            return true;
-        case VK_RETURN:
-            // A focused user control takes Enter itself.
-            if (comboIsDropped(focused) || dynamic_cast<UserControl*>(focused) || !defaultButton_ ||
-                !defaultButton_->enabled() || !defaultButton_->visible()) {
-                return false;
-            }
-            defaultButton_->accessKeyPress(VK_RETURN);
-            return true;
-        case VK_ESCAPE:
-            if (comboIsDropped(focused) || !cancelButton_ || !cancelButton_->enabled() ||
-                !cancelButton_->visible()) {
-                return false;
-            }
-            cancelButton_->accessKeyPress(VK_ESCAPE);
-            return true;
-        default:
-            return false;
-        }
+    moveFocus(GetKeyState(VK_SHIFT) >= 0);
+    return true;
+}
+
+void Form::pressButton(WORD command) {
+    UserControl* button = command == IDCANCEL ? cancelButton_ : defaultButton_;
+    if (button && button->enabled() && button->visible()) {
+        button->accessKeyPress(command == IDCANCEL ? VK_ESCAPE : VK_RETURN);
     }
-    if (message.message == WM_SYSCHAR) {
-        wchar_t key = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(message.wParam)));
-        if (key == 0 || key > 0x7F) {
-            return false;
-        }
-        std::vector<UserControl*> users;
-        collectUserControls(users);
-        for (UserControl* user : users) {
-            if (user->accessKeys().find(static_cast<char>(key)) == std::string::npos ||
-                !user->enabled() || !IsWindowVisible(user->handle())) {
-                continue;
-            }
-            if (user->canReceiveFocus()) {
-                user->setFocus();
-            }
-            user->accessKeyPress(static_cast<int>(key));
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace forms

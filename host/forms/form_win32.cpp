@@ -20,20 +20,10 @@ DWORD styleFor(BorderStyle border) {
         return WS_POPUP | WS_CLIPCHILDREN;
     case BorderStyle::FixedSingle:
         return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    case BorderStyle::FixedDialog:
-        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     case BorderStyle::Sizable:
         break;
     }
     return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-}
-
-DWORD exStyleFor(BorderStyle border) {
-    return border == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
-}
-
-bool isChildWindow(HWND window) {
-    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
 }
 
 BOOL CALLBACK collectEnabledWindow(HWND window, LPARAM found) {
@@ -82,12 +72,11 @@ bool Form::createWindow() {
     float perPixelY = Screen::twipsPerPixelY();
     RECT frame = {0, 0, twipsToPixels(4800, perPixelX), twipsToPixels(3600, perPixelY)};
     DWORD style = styleFor(borderStyle_);
-    AdjustWindowRectEx(&frame, style, FALSE, exStyleFor(borderStyle_));
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
     bool captioned = (style & WS_CAPTION) == WS_CAPTION && !(style & WS_POPUP);
-    window_ =
-        createTargetWindow(WindowClass::Form, exStyleFor(borderStyle_), style, widen(caption_),
-                           captioned ? CW_USEDEFAULT : 0, captioned ? CW_USEDEFAULT : 0,
-                           frame.right - frame.left, frame.bottom - frame.top, nullptr, this);
+    window_ = createTargetWindow(WindowClass::Form, 0, style, widen(caption_),
+                                 captioned ? CW_USEDEFAULT : 0, captioned ? CW_USEDEFAULT : 0,
+                                 frame.right - frame.left, frame.bottom - frame.top, nullptr, this);
     return window_ != nullptr;
 }
 
@@ -213,14 +202,7 @@ void Form::setBackColour(Colour colour) {
 }
 
 std::string Form::caption() const {
-    if (!window_) {
-        return caption_;
-    }
-    int length = GetWindowTextLengthW(window_);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    int copied = GetWindowTextW(window_, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return narrow(text);
+    return window_ ? windowText(window_) : caption_;
 }
 
 void Form::setCaption(std::string_view caption) {
@@ -228,22 +210,6 @@ void Form::setCaption(std::string_view caption) {
     if (window_) {
         SetWindowTextW(window_, widen(caption_).c_str());
     }
-}
-
-void Form::setBorderStyle(BorderStyle style) {
-    borderStyle_ = style;
-    if (!window_) {
-        return;
-    }
-    LONG_PTR kept = GetWindowLongPtrW(window_, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_DISABLED);
-    DWORD newStyle = styleFor(style);
-    if (kept & WS_CHILD) {
-        newStyle &= ~static_cast<DWORD>(WS_POPUP);
-    }
-    SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(newStyle) | kept);
-    SetWindowLongPtrW(window_, GWL_EXSTYLE, exStyleFor(style));
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void Form::setIcon(PictureRef icon) {
@@ -305,6 +271,14 @@ bool Form::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LR
             unloading_ = false;
         }
         return false;
+    case DM_GETDEFID:
+        result = defaultButton_ ? MAKELRESULT(IDOK, DC_HASDEFID) : 0;
+        return true;
+    case WM_COMMAND: // Enter and Escape from IsDialogMessageW
+        if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+            pressButton(LOWORD(wParam));
+        }
+        return true;
     case WM_TIMER:
         for (Timer* timer : timers_) {
             if (timer->id_ == wParam) {

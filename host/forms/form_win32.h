@@ -20,7 +20,7 @@ namespace forms {
 class Timer;
 class UserControl;
 
-enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
+enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2 };
 
 // A top-level window holding controls, subclassed for each form. It is
 // loaded hidden (its window and controls are made and handleLoad runs),
@@ -52,8 +52,8 @@ class Form : public Container, private MessageTarget {
 
     std::string caption() const;
     void setCaption(std::string_view caption);
-    BorderStyle borderStyle() const { return borderStyle_; }
-    void setBorderStyle(BorderStyle style);
+    // Before the form loads.
+    void setBorderStyle(BorderStyle style) { borderStyle_ = style; }
     const FontDescription& font() const { return font_; }
     void setFont(const FontDescription& font) { font_ = font; }
     void setIcon(PictureRef icon);
@@ -66,8 +66,6 @@ class Form : public Container, private MessageTarget {
     int height() const;
     void move(int left, int top);
     void move(int left, int top, int width, int height);
-    int clientWidth() const;
-    int clientHeight() const;
     void setClientSize(int width, int height);
 
     ControlSet& controls() { return controls_; }
@@ -81,7 +79,7 @@ class Form : public Container, private MessageTarget {
     void setDefaultButton(UserControl* button);
     void setCancelButton(UserControl* button) { cancelButton_ = button; }
     void forgetButton(const UserControl* button);
-    // Keyboard handling before a message is dispatched; true when used.
+    // Tab, before the message goes to IsDialogMessageW; true when used.
     bool preTranslateMessage(const MSG& message);
 
     static Form* fromWindow(HWND window);
@@ -101,6 +99,7 @@ class Form : public Container, private MessageTarget {
     bool createWindow();
     void paint(HDC dc);
     void focusFirst();
+    void pressButton(WORD command);
     void restoreFocus();
     void restoreDisabledWindows();
     void finishUnload();

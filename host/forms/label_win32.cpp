@@ -46,11 +46,6 @@ void Label::setSingleBorder(bool border) {
     invalidate();
 }
 
-void Label::setWordWrap(bool wrap) {
-    wordWrap_ = wrap;
-    invalidate();
-}
-
 void Label::setUseMnemonic(bool use) {
     useMnemonic_ = use;
     invalidate();
@@ -69,18 +64,12 @@ void Label::draw(HDC dc, const RECT& area) const {
     if (wideCaption_.empty()) {
         return;
     }
-    UINT format = DT_TOP;
-    format |= alignment_ == Alignment::Centre  ? DT_CENTER
-              : alignment_ == Alignment::Right ? DT_RIGHT
-                                               : DT_LEFT;
-    format |= wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE;
-    if (!useMnemonic_) {
-        format |= DT_NOPREFIX;
-    }
+    UINT format = DT_TOP | DT_WORDBREAK | (alignment_ == Alignment::Centre ? DT_CENTER : DT_LEFT) |
+                  (useMnemonic_ ? 0 : DT_NOPREFIX);
     SelectedObject font(dc, font_.handle() ? static_cast<HGDIOBJ>(font_.handle())
                                            : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, enabled() ? colorRefOf(foreColour_) : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, colorRefOf(foreColour_));
     DrawTextW(dc, wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &text, format);
 }
 

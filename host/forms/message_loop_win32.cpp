@@ -9,6 +9,12 @@ void dispatchMessage(const MSG& message) {
     if (form && form->preTranslateMessage(message)) {
         return;
     }
+    // Windows' dialog keyboard, which also translates and dispatches.
+    MSG copy = message;
+    if (form && form->handle() && IsWindowEnabled(form->handle()) &&
+        IsDialogMessageW(form->handle(), &copy)) {
+        return;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

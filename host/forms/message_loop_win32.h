@@ -5,7 +5,8 @@
 namespace forms {
 
 // Gives the form that holds the message's window its keyboard handling
-// (Tab, Enter, Escape, access keys), then translates and dispatches.
+// (Tab by tab index, then Windows' dialog keyboard: Enter, Escape, access
+// keys), then translates and dispatches.
 void dispatchMessage(const MSG& message);
 
 // Runs the program's message loop until no form is loaded any more, or

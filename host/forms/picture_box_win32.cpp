@@ -36,21 +36,6 @@ void PictureBox::setPicture(PictureRef picture) {
     }
 }
 
-bool PictureBox::border() const {
-    HWND window = handle();
-    return window && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
-}
-
-void PictureBox::setBorder(bool border) {
-    if (HWND window = handle()) {
-        LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
-        style = border ? (style | WS_EX_CLIENTEDGE) : (style & ~WS_EX_CLIENTEDGE);
-        SetWindowLongPtrW(window, GWL_EXSTYLE, style);
-        SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
-}
-
 void PictureBox::paint(HDC dc) const {
     HWND window = handle();
     RECT client = {};
@@ -67,27 +52,23 @@ bool PictureBox::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return true;
     }
     switch (message) {
+    case WM_GETDLGCODE: // arrows and letters do nothing here
+        result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return true;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && pointer_.apply()) {
+        if (LOWORD(lParam) == HTCLIENT && cursor_ && cursor_->cursor()) {
+            SetCursor(cursor_->cursor());
             result = TRUE;
             return true;
         }
         return false;
     case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        if (message == WM_LBUTTONDOWN) {
-            if (canReceiveFocus()) {
-                SetFocus(window);
-            }
-            pressed_ = true;
-            SetCapture(window);
+        if (canReceiveFocus()) {
+            SetFocus(window);
         }
-        if (auto handler = onMouseDown) {
-            handler(mouseEventFrom(message, wParam, lParam));
-        }
+        pressed_ = true;
+        SetCapture(window);
         return true;
-    }
     case WM_LBUTTONUP: {
         bool wasPressed = pressed_;
         pressed_ = false;
@@ -104,11 +85,6 @@ bool PictureBox::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         }
         return true;
     }
-    case WM_LBUTTONDBLCLK:
-        if (auto handler = onDblClick) {
-            handler();
-        }
-        return true;
     case WM_CAPTURECHANGED:
         pressed_ = false;
         return false;

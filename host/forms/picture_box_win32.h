@@ -17,21 +17,13 @@ class PictureBox : public WindowedControl, private MessageTarget {
     PictureBox(Container& container, const Placement& placement);
     ~PictureBox() override;
 
-    Colour backColour() const { return backColour_; }
     void setBackColour(Colour colour);
-    const PictureRef& picture() const { return picture_; }
     void setPicture(PictureRef picture);
-    // A sunken border around the box (the client area shrinks by it).
-    bool border() const;
-    void setBorder(bool border);
-    void setMousePointer(MousePointer pointer) { pointer_.pointer = pointer; }
-    void setMouseIcon(PictureRef icon) { pointer_.icon = std::move(icon); }
-    const PointerSetting& mousePointer() const { return pointer_; }
+    // The pointer over the box: a cursor or icon picture.
+    void setCursor(PictureRef cursor) { cursor_ = std::move(cursor); }
 
     // Left button pressed and released over the box.
     std::function<void()> onClick;
-    std::function<void()> onDblClick;
-    std::function<void(const MouseEvent&)> onMouseDown;
 
   private:
     bool onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -40,7 +32,7 @@ class PictureBox : public WindowedControl, private MessageTarget {
 
     Colour backColour_ = systemButtonFace;
     PictureRef picture_;
-    PointerSetting pointer_;
+    PictureRef cursor_;
     bool pressed_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "gdi_win32.h"
 #include "picture_format.h"
+#include "program_win32.h"
 #include "text_win32.h"
 
 #include <cstring>
@@ -54,15 +55,9 @@ PictureRef Picture::fromFile(const std::string& pathUtf8) {
 }
 
 PictureRef Picture::fromResource(HMODULE module, const wchar_t* name, const wchar_t* type) {
-    HRSRC resource = FindResourceW(module, name, type);
-    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    DWORD size = resource ? SizeofResource(module, resource) : 0;
-    if (!data || size == 0) {
-        return nullptr;
-    }
-    const auto* begin = static_cast<const std::uint8_t*>(data);
-    return fromFileBytes(std::vector<std::uint8_t>(begin, begin + size));
+    std::string_view bytes = resourceBytes(module, name, type);
+    return bytes.empty() ? nullptr
+                         : fromFileBytes(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
 
 Picture::~Picture() {

@@ -118,6 +118,14 @@ FARPROC systemProcedure(const wchar_t* dll, const char* name) {
     return module ? GetProcAddress(module, name) : nullptr;
 }
 
+std::string_view resourceBytes(HMODULE module, const wchar_t* name, const wchar_t* type) {
+    HRSRC resource = FindResourceW(module, name, type);
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    return data ? std::string_view(static_cast<const char*>(data), SizeofResource(module, resource))
+                : std::string_view();
+}
+
 bool createDirectory(const std::string& pathUtf8) {
     return CreateDirectoryW(widen(pathUtf8).c_str(), nullptr) != 0;
 }

@@ -51,6 +51,11 @@ template <typename Function> Function systemFunction(const wchar_t* dll, const c
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(systemProcedure(dll, name)));
 }
 
+// The bytes of a resource of the program (RCDATA by default); empty when
+// it has none of that name.
+std::string_view resourceBytes(HMODULE module, const wchar_t* name,
+                               const wchar_t* type = MAKEINTRESOURCEW(10));
+
 // False when the directory exists already or cannot be made.
 bool createDirectory(const std::string& pathUtf8);
 

@@ -28,7 +28,6 @@ class PropertyBag {
     // The stored text of a key, for values of other types (fonts).
     std::optional<std::string> text(std::string_view key) const;
     void setText(std::string_view key, std::string_view value);
-    bool contains(std::string_view key) const { return find(key) != nullptr; }
     const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }
 
   private:

@@ -58,10 +58,6 @@ float Screen::heightTwips() {
     return static_cast<float>(heightPixels()) * twipsPerPixelY();
 }
 
-MousePointer Screen::mousePointer() {
-    return screenPointer;
-}
-
 void Screen::setMousePointer(MousePointer pointer) {
     screenPointer = pointer;
     if (!applyPointer()) {
@@ -73,8 +69,7 @@ bool Screen::applyPointer() {
     if (screenPointer == MousePointer::Default) {
         return false;
     }
-    HCURSOR cursor = systemCursor(screenPointer);
-    SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     return true;
 }
 

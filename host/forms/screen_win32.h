@@ -15,7 +15,6 @@ class Screen {
     static int widthPixels();
     static int heightPixels();
 
-    static MousePointer mousePointer();
     static void setMousePointer(MousePointer pointer);
     // Sets the screen pointer for WM_SETCURSOR; false while it is Default.
     static bool applyPointer();

@@ -39,6 +39,7 @@ bool UserControl::create(Container& container, const Placement& placement,
         return false;
     }
     attach(container, window, placement);
+    showAccessKey();
     RECT client = {};
     GetClientRect(window, &client);
     resizeCanvas(client.right, client.bottom);
@@ -73,25 +74,8 @@ void UserControl::setBackColour(Colour colour) {
     notifyAmbientChanged("BackColor");
 }
 
-void UserControl::cls() {
-    if (canvas_.valid()) {
-        RECT all = {0, 0, canvas_.width(), canvas_.height()};
-        fillRectangle(hdc(), all, backColour_);
-    }
-}
-
 void UserControl::setForeColour(Colour colour) {
     foreColour_ = colour;
-    prepareCanvas();
-}
-
-void UserControl::setFillStyle(FillStyle style) {
-    fillStyle_ = style;
-    prepareCanvas();
-}
-
-void UserControl::setFillColour(Colour colour) {
-    fillColour_ = colour;
     prepareCanvas();
 }
 
@@ -136,6 +120,16 @@ void UserControl::setAccessKeys(std::string keys) {
         key = static_cast<char>(std::tolower(static_cast<unsigned char>(key)));
     }
     accessKeys_ = std::move(keys);
+    showAccessKey();
+}
+
+// Windows' dialog keyboard finds a control's access key after the "&" in
+// its window text, and presses it with BM_CLICK.
+void UserControl::showAccessKey() {
+    if (HWND window = handle()) {
+        std::wstring text = accessKeys_.empty() ? L"" : L"&" + std::wstring(1, accessKeys_[0]);
+        SetWindowTextW(window, text.c_str());
+    }
 }
 
 bool UserControl::canReceiveFocus() const {
@@ -179,12 +173,7 @@ void UserControl::prepareCanvas() {
     HDC dc = canvas_.dc();
     SelectObject(dc, GetStockObject(DC_PEN));
     SetDCPenColor(dc, colorRefOf(foreColour_));
-    if (fillStyle_ == FillStyle::Solid) {
-        SelectObject(dc, GetStockObject(DC_BRUSH));
-        SetDCBrushColor(dc, colorRefOf(fillColour_));
-    } else {
-        SelectObject(dc, GetStockObject(NULL_BRUSH));
-    }
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
     SetTextColor(dc, colorRefOf(foreColour_));
     SetBkColor(dc, colorRefOf(backColour_));
     SetBkMode(dc, TRANSPARENT);
@@ -278,18 +267,19 @@ bool UserControl::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_KEYUP:
         handleKeyUp(static_cast<int>(wParam), currentShiftState());
         return true;
-    case WM_CHAR:
-        handleKeyPress(static_cast<int>(wParam));
+    case WM_GETDLGCODE: {
+        // A focused user control takes Enter itself.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_BUTTON | (enter ? DLGC_WANTMESSAGE : 0);
         return true;
-    case WM_GETDLGCODE:
-        result = DLGC_WANTARROWS | DLGC_WANTCHARS;
-        return true;
-    case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && pointer_.apply()) {
-            result = TRUE;
-            return true;
+    }
+    case BM_CLICK: // its access key
+        if (canReceiveFocus()) {
+            SetFocus(window);
         }
-        return false;
+        handleAccessKeyPress(accessKeys_.empty() ? 0 : accessKeys_[0]);
+        return true;
     case WM_DESTROY:
         handleTerminate();
         return false;

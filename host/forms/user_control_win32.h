@@ -15,8 +15,6 @@
 
 namespace forms {
 
-enum class FillStyle { Solid = 0, Transparent = 1 };
-
 // A control of our own, subclassed for each kind. It has a child window and
 // a drawing surface: a back buffer the size of the control that keeps what
 // was drawn on it and is copied to the window whenever the window is
@@ -45,14 +43,8 @@ class UserControl : public WindowedControl, public Container, private MessageTar
     int scaleHeight() const { return canvas_.height(); }
     float scaleWidthTwips() const;
     float scaleHeightTwips() const;
-    void setBackColour(Colour colour); // used by the next cls()
-    void cls();
-    Colour foreColour() const { return foreColour_; }
+    void setBackColour(Colour colour);
     void setForeColour(Colour colour); // text colour and the pen of the surface
-    FillStyle fillStyle() const { return fillStyle_; }
-    void setFillStyle(FillStyle style);
-    Colour fillColour() const { return fillColour_; }
-    void setFillColour(Colour colour);
     const Font& font() const { return font_; }
     void setFont(const FontDescription& font);
     void refresh();
@@ -70,14 +62,10 @@ class UserControl : public WindowedControl, public Container, private MessageTar
     // Keys that reach the control with Alt, lower case ("o" for "&OK").
     const std::string& accessKeys() const { return accessKeys_; }
     void setAccessKeys(std::string keys);
-    bool canGetFocus() const { return canGetFocus_; }
     void setCanGetFocus(bool can) { canGetFocus_ = can; }
     bool canReceiveFocus() const override;
     // Moves the focus on as Tab (or Shift+Tab) would.
     void sendTab(bool backwards);
-
-    void setMousePointer(MousePointer pointer) { pointer_.pointer = pointer; }
-    void setMouseIcon(PictureRef icon) { pointer_.icon = std::move(icon); }
 
     // Property setters call this with the property's name.
     void propertyChanged(std::string_view name);
@@ -101,7 +89,6 @@ class UserControl : public WindowedControl, public Container, private MessageTar
     virtual void handleDblClick() {}
     virtual void handleKeyDown(int, int) {} // key code, shift state
     virtual void handleKeyUp(int, int) {}
-    virtual void handleKeyPress(int) {} // character
     virtual void handleAccessKeyPress(int) {}
     // The window is about to go (its form unloads); it still exists.
     virtual void handleTerminate() {}
@@ -109,6 +96,7 @@ class UserControl : public WindowedControl, public Container, private MessageTar
   private:
     bool onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                    LRESULT& result) override;
+    void showAccessKey();
     void resizeCanvas(int width, int height);
     void prepareCanvas();
     void compose(HDC target);
@@ -118,11 +106,8 @@ class UserControl : public WindowedControl, public Container, private MessageTar
     MemoryCanvas composition_;
     Colour backColour_ = systemButtonFace;
     Colour foreColour_ = systemButtonText;
-    FillStyle fillStyle_ = FillStyle::Transparent;
-    Colour fillColour_ = 0;
     Font font_;
     std::string accessKeys_;
-    PointerSetting pointer_;
     bool canGetFocus_ = true;
     bool starting_ = false;
 };

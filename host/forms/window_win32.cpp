@@ -27,22 +27,10 @@ const wchar_t* className(WindowClass windowClass) {
     return L"KalendraForm";
 }
 
-// Notifications that system controls send their parent go back to the
-// control's object, so each control handles its own.
+// Notifications that system controls send their parent (the scroll bar's)
+// go back to the control's object, so each control handles its own.
 bool reflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-    case WM_COMMAND:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        break;
-    default:
-        return false;
-    }
-    if (lParam == 0) {
+    if (message != WM_HSCROLL || lParam == 0) {
         return false;
     }
     WindowedControl* child = controlOf(reinterpret_cast<HWND>(lParam));
@@ -116,6 +104,10 @@ MessageTarget* messageTargetOf(HWND window) {
         }
     }
     return nullptr;
+}
+
+bool isChildWindow(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
 }
 
 void setControlOf(HWND window, WindowedControl* control) {

@@ -35,6 +35,7 @@ inline HWND createTargetWindow(WindowClass windowClass, DWORD exStyle, DWORD sty
                               place.right - place.left, place.bottom - place.top, parent, target);
 }
 MessageTarget* messageTargetOf(HWND window);
+bool isChildWindow(HWND window);
 
 // The control object of a child window, ours or a system control.
 void setControlOf(HWND window, WindowedControl* control);
