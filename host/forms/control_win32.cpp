@@ -99,16 +99,6 @@ bool WindowedControl::visible() const {
     return window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void WindowedControl::setVisible(bool visible) {
-    if (HWND window = handle()) {
-        bool hadFocus = hasFocus();
-        ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
-        if (hadFocus && !visible && form()) {
-            form()->moveFocus(true);
-        }
-    }
-}
-
 bool WindowedControl::enabled() const {
     HWND window = handle();
     return window && IsWindowEnabled(window);

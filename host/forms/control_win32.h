@@ -74,7 +74,6 @@ class WindowedControl : public Control {
     const Placement& placement() const { return placement_; }
     void move(const Placement& placement);
     bool visible() const;
-    void setVisible(bool visible);
     bool enabled() const;
     virtual void setEnabled(bool enabled);
 

@@ -151,12 +151,6 @@ void Form::restoreDisabledWindows() {
     disabledWindows_.clear();
 }
 
-void Form::hide() {
-    if (window_) {
-        ShowWindow(window_, SW_HIDE);
-    }
-}
-
 bool Form::unload() {
     if (!loaded_ || unloading_) {
         return false;

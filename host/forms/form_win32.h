@@ -40,7 +40,6 @@ class Form : public Container, private MessageTarget {
     // Shows the form and returns once it has been unloaded; meanwhile the
     // thread's other windows are disabled.
     bool showModal();
-    void hide();
     // False when handleQueryUnload cancelled.
     bool unload();
     HWND handle() const { return window_; }

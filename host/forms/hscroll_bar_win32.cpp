@@ -27,7 +27,7 @@ void HScrollBar::updateBar() const {
     info.nMin = 0;
     info.nMax = span();
     info.nPage = 0;
-    info.nPos = positionOf(value_);
+    info.nPos = value_ - min_;
     SetScrollInfo(window, SB_CTL, &info, TRUE);
 }
 
@@ -45,7 +45,7 @@ void HScrollBar::changeValue(int value, bool raiseChange) {
 }
 
 bool HScrollBar::setValue(int value) {
-    if (value < std::min(min_, max_) || value > std::max(min_, max_)) {
+    if (value < min_ || value > max_) {
         return false;
     }
     changeValue(value, true);
@@ -53,10 +53,9 @@ bool HScrollBar::setValue(int value) {
 }
 
 void HScrollBar::keepValueInRange() {
-    int low = std::min(min_, max_);
-    int high = std::max(min_, max_);
+    max_ = std::max(min_, max_);
     updateBar();
-    changeValue(std::clamp(value_, low, high), true);
+    changeValue(std::clamp(value_, min_, max_), true);
 }
 
 void HScrollBar::setMin(int min) {
@@ -74,14 +73,14 @@ bool HScrollBar::onReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT
         return false;
     }
     result = 0;
-    int position = positionOf(value_);
+    int position = value_ - min_;
     int code = LOWORD(wParam);
     switch (code) {
     case SB_LINELEFT:
-        position -= smallChange_;
+        position -= 1;
         break;
     case SB_LINERIGHT:
-        position += smallChange_;
+        position += 1;
         break;
     case SB_PAGELEFT:
         position -= largeChange_;
@@ -97,13 +96,12 @@ bool HScrollBar::onReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT
         break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
-        // Values are 16-bit, so every position fits the message's 16 bits.
         position = HIWORD(wParam);
         break;
     default:
         return true;
     }
-    int value = valueAt(std::clamp(position, 0, span()));
+    int value = min_ + std::clamp(position, 0, span());
     if (code == SB_THUMBTRACK) {
         if (!dragging_) {
             dragging_ = true;

@@ -6,25 +6,20 @@
 
 namespace forms {
 
-// A horizontal scroll bar over 16-bit whole values from min to max (min may
-// be the larger: the bar then runs backwards). Change follows every change of the
-// value, by the user or by code, and the end of a thumb drag that moved it;
-// Scroll follows each step while the thumb is dragged.
+// A horizontal scroll bar over 16-bit whole values from min to max; the
+// arrows step by 1, the track by the large change. Change follows every
+// change of the value, by the user or by code, and the end of a thumb drag
+// that moved it; Scroll follows each step while the thumb is dragged.
 class HScrollBar : public WindowedControl {
   public:
     HScrollBar(Container& container, const Placement& placement);
 
-    int min() const { return min_; }
-    int max() const { return max_; }
     int value() const { return value_; }
-    int smallChange() const { return smallChange_; }
-    int largeChange() const { return largeChange_; }
     // False, with nothing changed, for a value outside min..max.
     bool setValue(int value);
     // A value outside the new range moves to its nearer end.
     void setMin(int min);
     void setMax(int max);
-    void setSmallChange(int change) { smallChange_ = change > 0 ? change : 1; }
     void setLargeChange(int change) { largeChange_ = change > 0 ? change : 1; }
 
     std::function<void()> onChange;
@@ -33,9 +28,8 @@ class HScrollBar : public WindowedControl {
     bool onReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
-    int span() const { return max_ >= min_ ? max_ - min_ : min_ - max_; }
-    int positionOf(int value) const { return max_ >= min_ ? value - min_ : min_ - value; }
-    int valueAt(int position) const { return max_ >= min_ ? min_ + position : min_ - position; }
+    // Positions count from min: the thumb's fit the message's 16 bits.
+    int span() const { return max_ - min_; }
     void updateBar() const;
     void changeValue(int value, bool raiseChange);
     void keepValueInRange();
@@ -43,7 +37,6 @@ class HScrollBar : public WindowedControl {
     int min_ = 0;
     int max_ = 32767;
     int value_ = 0;
-    int smallChange_ = 1;
     int largeChange_ = 1;
     bool dragging_ = false;
     int valueBeforeDrag_ = 0;

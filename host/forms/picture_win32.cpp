@@ -3,7 +3,6 @@
 #include "gdi_win32.h"
 #include "picture_format.h"
 #include "program_win32.h"
-#include "text_win32.h"
 
 #include <cstring>
 
@@ -32,26 +31,6 @@ PictureRef Picture::fromFileBytes(std::vector<std::uint8_t> bytes) {
         break;
     }
     return made ? picture : nullptr;
-}
-
-PictureRef Picture::fromFile(const std::string& pathUtf8) {
-    HANDLE file = CreateFileW(widen(pathUtf8).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return nullptr;
-    }
-    LARGE_INTEGER size = {};
-    std::vector<std::uint8_t> bytes;
-    // Picture files are small; anything beyond 64 MiB is not one.
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart <= (64 << 20);
-    if (ok) {
-        bytes.resize(static_cast<std::size_t>(size.QuadPart));
-        DWORD read = 0;
-        ok = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-             read == bytes.size();
-    }
-    CloseHandle(file);
-    return ok ? fromFileBytes(std::move(bytes)) : nullptr;
 }
 
 PictureRef Picture::fromResource(HMODULE module, const wchar_t* name, const wchar_t* type) {

@@ -22,7 +22,6 @@ class Picture {
     enum class Kind { Bitmap, Icon, Cursor };
 
     static PictureRef fromFileBytes(std::vector<std::uint8_t> bytes);
-    static PictureRef fromFile(const std::string& pathUtf8);
     // A resource holding the bytes of a picture file (RCDATA by default).
     static PictureRef fromResource(HMODULE module, const wchar_t* name,
                                    const wchar_t* type = MAKEINTRESOURCEW(10));

@@ -26,7 +26,7 @@ UserControl::~UserControl() {
 }
 
 bool UserControl::create(Container& container, const Placement& placement,
-                         const PropertyBag* properties, bool visible) {
+                         const PropertyBag* properties) {
     if (handle() || !container.containerWindow()) {
         return false;
     }
@@ -47,7 +47,7 @@ bool UserControl::create(Container& container, const Placement& placement,
     handleReadProperties(properties ? *properties : PropertyBag());
     starting_ = false;
     handleResize();
-    if (visible && handle()) {
+    if (handle()) {
         ShowWindow(handle(), SW_SHOWNA);
     }
     return handle() != nullptr;

@@ -29,8 +29,7 @@ class UserControl : public WindowedControl, public Container, private MessageTar
     UserControl();
     ~UserControl() override;
 
-    bool create(Container& container, const Placement& placement, const PropertyBag* properties,
-                bool visible = true);
+    bool create(Container& container, const Placement& placement, const PropertyBag* properties);
 
     HWND containerWindow() const override { return handle(); }
     Form* form() const override { return WindowedControl::form(); }

@@ -16,15 +16,8 @@ bool isOwnWindow(HWND window) {
 }
 
 const wchar_t* className(WindowClass windowClass) {
-    switch (windowClass) {
-    case WindowClass::Form:
-        return L"KalendraForm";
-    case WindowClass::UserControl:
-        return L"KalendraUserControl";
-    case WindowClass::PictureBox:
-        return L"KalendraPictureBox";
-    }
-    return L"KalendraForm";
+    const wchar_t* const names[] = {L"KalendraForm", L"KalendraUserControl", L"KalendraPictureBox"};
+    return names[static_cast<int>(windowClass)];
 }
 
 // Notifications that system controls send their parent (the scroll bar's)
@@ -92,18 +85,11 @@ HWND createTargetWindow(WindowClass windowClass, DWORD exStyle, DWORD style,
 }
 
 MessageTarget* messageTargetOf(HWND window) {
-    if (!isOwnWindow(window)) {
-        return nullptr;
-    }
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    for (WindowClass windowClass :
-         {WindowClass::Form, WindowClass::UserControl, WindowClass::PictureBox}) {
-        if (lstrcmpW(name, className(windowClass)) == 0) {
-            return reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        }
-    }
-    return nullptr;
+    // Our classes' procedure; subclassing changes only the window's own.
+    bool ours = isOwnWindow(window) && GetClassLongPtrW(window, GCLP_WNDPROC) ==
+                                           reinterpret_cast<ULONG_PTR>(targetWindowProc);
+    return ours ? reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA))
+                : nullptr;
 }
 
 bool isChildWindow(HWND window) {

@@ -4,7 +4,20 @@
 // the message loop for a while, reading what a window paints, and forms
 // whose controls a test makes in code.
 
-#include "forms_win32.h"
+#include "combo_box_win32.h"
+#include "form_win32.h"
+#include "hscroll_bar_win32.h"
+#include "image_win32.h"
+#include "label_win32.h"
+#include "message_loop_win32.h"
+#include "picture_box_win32.h"
+#include "program_win32.h"
+#include "screen_win32.h"
+#include "shape_win32.h"
+#include "text_win32.h"
+#include "timer_win32.h"
+#include "twips.h"
+#include "user_control_win32.h"
 
 #include <windows.h>
 

@@ -122,27 +122,6 @@ TEST(Picture, CursorKeepsItsHotSpot) {
     }
 }
 
-TEST(Picture, LoadsFromAFileWithAJapaneseName) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    std::string path =
-        forms::narrow(temp) + "蝶の絵-" + std::to_string(GetCurrentProcessId()) + ".bmp";
-    Bytes bytes = rgbBitmap(3, 2, rampColour, false);
-    HANDLE file = CreateFileW(forms::widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-
-    auto picture = Picture::fromFile(path);
-    DeleteFileW(forms::widen(path).c_str());
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->width(), 3);
-    EXPECT_EQ(picture->fileBytes(), bytes);
-    EXPECT_FALSE(Picture::fromFile(path));
-}
-
 TEST(Picture, LoadsFromResourcesOfTheProgram) {
     auto hand = Picture::fromResource(nullptr, L"HAND_CURSOR");
     ASSERT_TRUE(hand);
