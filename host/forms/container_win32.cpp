@@ -59,14 +59,12 @@ void Container::invalidatePixels(const RECT& area) const {
 }
 
 void Container::notifyAmbientChanged(std::string_view name) const {
-    std::vector<UserControl*> direct;
-    for (WindowedControl* control : windowed_) {
+    // A copy: a handler may add or remove controls.
+    std::vector<WindowedControl*> direct = windowed_;
+    for (WindowedControl* control : direct) {
         if (auto* user = dynamic_cast<UserControl*>(control)) {
-            direct.push_back(user);
+            user->ambientChanged(name);
         }
-    }
-    for (UserControl* user : direct) {
-        user->ambientChanged(name);
     }
 }
 

@@ -10,9 +10,6 @@ namespace forms {
 // The controls a form owns, in the order they were made.
 class ControlSet {
   public:
-    ControlSet() = default;
-    ControlSet(const ControlSet&) = delete;
-    ControlSet& operator=(const ControlSet&) = delete;
     ~ControlSet() { clear(); }
 
     template <class T> T* add(std::unique_ptr<T> control) {

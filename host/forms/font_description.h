@@ -21,7 +21,6 @@ struct FontDescription {
     int charset = 1;
 
     bool operator==(const FontDescription& other) const;
-    bool operator!=(const FontDescription& other) const { return !(*this == other); }
 };
 
 // Text form used in property bags: the fields in the order above separated

@@ -9,34 +9,23 @@ namespace forms {
 
 namespace {
 
-// The window's rectangle in the coordinates that positions it: its
-// parent's client area for a child, the screen otherwise.
-RECT placeOf(HWND window) {
+RECT outerRect(HWND window) {
     RECT rect = {};
-    GetWindowRect(window, &rect);
-    if (isChildWindow(window)) {
-        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    if (window) {
+        GetWindowRect(window, &rect);
     }
     return rect;
 }
 
 } // namespace
 
-int Form::left() const {
-    return window_ ? pixelsToTwips(placeOf(window_).left, Screen::twipsPerPixelX()) : 0;
-}
-
-int Form::top() const {
-    return window_ ? pixelsToTwips(placeOf(window_).top, Screen::twipsPerPixelY()) : 0;
-}
-
 int Form::width() const {
-    RECT rect = window_ ? placeOf(window_) : RECT{};
+    RECT rect = outerRect(window_);
     return pixelsToTwips(rect.right - rect.left, Screen::twipsPerPixelX());
 }
 
 int Form::height() const {
-    RECT rect = window_ ? placeOf(window_) : RECT{};
+    RECT rect = outerRect(window_);
     return pixelsToTwips(rect.bottom - rect.top, Screen::twipsPerPixelY());
 }
 

@@ -73,10 +73,10 @@ bool Form::createWindow() {
     RECT frame = {0, 0, twipsToPixels(4800, perPixelX), twipsToPixels(3600, perPixelY)};
     DWORD style = styleFor(borderStyle_);
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    bool captioned = (style & WS_CAPTION) == WS_CAPTION && !(style & WS_POPUP);
-    window_ = createTargetWindow(WindowClass::Form, 0, style, widen(caption_),
-                                 captioned ? CW_USEDEFAULT : 0, captioned ? CW_USEDEFAULT : 0,
-                                 frame.right - frame.left, frame.bottom - frame.top, nullptr, this);
+    // Windows places a window with a caption; the others start at 0, 0.
+    int origin = (style & WS_CAPTION) == WS_CAPTION && !(style & WS_POPUP) ? CW_USEDEFAULT : 0;
+    OffsetRect(&frame, origin - frame.left, origin - frame.top);
+    window_ = createTargetWindow(WindowClass::Form, style, widen(caption_), frame, nullptr, this);
     return window_ != nullptr;
 }
 
@@ -103,7 +103,7 @@ bool Form::show() {
     if (!load()) {
         return false;
     }
-    bool child = isChildWindow(window_);
+    bool child = (GetWindowLongPtrW(window_, GWL_STYLE) & WS_CHILD) != 0;
     ShowWindow(window_, child ? SW_SHOWNA : SW_SHOW);
     if (!child && GetActiveWindow() == window_ && !focusedControl()) {
         focusFirst();

@@ -57,10 +57,8 @@ class Form : public Container, private MessageTarget {
     void setFont(const FontDescription& font) { font_ = font; }
     void setIcon(PictureRef icon);
 
-    // Position and outer size in twips: on the screen, or in the parent's
-    // client area once the form is a child window.
-    int left() const;
-    int top() const;
+    // Outer size, and position on the screen or, once the form is a child
+    // window, in the parent's client area, in twips.
     int width() const;
     int height() const;
     void move(int left, int top);

@@ -29,59 +29,30 @@ MemoryCanvas::MemoryCanvas(int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = bitmap ? CreateCompatibleDC(nullptr) : nullptr;
-    if (!dc) {
-        if (bitmap) {
-            DeleteObject(bitmap);
-        }
-        return;
+    bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (bitmap_) {
+        dc_.reset(CreateCompatibleDC(nullptr));
     }
-    dc_ = dc;
-    bitmap_ = bitmap;
-    bits_ = static_cast<std::uint32_t*>(bits);
-    previousBitmap_ = SelectObject(dc_, bitmap_);
-    width_ = width;
-    height_ = height;
-}
-
-MemoryCanvas::MemoryCanvas(MemoryCanvas&& other) noexcept {
-    *this = std::move(other);
+    if (dc_) {
+        SelectObject(dc_.get(), bitmap_.get());
+        bits_ = static_cast<std::uint32_t*>(bits);
+        width_ = width;
+        height_ = height;
+    }
 }
 
 MemoryCanvas& MemoryCanvas::operator=(MemoryCanvas&& other) noexcept {
-    if (this != &other) {
-        release();
-        dc_ = std::exchange(other.dc_, nullptr);
-        bitmap_ = std::exchange(other.bitmap_, nullptr);
-        previousBitmap_ = std::exchange(other.previousBitmap_, nullptr);
-        bits_ = std::exchange(other.bits_, nullptr);
-        width_ = std::exchange(other.width_, 0);
-        height_ = std::exchange(other.height_, 0);
-    }
+    MemoryCanvas old(std::move(*this)); // releases the previous ones in order
+    bitmap_ = std::move(other.bitmap_);
+    dc_ = std::move(other.dc_);
+    bits_ = other.bits_;
+    width_ = other.width_;
+    height_ = other.height_;
     return *this;
 }
 
-MemoryCanvas::~MemoryCanvas() {
-    release();
-}
-
-void MemoryCanvas::release() {
-    if (dc_) {
-        SelectObject(dc_, previousBitmap_);
-        DeleteDC(dc_);
-    }
-    if (bitmap_) {
-        DeleteObject(bitmap_);
-    }
-    dc_ = nullptr;
-    bitmap_ = nullptr;
-    bits_ = nullptr;
-    width_ = height_ = 0;
-}
-
 COLORREF MemoryCanvas::pixel(int x, int y) const {
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) {
+    if (!dc_ || x < 0 || y < 0 || x >= width_ || y >= height_) {
         return CLR_INVALID;
     }
     GdiFlush();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 namespace forms {
 
@@ -114,24 +115,20 @@ class MemoryCanvas {
   public:
     MemoryCanvas() = default;
     MemoryCanvas(int width, int height);
-    MemoryCanvas(MemoryCanvas&& other) noexcept;
+    MemoryCanvas(MemoryCanvas&& other) noexcept = default;
     MemoryCanvas& operator=(MemoryCanvas&& other) noexcept;
-    MemoryCanvas(const MemoryCanvas&) = delete;
-    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
-    ~MemoryCanvas();
 
     bool valid() const { return dc_ != nullptr; }
-    HDC dc() const { return dc_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    HDC dc() const { return dc_.get(); }
+    int width() const { return dc_ ? width_ : 0; }
+    int height() const { return dc_ ? height_ : 0; }
     // The colour at a pixel as COLORREF (&H00BBGGRR); CLR_INVALID outside.
     COLORREF pixel(int x, int y) const;
 
   private:
-    void release();
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previousBitmap_ = nullptr;
+    // The device context goes first, then the bitmap selected into it.
+    GdiObject<HBITMAP> bitmap_;
+    std::unique_ptr<HDC__, BOOL(WINAPI*)(HDC)> dc_{nullptr, DeleteDC};
     std::uint32_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;

@@ -9,7 +9,7 @@ namespace forms {
 
 PictureBox::PictureBox(Container& container, const Placement& placement) {
     HWND window = createTargetWindow(
-        WindowClass::PictureBox, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, L"",
+        WindowClass::PictureBox, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, L"",
         pixelRectIn(container, placement), parentWindowOf(container), this);
     attach(container, window, placement);
 }

@@ -2,28 +2,18 @@
 
 #include "text_win32.h"
 
-#include <utility>
-#include <vector>
-
 namespace forms {
 
 std::string programFolder() {
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            std::wstring full(path.data(), length);
-            std::size_t slash = full.find_last_of(L"\\/");
-            return narrow(slash == std::wstring::npos ? std::wstring() : full.substr(0, slash));
-        }
-        if (path.size() >= 32768) {
-            return {};
-        }
-        path.resize(path.size() * 2);
+    // The longest path Windows knows.
+    std::wstring path(32768, L'\0');
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0 || length >= path.size()) {
+        return {};
     }
+    std::size_t slash = path.find_last_of(L"\\/", length);
+    path.resize(slash == std::wstring::npos ? 0 : slash);
+    return narrow(path);
 }
 
 std::wstring argumentsOf(std::wstring_view commandLine) {
@@ -47,33 +37,13 @@ std::string argumentString() {
     return narrow(argumentsOf(commandLine ? commandLine : L""));
 }
 
-StartedProgram::StartedProgram(StartedProgram&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)), id_(other.id_) {}
-
-StartedProgram& StartedProgram::operator=(StartedProgram&& other) noexcept {
-    if (this != &other) {
-        if (process_) {
-            CloseHandle(process_);
-        }
-        process_ = std::exchange(other.process_, nullptr);
-        id_ = other.id_;
-    }
-    return *this;
-}
-
-StartedProgram::~StartedProgram() {
-    if (process_) {
-        CloseHandle(process_);
-    }
-}
-
 bool StartedProgram::hasEnded() const {
-    return process_ && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
 }
 
 std::optional<DWORD> StartedProgram::exitCode() const {
     DWORD code = 0;
-    if (!hasEnded() || !GetExitCodeProcess(process_, &code)) {
+    if (!hasEnded() || !GetExitCodeProcess(process_.get(), &code)) {
         return std::nullopt;
     }
     return code;
@@ -101,7 +71,7 @@ std::optional<StartedProgram> startProgram(const std::string& pathUtf8) {
     CloseHandle(started.hThread);
     // Lets the new program's window come to the front.
     AllowSetForegroundWindow(started.dwProcessId);
-    return StartedProgram(started.hProcess, started.dwProcessId);
+    return StartedProgram(started.hProcess);
 }
 
 FARPROC systemProcedure(const wchar_t* dll, const char* name) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,22 +21,15 @@ std::wstring argumentsOf(std::wstring_view commandLine);
 // A program started by startProgram; the handle is closed with it.
 class StartedProgram {
   public:
-    explicit StartedProgram(HANDLE process, DWORD id) : process_(process), id_(id) {}
-    StartedProgram(StartedProgram&& other) noexcept;
-    StartedProgram& operator=(StartedProgram&& other) noexcept;
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
-    ~StartedProgram();
+    explicit StartedProgram(HANDLE process) : process_(process, CloseHandle) {}
 
-    DWORD id() const { return id_; }
-    HANDLE handle() const { return process_; }
+    HANDLE handle() const { return process_.get(); }
     bool hasEnded() const;
     // The exit status once it has ended.
     std::optional<DWORD> exitCode() const;
 
   private:
-    HANDLE process_;
-    DWORD id_;
+    std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)> process_;
 };
 
 // Starts a program by path, without arguments, and returns at once. Its

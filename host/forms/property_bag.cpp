@@ -12,36 +12,24 @@ char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// "&H" followed by one to eight hex digits, optionally ending in "&".
-std::optional<std::uint32_t> parseHex(std::string_view text) {
-    if (text.size() < 3 || text[0] != '&' || lowerAscii(text[1]) != 'h') {
-        return std::nullopt;
-    }
-    text.remove_prefix(2);
-    if (!text.empty() && text.back() == '&') {
-        text.remove_suffix(1);
-    }
-    if (text.empty() || text.size() > 8) {
-        return std::nullopt;
-    }
-    std::uint32_t value = 0;
-    auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    if (status != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<std::int64_t> parseDecimalInteger(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
+// A whole number in decimal, or "&H" and one to eight hex digits,
+// optionally ending in "&" (then `hex` is set).
+std::optional<std::int64_t> parseWhole(std::string_view text, bool& hex) {
+    text = trimmed(text);
+    hex = text.size() >= 3 && text[0] == '&' && lowerAscii(text[1]) == 'h';
+    if (hex) {
+        text.remove_prefix(2);
+        if (!text.empty() && text.back() == '&') {
+            text.remove_suffix(1);
+        }
+    } else if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
-    if (text.empty()) {
-        return std::nullopt;
-    }
     std::int64_t value = 0;
-    auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
-    if (status != std::errc() || end != text.data() + text.size()) {
+    auto [end, status] =
+        std::from_chars(text.data(), text.data() + text.size(), value, hex ? 16 : 10);
+    if (text.empty() || status != std::errc() || end != text.data() + text.size() ||
+        (hex && (text.size() > 8 || text.front() == '-'))) {
         return std::nullopt;
     }
     return value;
@@ -62,15 +50,12 @@ bool keysEqual(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::int32_t> parseLong(std::string_view text) {
-    text = trimmed(text);
-    if (auto hex = parseHex(text)) {
-        return static_cast<std::int32_t>(*hex);
-    }
-    auto value = parseDecimalInteger(text);
-    if (!value || *value < INT32_MIN || *value > INT32_MAX) {
+    bool hex = false;
+    auto value = parseWhole(text, hex);
+    if (!value || (!hex && (*value < INT32_MIN || *value > INT32_MAX))) {
         return std::nullopt;
     }
-    return static_cast<std::int32_t>(*value);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(*value));
 }
 
 std::optional<bool> parseBoolean(std::string_view text) {
@@ -88,11 +73,8 @@ std::optional<bool> parseBoolean(std::string_view text) {
 }
 
 std::optional<Colour> parseColour(std::string_view text) {
-    text = trimmed(text);
-    if (auto hex = parseHex(text)) {
-        return *hex;
-    }
-    auto value = parseDecimalInteger(text);
+    bool hex = false;
+    auto value = parseWhole(text, hex);
     if (!value || *value < INT32_MIN || *value > static_cast<std::int64_t>(UINT32_MAX)) {
         return std::nullopt;
     }
@@ -139,36 +121,27 @@ void PropertyBag::setText(std::string_view key, std::string_view value) {
     entries_.emplace_back(std::string(key), std::string(value));
 }
 
+// A missing key reads as an empty text, which no parser takes.
 std::int32_t PropertyBag::readLong(std::string_view key, std::int32_t defaultValue) const {
-    const std::string* value = find(key);
-    auto number = value ? parseLong(*value) : std::nullopt;
-    return number ? *number : defaultValue;
+    return parseLong(text(key).value_or("")).value_or(defaultValue);
 }
 
 std::int16_t PropertyBag::readInteger(std::string_view key, std::int16_t defaultValue) const {
-    const std::string* value = find(key);
-    auto number = value ? parseLong(*value) : std::nullopt;
-    if (!number || *number < INT16_MIN || *number > INT16_MAX) {
-        return defaultValue;
-    }
-    return static_cast<std::int16_t>(*number);
+    auto number = parseLong(text(key).value_or(""));
+    bool fits = number && *number >= INT16_MIN && *number <= INT16_MAX;
+    return fits ? static_cast<std::int16_t>(*number) : defaultValue;
 }
 
 bool PropertyBag::readBoolean(std::string_view key, bool defaultValue) const {
-    const std::string* value = find(key);
-    auto flag = value ? parseBoolean(*value) : std::nullopt;
-    return flag ? *flag : defaultValue;
+    return parseBoolean(text(key).value_or("")).value_or(defaultValue);
 }
 
 std::string PropertyBag::readString(std::string_view key, std::string_view defaultValue) const {
-    const std::string* value = find(key);
-    return value ? *value : std::string(defaultValue);
+    return text(key).value_or(std::string(defaultValue));
 }
 
 Colour PropertyBag::readColour(std::string_view key, Colour defaultValue) const {
-    const std::string* value = find(key);
-    auto colour = value ? parseColour(*value) : std::nullopt;
-    return colour ? *colour : defaultValue;
+    return parseColour(text(key).value_or("")).value_or(defaultValue);
 }
 
 } // namespace forms

@@ -42,20 +42,12 @@ float Screen::twipsPerPixelY() {
     return twipsPerPixelFor(screenDotsPerInch(LOGPIXELSY));
 }
 
-int Screen::widthPixels() {
-    return GetSystemMetrics(SM_CXSCREEN);
-}
-
-int Screen::heightPixels() {
-    return GetSystemMetrics(SM_CYSCREEN);
-}
-
 float Screen::widthTwips() {
-    return static_cast<float>(widthPixels()) * twipsPerPixelX();
+    return static_cast<float>(GetSystemMetrics(SM_CXSCREEN)) * twipsPerPixelX();
 }
 
 float Screen::heightTwips() {
-    return static_cast<float>(heightPixels()) * twipsPerPixelY();
+    return static_cast<float>(GetSystemMetrics(SM_CYSCREEN)) * twipsPerPixelY();
 }
 
 void Screen::setMousePointer(MousePointer pointer) {

@@ -12,8 +12,6 @@ class Screen {
     static float twipsPerPixelY();
     static float widthTwips();
     static float heightTwips();
-    static int widthPixels();
-    static int heightPixels();
 
     static void setMousePointer(MousePointer pointer);
     // Sets the screen pointer for WM_SETCURSOR; false while it is Default.

@@ -31,9 +31,9 @@ bool UserControl::create(Container& container, const Placement& placement,
         return false;
     }
     starting_ = true;
-    HWND window = createTargetWindow(
-        WindowClass::UserControl, 0, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, L"",
-        pixelRectIn(container, placement), parentWindowOf(container), this);
+    HWND window =
+        createTargetWindow(WindowClass::UserControl, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                           L"", pixelRectIn(container, placement), parentWindowOf(container), this);
     if (!window) {
         starting_ = false;
         return false;

@@ -57,12 +57,8 @@ LRESULT CALLBACK targetWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// Again for every window: a class registered already stays as it is.
 void registerClass(WindowClass windowClass) {
-    static bool registered[3] = {};
-    int slot = static_cast<int>(windowClass);
-    if (registered[slot]) {
-        return;
-    }
     WNDCLASSEXW info = {};
     info.cbSize = sizeof info;
     info.lpfnWndProc = targetWindowProc;
@@ -71,17 +67,17 @@ void registerClass(WindowClass windowClass) {
     info.lpszClassName = className(windowClass);
     // Forms take every press as a press; controls tell double clicks apart.
     info.style = windowClass == WindowClass::Form ? 0 : CS_DBLCLKS;
-    registered[slot] = RegisterClassExW(&info) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    RegisterClassExW(&info);
 }
 
 } // namespace
 
-HWND createTargetWindow(WindowClass windowClass, DWORD exStyle, DWORD style,
-                        const std::wstring& caption, int x, int y, int width, int height,
-                        HWND parent, MessageTarget* target) {
+HWND createTargetWindow(WindowClass windowClass, DWORD style, const std::wstring& caption,
+                        const RECT& place, HWND parent, MessageTarget* target) {
     registerClass(windowClass);
-    return CreateWindowExW(exStyle, className(windowClass), caption.c_str(), style, x, y, width,
-                           height, parent, nullptr, GetModuleHandleW(nullptr), target);
+    return CreateWindowExW(0, className(windowClass), caption.c_str(), style, place.left, place.top,
+                           place.right - place.left, place.bottom - place.top, parent, nullptr,
+                           GetModuleHandleW(nullptr), target);
 }
 
 MessageTarget* messageTargetOf(HWND window) {
@@ -90,10 +86,6 @@ MessageTarget* messageTargetOf(HWND window) {
                                            reinterpret_cast<ULONG_PTR>(targetWindowProc);
     return ours ? reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA))
                 : nullptr;
-}
-
-bool isChildWindow(HWND window) {
-    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
 }
 
 void setControlOf(HWND window, WindowedControl* control) {

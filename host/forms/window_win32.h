@@ -24,18 +24,10 @@ class MessageTarget {
 enum class WindowClass { Form, UserControl, PictureBox };
 
 // Creates a window of one of our classes whose messages go to `target`.
-// x may be CW_USEDEFAULT for windows with a caption.
-HWND createTargetWindow(WindowClass windowClass, DWORD exStyle, DWORD style,
-                        const std::wstring& caption, int x, int y, int width, int height,
-                        HWND parent, MessageTarget* target);
-inline HWND createTargetWindow(WindowClass windowClass, DWORD exStyle, DWORD style,
-                               const std::wstring& caption, const RECT& place, HWND parent,
-                               MessageTarget* target) {
-    return createTargetWindow(windowClass, exStyle, style, caption, place.left, place.top,
-                              place.right - place.left, place.bottom - place.top, parent, target);
-}
+// The place's left may be CW_USEDEFAULT for windows with a caption.
+HWND createTargetWindow(WindowClass windowClass, DWORD style, const std::wstring& caption,
+                        const RECT& place, HWND parent, MessageTarget* target);
 MessageTarget* messageTargetOf(HWND window);
-bool isChildWindow(HWND window);
 
 // The control object of a child window, ours or a system control.
 void setControlOf(HWND window, WindowedControl* control);
