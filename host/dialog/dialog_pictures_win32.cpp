@@ -1,7 +1,7 @@
 #include "dialog_pictures_win32.h"
 
-#include "gdi_win32.h"
 #include "picture_scale.h"
+#include "screen_win32.h"
 #include "text_win32.h"
 
 #include <windows.h>
@@ -9,12 +9,6 @@
 #include <string>
 
 namespace {
-
-// The dots per inch the forms layer lays the dialog out with: the screen's.
-int screenDotsPerInch() {
-    forms::WindowDc dc;
-    return dc.get() ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-}
 
 forms::PictureRef pictureResource(std::string_view name) {
     std::string resource = "DIALOG_";
@@ -33,7 +27,7 @@ forms::PictureRef pictureResource(std::string_view name) {
 } // namespace
 
 forms::PictureRef dialogPicture(std::string_view name) {
-    static const int percent = pictureScalePercent(screenDotsPerInch());
+    static const int percent = pictureScalePercent(forms::Screen::dotsPerInch());
     if (percent != 100) {
         if (forms::PictureRef scaled = pictureResource(scaledPictureName(name, percent))) {
             return scaled;

@@ -1,5 +1,6 @@
 #include "font_win32.h"
 
+#include "screen_win32.h"
 #include "text_win32.h"
 
 #include <cmath>
@@ -8,8 +9,7 @@
 namespace forms {
 
 Font::Font(const FontDescription& description) : description_(description) {
-    WindowDc screen;
-    int dotsPerInch = screen.get() ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    int dotsPerInch = Screen::dotsPerInch();
     LOGFONTW font = {};
     font.lfHeight = -static_cast<LONG>(std::lround(description.size * dotsPerInch / 72.0));
     font.lfWeight = description.weight;

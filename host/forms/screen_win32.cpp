@@ -34,12 +34,16 @@ void refreshCursor() {
 
 } // namespace
 
+int Screen::dotsPerInch() {
+    return screenDotsPerInch(LOGPIXELSY);
+}
+
 float Screen::twipsPerPixelX() {
     return twipsPerPixelFor(screenDotsPerInch(LOGPIXELSX));
 }
 
 float Screen::twipsPerPixelY() {
-    return twipsPerPixelFor(screenDotsPerInch(LOGPIXELSY));
+    return twipsPerPixelFor(dotsPerInch());
 }
 
 float Screen::widthTwips() {

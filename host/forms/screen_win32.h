@@ -8,6 +8,8 @@ namespace forms {
 // is not Default, every window of the program shows it.
 class Screen {
   public:
+    // The screen's vertical dots per inch, as fonts and pictures take it.
+    static int dotsPerInch();
     static float twipsPerPixelX();
     static float twipsPerPixelY();
     static float widthTwips();
