@@ -22,14 +22,13 @@
 
 namespace {
 
-// While a window with either title exists nothing else starts; the second is
-// the settings dialog's caption.
+// While a window with either title exists nothing else starts: the first
+// is the guard's, the second the settings dialog's.
 constexpr char guardCaption[] = "Butterfly_Main";
-constexpr wchar_t dialogCaption[] = L"\u25A0Kalendra\u25A0";
 
 bool anotherCopyIsBusy() {
     return FindWindowA(nullptr, guardCaption) != nullptr ||
-           FindWindowW(nullptr, dialogCaption) != nullptr;
+           FindWindowW(nullptr, forms::widen(dialog::layout::title).c_str()) != nullptr;
 }
 
 HWND windowOfHandle(std::int32_t handle) {
@@ -70,8 +69,8 @@ std::unique_ptr<forms::Form> formForThisStart() {
     loadSettings(store, loadedSettings, forms::utf8ToAnsi(forms::programFolder()), isAnsiLeadByte);
 
     if (command.mode == HostMode::Settings) {
-        SettingsDialog dialog(loadedSettings, store);
-        dialog.showModal();
+        dialog::SettingsDialog settingsDialog(loadedSettings, store);
+        settingsDialog.showModal();
         forms::endProgram(0);
     }
     if (command.mode != HostMode::Screensaver && command.mode != HostMode::ScreensaverNoCursor) {

@@ -1,5 +1,7 @@
 #include "banner_cycle.h"
 
+namespace dialog {
+
 BannerStep advanceBanner(std::int16_t& bannerFrame) {
     ++bannerFrame;
     if (bannerFrame >= 1 && bannerFrame <= bannerFrameCount) {
@@ -12,3 +14,5 @@ BannerStep advanceBanner(std::int16_t& bannerFrame) {
     bannerFrame = 0;
     return {};
 }
+
+} // namespace dialog

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace dialog {
+
 // The settings dialog's banner: a tick counter that plays the 24 frames in
 // the left box, then the same frames in the right box, then rests one tick.
 constexpr int bannerFrameCount = 24;
@@ -17,3 +19,5 @@ struct BannerStep {
 
 // Advances bannerFrame (0 at load) by one tick and says what to show.
 BannerStep advanceBanner(std::int16_t& bannerFrame);
+
+} // namespace dialog

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace dialog {
+
 namespace {
 
 // Writes the HELP_PAGE resource's bytes to path, replacing an older copy.
@@ -44,3 +46,5 @@ bool openBannerLink(HWND owner) {
         forms::widen(std::string(contract::workingFolder) + "\\" + helpPageFileName);
     return writeHelpPage(path.c_str()) && shellOpen(owner, path.c_str());
 }
+
+} // namespace dialog

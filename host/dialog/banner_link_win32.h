@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace dialog {
+
 // What a click on the settings dialog's banner opens: the project's web page
 // when one is configured (kalendraWebAddress), otherwise the help page the
 // program carries, written into the working folder as helpPageFileName
@@ -11,3 +13,5 @@
 bool openBannerLink(HWND owner);
 
 constexpr char helpPageFileName[] = "Kalendra.html";
+
+} // namespace dialog

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace dialog {
+
 namespace {
 
 // A free length rounded to whole twips, halves to even as the forms'
@@ -67,3 +69,5 @@ std::string musicFileFilter() {
     using namespace std::string_literals;
     return "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0\0"s;
 }
+
+} // namespace dialog

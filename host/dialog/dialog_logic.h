@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace dialog {
+
 // What the settings dialog computes when it loads and when the user acts,
 // apart from any window.
 
@@ -52,3 +54,5 @@ std::string saveFailureMessage(bool partly);
 // takes it (description, NUL, pattern, NUL, NUL) and its title.
 std::string musicFileFilter();
 constexpr char musicFileChooserTitle[] = "ﾌｧｲﾙを開く";
+
+} // namespace dialog

@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace dialog {
+
 namespace {
 
 forms::PictureRef pictureResource(std::string_view name) {
@@ -35,3 +37,5 @@ forms::PictureRef dialogPicture(std::string_view name) {
     }
     return pictureResource(name);
 }
+
+} // namespace dialog

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace dialog {
+
 // The settings dialog's pictures, by the names its layout uses ("icon",
 // "mark_on", "hand", "banner07"...): resources of the program named
 // "DIALOG_" and the name in capitals, holding the picture file's bytes.
@@ -11,3 +13,5 @@
 // scale (the name with "_150" or "_200") where there is one. Nothing for an
 // unknown name.
 forms::PictureRef dialogPicture(std::string_view name);
+
+} // namespace dialog

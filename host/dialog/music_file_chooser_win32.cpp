@@ -6,6 +6,8 @@
 
 #include <commdlg.h>
 
+namespace dialog {
+
 namespace {
 
 // The path as GetShortPathNameW or GetLongPathNameW gives it; empty when
@@ -66,3 +68,5 @@ std::string shownMusicPath(const std::string& ansiPath) {
     const std::wstring longPath = pathIn(GetLongPathNameW, forms::ansiToWide(ansiPath));
     return longPath.empty() ? forms::ansiToUtf8(ansiPath) : forms::narrow(longPath);
 }
+
+} // namespace dialog

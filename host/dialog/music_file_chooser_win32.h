@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace dialog {
+
 // The music file chooser and the system's side of storing its answer.
 
 // Shows the open-file dialog in its wide form, so its title and filter read
@@ -22,3 +24,5 @@ StoredMusicPath storedMusicPath(std::string_view utf8Path);
 // A stored path (ANSI) as the user reads it (UTF-8): the long form of a short
 // one where the file exists, else the path as it is.
 std::string shownMusicPath(const std::string& ansiPath);
+
+} // namespace dialog

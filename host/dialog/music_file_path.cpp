@@ -1,5 +1,7 @@
 #include "music_file_path.h"
 
+namespace dialog {
+
 StoredMusicPath musicPathForSettings(std::string_view utf8Path, const AnsiSpelling& spell,
                                      const ShortPathForm& shortForm) {
     if (std::optional<std::string> ansi = spell(utf8Path)) {
@@ -20,3 +22,5 @@ std::string unspellablePathMessage() {
     return "このファイル名はシステムの文字コードで表せないため使えません。"
            "名前を変えるか、別の場所に置いてください。";
 }
+
+} // namespace dialog

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace dialog {
+
 // The music file's path as the settings file keeps it. That file holds text
 // in the system's ANSI code page, and the music is played through the ANSI
 // MCI functions, so a chosen path must be spelt exactly in that code page.
@@ -33,3 +35,5 @@ StoredMusicPath musicPathForSettings(std::string_view utf8Path, const AnsiSpelli
 
 // The message of a refused path (UTF-8).
 std::string unspellablePathMessage();
+
+} // namespace dialog

@@ -1,5 +1,7 @@
 #include "picture_scale.h"
 
+namespace dialog {
+
 int pictureScalePercent(int dotsPerInch) {
     if (dotsPerInch >= 192) {
         return 200;
@@ -17,3 +19,5 @@ std::string scaledPictureName(std::string_view name, int percent) {
     }
     return scaled;
 }
+
+} // namespace dialog

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace dialog {
+
 // The dialog's pictures are drawn for three display scales: 100, 150 and
 // 200 percent (96, 144 and 192 dots per inch).
 
@@ -13,3 +15,5 @@ int pictureScalePercent(int dotsPerInch);
 
 // The name of a picture at a scale: "mark_on" at 100, "mark_on_150" at 150.
 std::string scaledPictureName(std::string_view name, int percent);
+
+} // namespace dialog

@@ -9,6 +9,8 @@
 #include <iterator>
 #include <string_view>
 
+namespace dialog {
+
 std::wstring saveFailureText(bool partly, unsigned long systemCode) {
     std::wstring text = forms::widen(saveFailureMessage(partly));
     if (systemCode == 0) {
@@ -29,3 +31,5 @@ std::wstring saveFailureText(bool partly, unsigned long systemCode) {
     }
     return text;
 }
+
+} // namespace dialog

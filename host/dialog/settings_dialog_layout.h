@@ -7,7 +7,7 @@
 // the keyboard order. SettingsDialog makes its controls from these values;
 // the texts are what the user reads, byte for byte.
 
-namespace settingsLayout {
+namespace dialog::layout {
 
 struct Box {
     int left;
@@ -74,4 +74,4 @@ constexpr Caption cancelButton{{3780, 2880, 1515, 495}, "ｷｬﾝｾﾙ"};
 // The banner advances every 100 ms from load until the dialog closes.
 constexpr int bannerIntervalMs = 100;
 
-} // namespace settingsLayout
+} // namespace dialog::layout

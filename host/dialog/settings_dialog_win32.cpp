@@ -26,7 +26,7 @@
 #include <optional>
 #include <string>
 
-namespace layout = settingsLayout;
+namespace dialog {
 
 namespace {
 
@@ -306,7 +306,7 @@ void SettingsDialog::openWebPage() {
 }
 
 void SettingsDialog::advanceBanner() {
-    BannerStep step = ::advanceBanner(bannerTick_);
+    BannerStep step = dialog::advanceBanner(bannerTick_);
     if (step.box == BannerBox::None) {
         return;
     }
@@ -334,3 +334,5 @@ void SettingsDialog::animateClose() {
     RECT to = {animationX_, animationY_, animationX_, animationY_};
     DrawAnimatedRects(handle(), IDANI_CAPTION, &from, &to);
 }
+
+} // namespace dialog

@@ -23,6 +23,8 @@ class PictureBox;
 class Shape;
 } // namespace forms
 
+namespace dialog {
+
 // The settings dialog: edits the number of butterflies, the music source,
 // the CD track to repeat and the music file. "設定" stores them and closes;
 // "ｷｬﾝｾﾙ" and every other way of closing store nothing. Its controls are
@@ -40,7 +42,7 @@ class SettingsDialog : public forms::Form {
 
   private:
     void createControls();
-    forms::Label* addCaption(forms::Container& container, const settingsLayout::Caption& caption);
+    forms::Label* addCaption(forms::Container& container, const layout::Caption& caption);
     void chooseSource(int source);
     void showSourceMarks(int selected);
     void showCount();
@@ -78,3 +80,5 @@ class SettingsDialog : public forms::Form {
     forms::PictureRef markOn_;
     forms::Timer bannerTimer_;
 };
+
+} // namespace dialog

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace dialog {
+
 TEST(BannerCycle, PlaysLeftThenRightThenRestsOneTick) {
     std::int16_t counter = 0;
     std::vector<BannerStep> steps;
@@ -34,3 +36,5 @@ TEST(BannerCycle, CounterOutsideTheCycleStartsOver) {
     EXPECT_EQ(advanceBanner(counter).box, BannerBox::None);
     EXPECT_EQ(advanceBanner(counter).frame, 1);
 }
+
+} // namespace dialog

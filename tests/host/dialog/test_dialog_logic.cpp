@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace dialog {
+
 TEST(DialogLogic, PlacesTheDialogCentredAndAThirdDown) {
     // 1280 x 1024 pixels at 15 twips per pixel; the dialog 7545 x 4410.
     DialogPlacement place = dialogPlacement(19200, 15360, 7545, 4410);
@@ -85,3 +87,5 @@ TEST(DialogLogic, PicksThePicturesOfTheLargestScaleNotAboveTheScreens) {
     EXPECT_EQ(scaledPictureName("banner07", 150), "banner07_150");
     EXPECT_EQ(scaledPictureName("hand", 200), "hand_200");
 }
+
+} // namespace dialog

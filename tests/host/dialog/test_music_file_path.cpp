@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace dialog {
+
 namespace {
 
 std::optional<std::string> asciiOnly(std::string_view path) {
@@ -44,3 +46,5 @@ TEST(MusicFilePath, SpeltAsChosenElseShortFormElseRefused) {
 }
 
 } // namespace
+
+} // namespace dialog
