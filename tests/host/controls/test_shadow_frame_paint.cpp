@@ -21,9 +21,9 @@ std::uint32_t greyPixel(int v) {
 }
 
 ShadowFrameProps dialogFrame() {
-    ShadowFrameProps p = defaultShadowFrameProps(Grey);
-    p.shadowDepth = 7;
-    return p;
+    forms::PropertyBag bag;
+    bag.setText("ShadowDepth", "7");
+    return readShadowFrameProps(bag, Grey);
 }
 
 bool onOutline(int x, int y, int left, int top, int right, int bottom) {
