@@ -130,6 +130,7 @@ void checkText(std::string_view text) {
     const double leading = leadingNumber(text);
     check(!std::isnan(leading), "the leading number is never NaN");
     const std::optional<double> value = numericTextValue(text);
+    check(value.has_value() == isNumericText(text), "numeric test and value agree");
     check(value.has_value() == matchesNotation(text), "numeric exactly when in the notation");
     if (value) {
         check(sameValue(*value, leading), "a numeric text's leading number is its value");
@@ -139,8 +140,7 @@ void checkText(std::string_view text) {
         // the leading number alone.
         check(sameValue(leadingNumber(std::string(text) + "x"), *value), "suffix ignored");
         // A numeric text stays numeric with blanks around it.
-        check(numericTextValue(" " + std::string(text) + "\t").has_value(),
-              "blanks around a number");
+        check(isNumericText(" " + std::string(text) + "\t"), "blanks around a number");
     }
     // The leading number is the value of the longest numeric prefix (after
     // the blanks): look for it from the end, but only over a bounded window
@@ -197,7 +197,7 @@ void checkWhole(long number) {
         check(hash[0] != '0' && hash.find(' ') == std::string::npos, "## has no padding");
     // Texts of numbers a double holds exactly read back as the number.
     if (number > -(1L << 53) && number < (1L << 53)) {
-        check(numericTextValue(signedText).has_value(), "signed text is numeric");
+        check(isNumericText(signedText), "signed text is numeric");
         check(leadingNumber(signedText) == static_cast<double>(number), "signed text reads back");
         if (number != 0)
             check(leadingNumber(hash) == static_cast<double>(number), "## text reads back");
@@ -237,5 +237,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             check(upper == c, "other bytes unchanged");
     }
+    // charactersFrom is the tail from a 1-based position.
+    const std::size_t position = size == 0 ? 0 : data[0] % 8;
+    const std::string_view tail = charactersFrom(text, position);
+    const std::size_t start = position == 0 ? 0 : position - 1;
+    check(tail == (start >= size ? std::string_view() : text.substr(start)), "tail from position");
     return 0;
 }

@@ -2,8 +2,6 @@
 
 #include "text_conversions.h"
 
-#include <algorithm>
-
 HostMode hostModeOf(std::string_view arguments) {
     if (arguments.empty())
         return HostMode::ScreensaverNoCursor;
@@ -22,8 +20,7 @@ HostMode hostModeOf(std::string_view arguments) {
 }
 
 std::int32_t previewWindowOf(std::string_view arguments) {
-    const double number =
-        leadingNumber(arguments.substr(std::min<std::size_t>(3, arguments.size())));
+    const double number = leadingNumber(charactersFrom(arguments, 4));
     if (const std::optional<std::int32_t> handle = roundHalfEvenToInt32(number))
         return *handle;
     // An unsigned notation above 2^31 - 1: the same 32 bits as a signed value.

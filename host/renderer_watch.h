@@ -20,6 +20,8 @@ class RendererWatch {
     // true once the run is over; it stays over from then on.
     bool runIsOver(bool windowPresent, bool processEnded, std::int64_t elapsedMs);
 
+    bool windowSeen() const { return windowSeen_; }
+
   private:
     std::int64_t startupWaitMs_;
     bool windowSeen_ = false;

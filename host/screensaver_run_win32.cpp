@@ -11,9 +11,8 @@
 ScreensaverRun::ScreensaverRun(const LoadedSettings& settings, bool cursorHidden)
     : settings_(settings), cursorHidden_(cursorHidden), music_(mciPort_, settings.repeatTrack) {
     setCaption(caption);
-    mp3WatchTimer_.onTimer = [this] { music_.mp3WatchTick(); };
-    // The CD watch ends itself once the drive cannot be queried.
-    cdWatchTimer_.onTimer = [this] { cdWatchTimer_.setEnabled(music_.cdWatchTick()); };
+    mp3WatchTimer_.onTimer = [this] { watchMp3(); };
+    cdWatchTimer_.onTimer = [this] { watchCd(); };
     rendererWatchTimer_.onTimer = [this] { watchRenderer(); };
 }
 
@@ -38,7 +37,8 @@ void ScreensaverRun::handleLoad() {
     // The renderer reads the textures at its start, so they come first.
     writeTextureFiles();
     markStartupPhase("texture files written");
-    renderer_ = forms::startProgram(forms::programFolder() + "\\" + contract::rendererFileName);
+    rendererPath_ = forms::programFolder() + "\\" + contract::rendererFileName;
+    renderer_ = forms::startProgram(rendererPath_);
     markStartupPhase("renderer process created");
     rendererStartMs_ = GetTickCount64();
 
@@ -52,6 +52,14 @@ void ScreensaverRun::handleLoad() {
     case music::MusicWatch::None:
         break;
     }
+}
+
+void ScreensaverRun::watchMp3() {
+    music_.mp3WatchTick();
+}
+
+void ScreensaverRun::watchCd() {
+    cdWatchTimer_.setEnabled(music_.cdWatchTick());
 }
 
 void ScreensaverRun::watchRenderer() {

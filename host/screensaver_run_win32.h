@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // The hidden form of a screensaver run: writes the texture files, starts the
 // renderer, plays the music and ends the process when the renderer is gone.
@@ -31,6 +32,8 @@ class ScreensaverRun : public forms::Form {
 
   private:
     void writeTextureFiles();
+    void watchMp3();
+    void watchCd();
     void watchRenderer();
 
     LoadedSettings settings_;
@@ -40,6 +43,7 @@ class ScreensaverRun : public forms::Form {
     forms::Timer mp3WatchTimer_{*this, 1000, false};    // MP3 watch
     forms::Timer cdWatchTimer_{*this, 200, false};      // CD watch
     forms::Timer rendererWatchTimer_{*this, 500, true}; // renderer watch
+    std::string rendererPath_;
     std::optional<forms::StartedProgram> renderer_;
     std::uint64_t rendererStartMs_ = 0;
     RendererWatch watch_;

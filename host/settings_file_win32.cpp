@@ -1,5 +1,7 @@
 #include "settings_file_win32.h"
 
+#include "last_api_result.h"
+
 #include <utility>
 
 #include <windows.h>
@@ -30,8 +32,9 @@ bool SettingsFile::writeValue(std::string_view section, std::string_view key,
     const std::string sectionName(section.substr(0, nameLimit));
     const std::string keyName(key.substr(0, nameLimit));
     const std::string valueText(value);
-    if (WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(), valueText.c_str(),
-                                   path_.c_str()))
+    lastApiResult = WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(),
+                                               valueText.c_str(), path_.c_str());
+    if (lastApiResult != 0)
         return true;
     writeFailureCode_ = GetLastError();
     return false;

@@ -12,11 +12,14 @@ class SettingsFile final : public SettingsStore {
 
     // At most 255 bytes of the value: what fits a 256-byte buffer.
     std::string readValue(std::string_view section, std::string_view key) override;
-    // Section and key names longer than 128 bytes are cut to 128.
+    // Section and key names longer than 128 bytes are cut to 128; the
+    // result goes to lastApiResult.
     bool writeValue(std::string_view section, std::string_view key,
                     std::string_view value) override;
     unsigned long writeFailureCode() const override { return writeFailureCode_; }
     bool fileExists(std::string_view path) override;
+
+    const std::string& path() const { return path_; }
 
   private:
     std::string path_;

@@ -115,11 +115,17 @@ template <typename Int> std::optional<Int> fitting(double whole) {
     return static_cast<Int>(whole);
 }
 
-// Rounding to nearest in the default mode sends halves to the even neighbour.
+// Rounds the magnitude and restores the sign: for a non-negative value the
+// distance to its floor is exact, so a half is recognised exactly.
 template <typename Int> std::optional<Int> roundHalfEven(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
-    return fitting<Int>(std::nearbyint(value));
+    const double magnitude = std::fabs(value);
+    double whole = std::floor(magnitude);
+    const double fraction = magnitude - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    return fitting<Int>(value < 0 ? -whole : whole);
 }
 
 } // namespace
@@ -138,6 +144,10 @@ std::optional<double> numericTextValue(std::string_view text) {
     if (!number || skipBlanks(text, number->end) != text.size())
         return std::nullopt;
     return number->value;
+}
+
+bool isNumericText(std::string_view text) {
+    return numericTextValue(text).has_value();
 }
 
 std::optional<std::int16_t> floorToInt16(double value) {
@@ -160,4 +170,9 @@ std::string formatHashHash(long value) {
 
 char upperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string_view charactersFrom(std::string_view text, std::size_t position) {
+    const std::size_t start = position == 0 ? 0 : position - 1;
+    return start >= text.size() ? std::string_view() : text.substr(start);
 }

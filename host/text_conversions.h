@@ -27,9 +27,12 @@ std::string signedNumberText(long value);
 // infinity, one too small to represent gives 0.
 double leadingNumber(std::string_view text);
 
-// The value of a text that is one whole number, blanks around it allowed,
-// else nothing (the empty text and blanks alone are not numeric). Values
-// beyond the double range come out as infinity, never as nothing.
+// Whether the whole text, blanks around it allowed, is one number. The empty
+// text and blanks alone are not numeric.
+bool isNumericText(std::string_view text);
+
+// The value of a numeric text (as isNumericText decides), else nothing.
+// Values beyond the double range come out as infinity, never as nothing.
 std::optional<double> numericTextValue(std::string_view text);
 
 // The integer part rounded towards minus infinity, as a 16-bit integer;
@@ -49,3 +52,7 @@ std::string formatHashHash(long value);
 // ASCII letters upper-cased, every other byte unchanged (so the halves of
 // two-byte characters are never altered).
 char upperAscii(char c);
+
+// The characters of text from the 1-based position on; empty when the text
+// is shorter. Position 0 counts as 1.
+std::string_view charactersFrom(std::string_view text, std::size_t position);

@@ -8,24 +8,6 @@ namespace controls {
 
 namespace {
 
-struct ButtonColours {
-    Colour outline;
-    // Lines across the face at y = 1, 2, H - 3 and H - 2 (gradient looks).
-    Colour lineTop1;
-    Colour lineTop2;
-    Colour lineBottom3;
-    Colour lineBottom2;
-    // Corner pixels.
-    Colour k1;
-    Colour k2;
-    Colour k3;
-    // The glow band behind the face (gradient looks).
-    Colour glowTop;
-    Colour glowBottom;
-    // The flat face of the disabled and pressed looks.
-    Colour flatFace;
-};
-
 // The outline and the three shades of the corner pixels of every look but
 // the disabled one.
 constexpr Colour outline = rgb(0, 60, 116);
@@ -50,11 +32,13 @@ constexpr ButtonColours looks[] = {
     {outline, 0, 0, 0, 0, corner1, corner2, corner3, 0, 0, rgb(231, 227, 222)},
 };
 
-// A line from (x0, y0) up to but not including (x1, y1), with the device
-// context's own one-pixel solid pen.
+// A line from (x0, y) up to but not including (x1, y), with its own pen.
 void drawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
-    forms::SelectedObject pen(dc, GetStockObject(DC_PEN));
-    SetDCPenColor(dc, colour);
+    forms::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+    if (!pen) {
+        return;
+    }
+    forms::SelectedObject selected(dc, pen.get());
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
 }
@@ -94,30 +78,35 @@ void setCornerPixels(HDC dc, int w, int h, const ButtonColours& c) {
 
 void drawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
     RECT textArea{3, 3, w - 3, h - 3};
-    const int saved = SaveDC(dc);
-    if (look.font) {
-        SelectObject(dc, look.font);
-    }
-    SetTextColor(dc, look.enabled ? look.captionColour : disabledCaptionColour);
-    SetBkMode(dc, TRANSPARENT);
+    const Colour colour = look.enabled ? look.captionColour : disabledCaptionColour;
+    HGDIOBJ previousFont = look.font ? SelectObject(dc, look.font) : nullptr;
+    const COLORREF previousColour = SetTextColor(dc, colour);
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
     // Prefix characters are honoured: the access key is underlined.
     std::wstring caption = forms::widen(look.caption);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
               DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    RestoreDC(dc, saved);
+    SetBkMode(dc, previousMode);
     if (look.focusRect) {
-        const COLORREF previousColour = SetTextColor(dc, RGB(0, 0, 0));
-        DrawFocusRect(dc, &textArea);
-        SetTextColor(dc, previousColour);
+        SetTextColor(dc, RGB(0, 0, 0));
+        const RECT focusArea{3, 3, w - 3, h - 3};
+        DrawFocusRect(dc, &focusArea);
+    }
+    SetTextColor(dc, previousColour);
+    if (previousFont) {
+        SelectObject(dc, previousFont);
     }
 }
 
-// The colours of a look 0..4; other values get the normal look's colours.
+} // namespace
+
 const ButtonColours& buttonColoursFor(int state) {
     return state >= StateDisabled && state <= StatePressed ? looks[state] : looks[StateNormal];
 }
 
-} // namespace
+bool hasGradientFace(int state) {
+    return state != StateDisabled && state != StatePressed;
+}
 
 void paintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look) {
     const ButtonColours& c = buttonColoursFor(state);
@@ -129,8 +118,7 @@ void paintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look
     drawLine(dc, 3, h - 1, w - 3, h - 1, c.outline);
     drawLine(dc, w - 1, 3, w - 1, h - 3, c.outline);
 
-    // Looks 1..3 (and unknown ones) have gradient faces, 0 and 4 a flat one.
-    if (state != StateDisabled && state != StatePressed) {
+    if (hasGradientFace(state)) {
         // The glow band stays visible in the two columns beside the face.
         drawGradient(dc, 1, 3, w - 1, h - 2, c.glowTop, c.glowBottom);
         drawGradient(dc, 3, 3, w - 3, h - 3, buttonFaceTop, buttonFaceBottom);

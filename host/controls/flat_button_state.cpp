@@ -1,5 +1,7 @@
 #include "flat_button_state.h"
 
+#include <cmath>
+
 namespace controls {
 
 void FlatButtonState::redraw(int state) {
@@ -19,7 +21,7 @@ void FlatButtonState::redrawIfNeeded(int state) {
     }
 }
 
-void FlatButtonState::mouseMove(float x, float y, int width, int height) {
+void FlatButtonState::mouseMove(int button, int shift, float x, float y, int width, int height) {
     hover_ = x >= 0 && x <= width && y >= 0 && y <= height;
     if (hover_) {
         events_.trackMouseLeave();
@@ -32,6 +34,7 @@ void FlatButtonState::mouseMove(float x, float y, int width, int height) {
     } else {
         redrawIfNeeded(hasFocus_ ? StateFocused : StateNormal);
     }
+    events_.mouseMove(button, shift, x, y);
 }
 
 void FlatButtonState::mouseLeave() {
@@ -80,6 +83,7 @@ void FlatButtonState::mouseUp(int button) {
 void FlatButtonState::dblClick() {
     if (lastButton_ == leftButton) {
         redraw(StatePressed);
+        events_.dblClick();
     }
 }
 
@@ -97,11 +101,11 @@ void FlatButtonState::keyDown(int keyCode) {
         break;
     case keyCodeLeft:
     case keyCodeUp:
-        events_.moveFocus(true);
+        events_.sendTab(true);
         break;
     case keyCodeRight:
     case keyCodeDown:
-        events_.moveFocus(false);
+        events_.sendTab(false);
         break;
     default:
         break;
@@ -181,6 +185,7 @@ void FlatButtonState::formActivation(bool active) {
                 redraw(StateFocused);
             }
         }
+        events_.formActivate(1);
         return;
     }
     formActive_ = false;
@@ -190,6 +195,7 @@ void FlatButtonState::formActivation(bool active) {
     if (enabled_) {
         redrawIfNeeded(StateNormal);
     }
+    events_.formActivate(0);
 }
 
 void FlatButtonState::ambientChanged(std::string_view name, bool displayAsDefault) {
@@ -224,7 +230,16 @@ void FlatButtonState::setFocusRect(bool value) {
     }
 }
 
-void FlatButtonState::startPainting() {
+void FlatButtonState::repaint() {
+    redraw(drawState_);
+}
+
+void FlatButtonState::loaded() {
+    busy_ = false;
+    redraw(drawState_);
+}
+
+void FlatButtonState::sizeSettled() {
     busy_ = false;
     redraw(drawState_);
 }
@@ -255,6 +270,25 @@ std::string accessKeyOf(std::string_view caption) {
         return key;
     }
     return {};
+}
+
+TwipsSize minimumButtonSize(TwipsSize size) {
+    if (size.width < minimumButtonTwips) {
+        size.width = minimumButtonTwips;
+    }
+    if (size.height < minimumButtonTwips) {
+        size.height = minimumButtonTwips;
+    }
+    return size;
+}
+
+bool activationTurnsOn(MessageId message, WordParam wParam) {
+    return message == messageActivate && (wParam & 0xFFFF) != 0;
+}
+
+PixelPoint snapTarget(int originX, int originY, int widthPixels, int heightPixels) {
+    return {static_cast<int>(std::nearbyint(originX + widthPixels / 2.0)),
+            static_cast<int>(std::nearbyint(originY + heightPixels / 2.0))};
 }
 
 } // namespace controls

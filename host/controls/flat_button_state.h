@@ -4,8 +4,12 @@
 // of its five looks to paint, when to show the focus rectangle, and which
 // events and requests follow from mouse, keyboard, focus and activation.
 
+#include "subclass_table.h"
+#include "windows_constants.h"
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace controls {
 
@@ -18,17 +22,10 @@ enum ButtonDrawState : int {
     StatePressed = 4,
 };
 
-// Windows virtual-key codes; this file does not include <windows.h>.
-constexpr int keyCodeReturn = 13;
-constexpr int keyCodeSpace = 32;
-constexpr int keyCodeLeft = 37;
-constexpr int keyCodeUp = 38;
-constexpr int keyCodeRight = 39;
-constexpr int keyCodeDown = 40;
-
 // Mouse buttons as the forms' input events report them.
 constexpr int leftButton = 1;
 constexpr int rightButton = 2;
+constexpr int middleButton = 4;
 
 // One whole repaint of the button.
 struct ButtonPaint {
@@ -42,10 +39,13 @@ class FlatButtonEvents {
   public:
     virtual void paint(const ButtonPaint& paint) = 0;
     virtual void click() = 0;
+    virtual void dblClick() = 0;
+    virtual void mouseMove(int button, int shift, float x, float y) = 0;
+    virtual void formActivate(int state) = 0;
     // Ask the system for a leave notification; a failed request is ignored.
     virtual void trackMouseLeave() = 0;
     // Move the focus to the previous (backwards) or next control.
-    virtual void moveFocus(bool backwards) = 0;
+    virtual void sendTab(bool backwards) = 0;
     virtual void processPendingMessages() = 0;
 
   protected:
@@ -58,7 +58,7 @@ class FlatButtonState {
 
     // Pointer position in the control's pixels; width and height are its
     // inner size in pixels (the edges count as inside).
-    void mouseMove(float x, float y, int width, int height);
+    void mouseMove(int button, int shift, float x, float y, int width, int height);
     void mouseLeave();
     void mouseDown(int button);
     void mouseUp(int button);
@@ -80,12 +80,15 @@ class FlatButtonState {
     // Property changes. The caller passes Enabled on to the window itself.
     void setEnabled(bool value);
     void setFocusRect(bool value);
-    // Properties loaded and subclassing in place, or a resize left both
-    // sides at least the minimum size: painting starts in the current look.
-    void startPainting();
+    // Repaint in the current look (caption, fore colour or font changed).
+    void repaint();
+    // Properties loaded and subclassing in place: painting starts.
+    void loaded();
     // Paints the whole button in a look and makes it the current one;
     // nothing while painting is held back (busy).
     void redraw(int state);
+    // A resize left both sides at least the minimum size.
+    void sizeSettled();
 
     int drawState() const { return drawState_; }
     bool busy() const { return busy_; }
@@ -121,5 +124,24 @@ class FlatButtonState {
 // "&" that is not doubled ("&&" stands for a literal "&"); empty if none.
 // Captions are UTF-8; the key is one whole character, ASCII letters lowered.
 std::string accessKeyOf(std::string_view caption);
+
+struct TwipsSize {
+    int width = 0;
+    int height = 0;
+};
+constexpr int minimumButtonTwips = 100;
+// The size after the minimum-size rule: each side at least 100 twips.
+TwipsSize minimumButtonSize(TwipsSize size);
+
+// Whether an activation message turns the form on. WM_ACTIVATE carries the
+// state in its low word (the high word flags a minimised window).
+bool activationTurnsOn(MessageId message, WordParam wParam);
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+// Screen point at the centre of the button, halves rounded to even.
+PixelPoint snapTarget(int originX, int originY, int widthPixels, int heightPixels);
 
 } // namespace controls

@@ -6,16 +6,69 @@
 #include "gdi_win32.h"
 #include "message_loop_win32.h"
 
-#include <algorithm>
-
 namespace controls {
 
 namespace {
 
 constexpr const char* defaultCaption = "&OK";
-constexpr int minimumTwips = 100;
 
 } // namespace
+
+FlatButtonHooks::~FlatButtonHooks() {
+    stop();
+}
+
+bool FlatButtonHooks::start(HWND button, HWND parentForm) {
+    stop();
+    if (subclasser_.start(button) < 0) {
+        return false;
+    }
+    button_ = button;
+    subclasser_.addMessage(button, WM_MOUSELEAVE, handleAfter);
+    if (parentForm && subclasser_.start(parentForm) >= 0) {
+        parent_ = parentForm;
+        subclasser_.addMessage(parentForm, WM_ACTIVATE, handleAfter);
+    }
+    return true;
+}
+
+void FlatButtonHooks::stop() {
+    if (button_) {
+        subclasser_.stop(button_);
+        button_ = nullptr;
+    }
+    if (parent_) {
+        subclasser_.stop(parent_);
+        parent_ = nullptr;
+    }
+}
+
+void FlatButtonHooks::onSubclassedMessage(bool, bool&, MessageResult&, WindowId& window,
+                                          MessageId& message, WordParam& wParam, LongParam&) {
+    // Only reads the message: the window's own result stands.
+    if (message == WM_MOUSELEAVE && button_ && window == idOf(button_)) {
+        state_.mouseLeave();
+    } else if (message == WM_ACTIVATE && parent_ && window == idOf(parent_)) {
+        state_.formActivation(activationTurnsOn(message, wParam));
+    }
+}
+
+bool requestMouseLeave(HWND button) {
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = button;
+    return TrackMouseEvent(&track) != FALSE;
+}
+
+void snapMouseTo(HWND button, int widthPixels, int heightPixels) {
+    POINT origin{0, 0};
+    if (!ClientToScreen(button, &origin)) {
+        return;
+    }
+    const PixelPoint centre = snapTarget(origin.x, origin.y, widthPixels, heightPixels);
+    SetCursorPos(centre.x, centre.y);
+}
 
 forms::FontDescription defaultFlatButtonFont() {
     forms::FontDescription font;
@@ -28,11 +81,46 @@ forms::FontDescription defaultFlatButtonFont() {
 
 FlatButton::FlatButton() : font_(defaultFlatButtonFont()) {}
 
+FlatButton::~FlatButton() {
+    stopHooks();
+}
+
+void FlatButton::setCaption(std::string_view caption) {
+    caption_ = std::string(caption);
+    setAccessKeys(accessKeyOf(caption_));
+    state_.repaint();
+    propertyChanged("Caption");
+}
+
 void FlatButton::setEnabled(bool enabled) {
     // The state first: disabling a focused window moves the focus on, and
     // the button must already know it is disabled when that focus loss arrives.
     state_.setEnabled(enabled);
     setWindowEnabled(enabled);
+    propertyChanged("Enabled");
+}
+
+void FlatButton::setCaptionColour(Colour colour) {
+    captionColour_ = colour;
+    setForeColour(colour);
+    state_.repaint();
+    propertyChanged("ForeColor");
+}
+
+void FlatButton::setCaptionFont(const forms::FontDescription& font) {
+    font_ = font;
+    setFont(font_);
+    state_.repaint();
+    propertyChanged("Font");
+}
+
+void FlatButton::setFocusRect(bool focusRect) {
+    state_.setFocusRect(focusRect);
+    propertyChanged("FocusRect");
+}
+
+void FlatButton::snapMouseTo() const {
+    controls::snapMouseTo(handle(), scaleWidth(), scaleHeight());
 }
 
 void FlatButton::redraw(int state) {
@@ -58,58 +146,24 @@ void FlatButton::paint(const ButtonPaint& paint) {
     SetWindowRgn(window, flatButtonRegion(width, height).release(), TRUE);
 }
 
-void FlatButton::click() {
-    // A copy: the handler may replace itself or unload the form.
-    if (auto handler = onClick) {
-        handler();
-    }
-}
-
-void FlatButton::trackMouseLeave() {
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = handle();
-    TrackMouseEvent(&track);
-}
-
-void FlatButton::moveFocus(bool backwards) {
-    sendTab(backwards);
-}
-
-void FlatButton::processPendingMessages() {
-    forms::doEvents();
-}
-
-void FlatButton::onSubclassedMessage(bool, bool&, MessageResult&, WindowId& window,
-                                     MessageId& message, WordParam& wParam, LongParam&) {
-    // Only reads the message: the window's own result stands.
-    if (message == WM_MOUSELEAVE && window == idOf(handle())) {
-        state_.mouseLeave();
-    } else if (message == WM_ACTIVATE && parentHwnd_ && window == idOf(parentHwnd_)) {
-        // The low word holds the state; the high word flags a minimised window.
-        state_.formActivation(LOWORD(wParam) != WA_INACTIVE);
-    }
-}
-
 void FlatButton::startHooks() {
-    if (!handle() || subclasser_.start(handle()) < 0) {
+    if (hooked_ || !handle()) {
         return;
     }
-    subclasser_.addMessage(handle(), WM_MOUSELEAVE, handleAfter);
-    if (parentHwnd_ && subclasser_.start(parentHwnd_) >= 0) {
-        subclasser_.addMessage(parentHwnd_, WM_ACTIVATE, handleAfter);
-    }
+    parentHwnd_ = parentFormHandle();
+    hooked_ = hooks_.start(handle(), parentHwnd_);
     // A button added to a form that is already active would otherwise wait
     // for the next activation before it shows hover and focus.
-    if (parentHwnd_ && GetActiveWindow() == parentHwnd_) {
+    if (hooked_ && parentHwnd_ && GetActiveWindow() == parentHwnd_) {
         state_.formActivation(true);
     }
 }
 
 void FlatButton::stopHooks() {
-    subclasser_.stop(handle());
-    subclasser_.stop(parentHwnd_);
+    if (hooked_) {
+        hooks_.stop();
+        hooked_ = false;
+    }
 }
 
 void FlatButton::handleInitialize() {
@@ -118,31 +172,28 @@ void FlatButton::handleInitialize() {
 
 void FlatButton::handleReadProperties(const forms::PropertyBag& bag) {
     parentHwnd_ = parentFormHandle();
-    caption_ = bag.readString("Caption", defaultCaption);
-    setAccessKeys(accessKeyOf(caption_));
-    captionColour_ = bag.readColour("ForeColor", 0);
-    setForeColour(captionColour_);
-    font_ = forms::readFont(bag, "Font", font_);
-    setFont(font_);
-    state_.setFocusRect(bag.readBoolean("FocusRect", true));
+    setCaption(bag.readString("Caption", defaultCaption));
+    setCaptionColour(bag.readColour("ForeColor", 0));
+    setCaptionFont(forms::readFont(bag, "Font", font_));
+    setFocusRect(bag.readBoolean("FocusRect", true));
     setEnabled(bag.readBoolean("Enabled", true));
     startHooks();
-    state_.startPainting();
+    state_.loaded();
 }
 
 void FlatButton::handleResize() {
     if (correctingSize_) {
         return;
     }
-    const int width = placement().width;
-    const int height = placement().height;
-    if (width < minimumTwips || height < minimumTwips) {
+    const TwipsSize now{placement().width, placement().height};
+    const TwipsSize least = minimumButtonSize(now);
+    if (least.width != now.width || least.height != now.height) {
         // The resizes this correction raises do not paint.
         correctingSize_ = true;
-        setSize(std::max(width, minimumTwips), std::max(height, minimumTwips));
+        setSize(least.width, least.height);
         correctingSize_ = false;
     }
-    state_.startPainting();
+    state_.sizeSettled();
 }
 
 void FlatButton::handleAmbientChanged(std::string_view name) {
@@ -162,7 +213,7 @@ void FlatButton::handleMouseDown(const forms::MouseEvent& event) {
 }
 
 void FlatButton::handleMouseMove(const forms::MouseEvent& event) {
-    state_.mouseMove(event.x, event.y, scaleWidth(), scaleHeight());
+    state_.mouseMove(event.buttons, event.shift, event.x, event.y, scaleWidth(), scaleHeight());
 }
 
 void FlatButton::handleMouseUp(const forms::MouseEvent& event) {
@@ -187,6 +238,47 @@ void FlatButton::handleAccessKeyPress(int) {
 
 void FlatButton::handleTerminate() {
     stopHooks();
+}
+
+void FlatButton::Events::paint(const ButtonPaint& paint) {
+    button_.paint(paint);
+}
+
+void FlatButton::Events::click() {
+    // A copy: the handler may replace itself or unload the form.
+    if (auto handler = button_.onClick) {
+        handler();
+    }
+}
+
+void FlatButton::Events::dblClick() {
+    if (auto handler = button_.onDblClick) {
+        handler();
+    }
+}
+
+void FlatButton::Events::mouseMove(int button, int shift, float x, float y) {
+    if (auto handler = button_.onMouseMove) {
+        handler(button, shift, x, y);
+    }
+}
+
+void FlatButton::Events::formActivate(int state) {
+    if (auto handler = button_.onFormActivate) {
+        handler(state);
+    }
+}
+
+void FlatButton::Events::trackMouseLeave() {
+    requestMouseLeave(button_.handle());
+}
+
+void FlatButton::Events::sendTab(bool backwards) {
+    button_.sendTab(backwards);
+}
+
+void FlatButton::Events::processPendingMessages() {
+    forms::doEvents();
 }
 
 } // namespace controls

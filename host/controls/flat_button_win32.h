@@ -20,18 +20,64 @@
 
 namespace controls {
 
-class FlatButton : public forms::UserControl, private FlatButtonEvents, private SubclassOwner {
+// The push button's two notifications that only subclassing delivers: the
+// pointer leaving the button's window, and the parent form's activation.
+// Both are registered for the call after the window's previous procedure
+// and are handed to the button's state machine.
+class FlatButtonHooks : public SubclassOwner {
+  public:
+    explicit FlatButtonHooks(FlatButtonState& state) : state_(state) {}
+    // Stops both subclasses that are still in place.
+    ~FlatButtonHooks();
+    FlatButtonHooks(const FlatButtonHooks&) = delete;
+    FlatButtonHooks& operator=(const FlatButtonHooks&) = delete;
+
+    // Subclasses the button's own window for WM_MOUSELEAVE, then the parent
+    // form's window for WM_ACTIVATE.
+    // False when the button's window could not be subclassed; a parent that
+    // cannot be subclassed only leaves the form's activation unseen.
+    bool start(HWND button, HWND parentForm);
+    // Removes the button's subclass first, then the parent's.
+    void stop();
+
+    void onSubclassedMessage(bool before, bool& handled, MessageResult& result, WindowId& window,
+                             MessageId& message, WordParam& wParam, LongParam& lParam) override;
+
+  private:
+    FlatButtonState& state_;
+    WindowSubclasser subclasser_{*this};
+    HWND button_ = nullptr;
+    HWND parent_ = nullptr;
+};
+
+// Asks for WM_MOUSELEAVE once the pointer leaves the window; false when
+// the system refuses (the button then simply waits for the next move).
+bool requestMouseLeave(HWND button);
+
+// Puts the pointer on the centre of the button's client area; width and
+// height are its inner size in pixels.
+void snapMouseTo(HWND button, int widthPixels, int heightPixels);
+
+class FlatButton : public forms::UserControl {
   public:
     FlatButton();
+    ~FlatButton() override;
 
     // Properties, read from the property bag under the keys Caption,
     // ForeColor, Font, FocusRect and Enabled.
     const std::string& caption() const { return caption_; } // UTF-8, "&" marks the access key
+    void setCaption(std::string_view caption);
     Colour captionColour() const { return captionColour_; }
+    void setCaptionColour(Colour colour);
     const forms::FontDescription& captionFont() const { return font_; }
+    void setCaptionFont(const forms::FontDescription& font);
     bool focusRect() const { return state_.focusRect(); }
+    void setFocusRect(bool focusRect);
     // The Enabled property: the state machine and the window.
     void setEnabled(bool enabled) override;
+
+    // Moves the mouse pointer to the centre of the button.
+    void snapMouseTo() const;
 
     // Repaints the whole button in one of its looks (StateDisabled ..
     // StatePressed). Input changes the look again as it arrives, so this is
@@ -40,7 +86,11 @@ class FlatButton : public forms::UserControl, private FlatButtonEvents, private 
     int drawState() const { return state_.drawState(); }
     const FlatButtonState& state() const { return state_; }
 
+    // Events.
     std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void(int button, int shift, float x, float y)> onMouseMove;
+    std::function<void(int state)> onFormActivate; // 1 activated, 0 deactivated
 
   protected:
     void handleInitialize() override;
@@ -60,30 +110,36 @@ class FlatButton : public forms::UserControl, private FlatButtonEvents, private 
 
   private:
     // What the state machine asks of the control.
-    void paint(const ButtonPaint& paint) override;
-    void click() override;
-    void trackMouseLeave() override;
-    void moveFocus(bool backwards) override;
-    void processPendingMessages() override;
+    class Events : public FlatButtonEvents {
+      public:
+        explicit Events(FlatButton& button) : button_(button) {}
+        void paint(const ButtonPaint& paint) override;
+        void click() override;
+        void dblClick() override;
+        void mouseMove(int button, int shift, float x, float y) override;
+        void formActivate(int state) override;
+        void trackMouseLeave() override;
+        void sendTab(bool backwards) override;
+        void processPendingMessages() override;
 
-    // The two notifications only subclassing delivers, both after the
-    // window's own handling: the pointer leaving the button's window, and
-    // the parent form's activation.
-    void onSubclassedMessage(bool before, bool& handled, MessageResult& result, WindowId& window,
-                             MessageId& message, WordParam& wParam, LongParam& lParam) override;
-    // Subclasses the button's window, then the parent form's, once the
-    // properties are in place. A parent that cannot be subclassed only
-    // leaves the form's activation unseen.
+      private:
+        FlatButton& button_;
+    };
+
+    void paint(const ButtonPaint& paint);
+    // Subclassing of the button's and the parent form's windows, once the
+    // properties are in place.
     void startHooks();
-    // Removes the button's subclass first, then the parent's.
     void stopHooks();
 
-    FlatButtonState state_{*this};
-    WindowSubclasser subclasser_{*this};
+    Events events_{*this};
+    FlatButtonState state_{events_};
+    FlatButtonHooks hooks_{state_};
     std::string caption_;
     Colour captionColour_ = 0;
     forms::FontDescription font_;
     HWND parentHwnd_ = nullptr;
+    bool hooked_ = false;
     bool correctingSize_ = false;
 };
 

@@ -9,16 +9,25 @@ namespace controls {
 
 namespace {
 
+// A one-pixel solid pen and a solid or hollow brush selected for one shape.
+class ShapeTools {
+  public:
+    ShapeTools(HDC dc, Colour penColour, const Colour* fillColour)
+        : pen_(CreatePen(PS_SOLID, 1, penColour)),
+          brush_(fillColour ? CreateSolidBrush(*fillColour) : nullptr),
+          selectedPen_(dc, pen_.get()),
+          selectedBrush_(dc, brush_ ? brush_.get() : GetStockObject(NULL_BRUSH)) {}
+
+  private:
+    forms::GdiObject<HPEN> pen_;
+    forms::GdiObject<HBRUSH> brush_;
+    forms::SelectedObject selectedPen_;
+    forms::SelectedObject selectedBrush_;
+};
+
 void drawShape(HDC dc, const ShadowFrameProps& p, int left, int top, int right, int bottom,
                Colour penColour, const Colour* fillColour) {
-    // The device context's own one-pixel solid pen, and its solid brush or
-    // none (hollow).
-    forms::SelectedObject pen(dc, GetStockObject(DC_PEN));
-    forms::SelectedObject brush(dc, GetStockObject(fillColour ? DC_BRUSH : NULL_BRUSH));
-    SetDCPenColor(dc, penColour);
-    if (fillColour) {
-        SetDCBrushColor(dc, *fillColour);
-    }
+    ShapeTools tools(dc, penColour, fillColour);
     if (p.frameStyle == frameStyleRounded) {
         RoundRect(dc, left, top, right, bottom, p.cornerDepth, p.cornerDepth);
     } else {

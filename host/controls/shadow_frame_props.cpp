@@ -4,10 +4,27 @@
 
 namespace controls {
 
-ShadowFrameProps readShadowFrameProps(const forms::PropertyBag& bag, Colour containerBackColour) {
-    ShadowFrameProps d;
-    d.faceColour = containerBackColour;
-    d.customBackColour = containerBackColour;
+ShadowFrameProps defaultShadowFrameProps(Colour containerBackColour) {
+    ShadowFrameProps props;
+    props.faceColour = containerBackColour;
+    props.customBackColour = containerBackColour;
+    return props;
+}
+
+std::int16_t clampShadowOpacity(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, 0, maxShadowOpacity));
+}
+
+std::int16_t clampShadowDepth(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, minShadowDepth, maxShadowDepth));
+}
+
+std::int16_t clampCornerDepth(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, 0, maxCornerDepth));
+}
+
+ShadowFrameProps readShadowFrameProps(PropertyReader& bag, Colour containerBackColour) {
+    const ShadowFrameProps d = defaultShadowFrameProps(containerBackColour);
     ShadowFrameProps p;
     p.frameStyle = bag.readLong("FrameStyle", d.frameStyle);
     p.shadowOpacity = bag.readInteger("ShadowOpacity", d.shadowOpacity);
@@ -28,7 +45,7 @@ Colour frameBackground(const ShadowFrameProps& props, Colour containerBackColour
 
 ShadowFrameProps paintableShadowFrame(const ShadowFrameProps& props) {
     ShadowFrameProps p = props;
-    p.shadowOpacity = static_cast<std::int16_t>(std::clamp<int>(p.shadowOpacity, 0, 100));
+    p.shadowOpacity = clampShadowOpacity(p.shadowOpacity);
     if (p.shadowDepth < 1) {
         p.showShadow = false;
     }

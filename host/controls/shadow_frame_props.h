@@ -1,11 +1,9 @@
 #pragma once
 
-// The decorated frame's nine properties: defaults, reading them from the
-// property bag, and the values painting may safely use.
+// The decorated frame's nine properties: defaults, the limits their setters
+// apply, persistence, and the values painting may safely use.
 
 #include "colour_math.h"
-
-#include "property_bag.h"
 
 #include <cstdint>
 
@@ -15,6 +13,12 @@ constexpr std::int32_t frameStyleRounded = 0;
 constexpr std::int32_t frameStyleSquare = 1;
 constexpr std::int32_t backColourAmbient = 0;
 constexpr std::int32_t backColourCustom = 1;
+
+// Setter limits. A depth set above the cap is stored as the cap itself.
+constexpr int minShadowDepth = 2;
+constexpr int maxShadowDepth = 40;
+constexpr int maxShadowOpacity = 100;
+constexpr int maxCornerDepth = 50;
 
 struct ShadowFrameProps {
     std::int32_t frameStyle = frameStyleSquare;
@@ -28,19 +32,37 @@ struct ShadowFrameProps {
     std::int16_t cornerDepth = 10;
 };
 
+// A new instance: the two colours come from the container's background.
+ShadowFrameProps defaultShadowFrameProps(Colour containerBackColour);
+
+// What the setters store for a requested value.
+std::int16_t clampShadowOpacity(int value); // 0..100
+std::int16_t clampShadowDepth(int value);   // 2..40
+std::int16_t clampCornerDepth(int value);   // 0..50
+
+// Typed access to the form's property bag (keys case-insensitive there).
+class PropertyReader {
+  public:
+    virtual std::int32_t readLong(const char* key, std::int32_t defaultValue) = 0;
+    virtual std::int16_t readInteger(const char* key, std::int16_t defaultValue) = 0;
+    virtual bool readBoolean(const char* key, bool defaultValue) = 0;
+
+  protected:
+    ~PropertyReader() = default;
+};
+
 // Reads the nine keys in their fixed order, each with its default (the
-// colour defaults are the container's background now, as for a new
-// instance); values are kept as
-// stored, whatever their range.
-ShadowFrameProps readShadowFrameProps(const forms::PropertyBag& bag, Colour containerBackColour);
+// colour defaults are the container's background now); values are kept as
+// stored, even outside the ranges the setters enforce.
+ShadowFrameProps readShadowFrameProps(PropertyReader& bag, Colour containerBackColour);
 
 // The background the frame is painted on.
 Colour frameBackground(const ShadowFrameProps& props, Colour containerBackColour);
 
-// The properties as painting uses them. Stored data can hold any value: a
-// depth below 1 paints no shadow (its blend would divide by zero) and the
-// opacity is limited to 0..100 so that every colour stays within 0..255.
-// The stored values themselves are left alone.
+// The properties as painting uses them. Stored data can hold values no
+// setter produces: a depth below 1 paints no shadow (its blend would divide
+// by zero) and the opacity is limited to 0..100 so that every colour stays
+// within 0..255. The stored values themselves are left alone.
 ShadowFrameProps paintableShadowFrame(const ShadowFrameProps& props);
 
 } // namespace controls

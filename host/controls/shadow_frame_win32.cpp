@@ -8,9 +8,80 @@
 
 namespace controls {
 
+namespace {
+
+class BagReader : public PropertyReader {
+  public:
+    explicit BagReader(const forms::PropertyBag& bag) : bag_(bag) {}
+    std::int32_t readLong(const char* key, std::int32_t defaultValue) override {
+        return bag_.readLong(key, defaultValue);
+    }
+    std::int16_t readInteger(const char* key, std::int16_t defaultValue) override {
+        return bag_.readInteger(key, defaultValue);
+    }
+    bool readBoolean(const char* key, bool defaultValue) override {
+        return bag_.readBoolean(key, defaultValue);
+    }
+
+  private:
+    const forms::PropertyBag& bag_;
+};
+
+} // namespace
+
 ShadowFrame::ShadowFrame() {
     // Purely decorative: the focus passes over the frame to what it holds.
     setCanGetFocus(false);
+}
+
+void ShadowFrame::setFrameStyle(std::int32_t style) {
+    props_.frameStyle = style;
+    changed("FrameStyle");
+}
+
+void ShadowFrame::setShadowOpacity(int percent) {
+    props_.shadowOpacity = clampShadowOpacity(percent);
+    changed("ShadowOpacity");
+}
+
+void ShadowFrame::setShowShadow(bool show) {
+    props_.showShadow = show;
+    changed("ShowShadow");
+}
+
+void ShadowFrame::setShadowDepth(int pixels) {
+    props_.shadowDepth = clampShadowDepth(pixels);
+    changed("ShadowDepth");
+}
+
+void ShadowFrame::setFaceColour(Colour colour) {
+    props_.faceColour = colour;
+    changed("FillColour");
+}
+
+void ShadowFrame::setCustomBackColour(Colour colour) {
+    props_.customBackColour = colour;
+    changed("BackColour");
+}
+
+void ShadowFrame::setBackColourSource(std::int32_t source) {
+    props_.backColourSource = source;
+    changed("BackColourIs");
+}
+
+void ShadowFrame::setBorderColour(Colour colour) {
+    props_.borderColour = colour;
+    changed("BorderColour");
+}
+
+void ShadowFrame::setCornerDepth(int pixels) {
+    props_.cornerDepth = clampCornerDepth(pixels);
+    changed("CornerDepth");
+}
+
+void ShadowFrame::changed(std::string_view name) {
+    propertyChanged(name);
+    paintFrame();
 }
 
 void ShadowFrame::paintFrame() {
@@ -40,7 +111,8 @@ void ShadowFrame::paintFrame() {
 }
 
 void ShadowFrame::handleReadProperties(const forms::PropertyBag& bag) {
-    props_ = readShadowFrameProps(bag, ambientBackColour());
+    BagReader reader(bag);
+    props_ = readShadowFrameProps(reader, ambientBackColour());
     paintFrame();
 }
 

@@ -4,19 +4,26 @@
 
 namespace controls {
 
-namespace {
+bool addMessageTo(std::vector<MessageId>& table, MessageId message) {
+    if (message == 0) {
+        return false;
+    }
+    for (MessageId& slot : table) {
+        if (slot == 0) {
+            slot = message;
+            return true;
+        }
+        if (slot == message) {
+            return true;
+        }
+    }
+    table.push_back(message);
+    return true;
+}
 
 bool tableHas(const std::vector<MessageId>& table, MessageId message) {
-    return std::find(table.begin(), table.end(), message) != table.end();
+    return message != 0 && std::find(table.begin(), table.end(), message) != table.end();
 }
-
-void addMessageTo(std::vector<MessageId>& table, MessageId message) {
-    if (!tableHas(table, message)) {
-        table.push_back(message);
-    }
-}
-
-} // namespace
 
 int SubclassTable::findEntry(WindowId window, bool forAdding) const {
     if (!forAdding && window == 0) {

@@ -20,13 +20,24 @@ using MessageResult = std::intptr_t;
 constexpr int handleAfter = 1;
 constexpr int handleBefore = 2;
 
-// One subclassed window; window 0 marks a free entry. The tables list the
-// registered message numbers, each once.
+// One subclassed window; window 0 marks a free entry. The tables list message
+// numbers; a slot holding 0 is free and taken by the next registration.
 struct SubclassEntry {
     WindowId window = 0;
     std::vector<MessageId> afterMessages;
     std::vector<MessageId> beforeMessages;
+
+    int afterCount() const { return static_cast<int>(afterMessages.size()); }
+    int beforeCount() const { return static_cast<int>(beforeMessages.size()); }
 };
+
+// Adds a message to one table: a free slot (0) is reused, a message already
+// present is not added again, otherwise the table grows by one. Message 0
+// cannot be registered because 0 marks a free slot; returns false for it.
+bool addMessageTo(std::vector<MessageId>& table, MessageId message);
+
+// Whether the table lists the message (message 0 never matches).
+bool tableHas(const std::vector<MessageId>& table, MessageId message);
 
 // The entry list of one owner, indexed from 0 and grown one entry at a time.
 class SubclassTable {

@@ -16,6 +16,9 @@ struct MciPort {
     virtual std::uint32_t sendString(const std::string& command, char* reply,
                                      unsigned replySize) = 0;
 
+    // mciGetErrorStringA: the text of an MCI error code; false when there is none.
+    virtual bool errorText(std::uint32_t code, char* buffer, unsigned size) = 0;
+
     // waveOutGetNumDevs: the number of wave output devices.
     virtual unsigned waveOutDeviceCount() = 0;
 

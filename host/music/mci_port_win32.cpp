@@ -11,6 +11,10 @@ std::uint32_t Win32MciPort::sendString(const std::string& command, char* reply,
     return mciSendStringA(command.c_str(), reply, reply ? replySize : 0, nullptr);
 }
 
+bool Win32MciPort::errorText(std::uint32_t code, char* buffer, unsigned size) {
+    return mciGetErrorStringA(code, buffer, size) != FALSE;
+}
+
 unsigned Win32MciPort::waveOutDeviceCount() {
     return waveOutGetNumDevs();
 }

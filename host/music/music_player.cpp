@@ -1,7 +1,5 @@
 #include "music_player.h"
 
-#include "text_conversions.h"
-
 #include <array>
 #include <cstring>
 #include <optional>
@@ -10,6 +8,9 @@
 namespace music {
 
 namespace {
+
+const char* const NoCommandText = "コマンド文字列が指定されていません";
+const char* const NoErrorText = "Error (文字列が取れません)";
 
 // The text a buffer holds: up to its first NUL, and never past its last
 // character, which belongs to the terminator even if a driver overwrote it.
@@ -26,12 +27,81 @@ bool containsErr(std::string_view reply) {
     return false;
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A reply read as a number: blanks around it, an optional sign, digits with
+// an optional fraction. Anything else is not a number.
+std::optional<double> replyAsNumber(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    double scale = 0.0; // nonzero once past the decimal point
+    bool digits = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            if (scale == 0.0) {
+                value = value * 10.0 + (c - '0');
+            } else {
+                value += (c - '0') * scale;
+                scale /= 10.0;
+            }
+        } else if (c == '.' && scale == 0.0) {
+            scale = 0.1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
 } // namespace
 
+std::int32_t MusicPlayer::sendCommand(const std::string& command, std::string& reply) {
+    if (command.empty()) {
+        reply = NoCommandText;
+        return emptyCommandCode;
+    }
+    std::array<char, replyBufferSize> replyBuffer{};
+    const std::uint32_t code = port_.sendString(command, replyBuffer.data(), replyBufferSize);
+    if (code != 0) {
+        std::array<char, errorTextBufferSize> errorBuffer{};
+        if (port_.errorText(code, errorBuffer.data(), errorTextBufferSize))
+            reply = textOf(errorBuffer);
+        else
+            reply = NoErrorText;
+        return static_cast<std::int32_t>(code);
+    }
+    reply = textOf(replyBuffer);
+    return 0;
+}
+
 std::string MusicPlayer::sendQuery(const std::string& command) {
-    std::array<char, replyBufferSize> reply{};
-    const std::uint32_t code = port_.sendString(command, reply.data(), replyBufferSize);
-    return code == 0 ? textOf(reply) : "Error:" + std::to_string(static_cast<std::int32_t>(code));
+    const std::int32_t code = sendCommand(command, lastReply);
+    if (code == 0)
+        return lastReply;
+    return "Error:" + std::to_string(code);
+}
+
+std::int32_t MusicPlayer::sendPlay(const std::string& device, const std::string& from,
+                                   const std::string& to) {
+    std::string command = "play " + device;
+    if (!from.empty())
+        command += " from " + from;
+    if (!to.empty())
+        command += " to " + to;
+    return sendCommand(command, lastReply);
 }
 
 std::uint32_t MusicPlayer::sendWithoutReply(const std::string& command) {
@@ -65,7 +135,7 @@ void MusicPlayer::cdTick() {
     if (repeatTrack != 0) {
         // A current track that is not a number means the drive answers
         // nonsense: stop watching rather than restarting blindly.
-        const std::optional<double> currentTrack = numericTextValue(current);
+        const std::optional<double> currentTrack = replyAsNumber(current);
         if (!currentTrack) {
             cdKeepPolling = false;
             return;
@@ -75,10 +145,10 @@ void MusicPlayer::cdTick() {
         if (stopped || *currentTrack != repeatTrack) {
             const std::string start =
                 sendQuery("status cdaudio position track " + std::to_string(repeatTrack));
-            sendQuery(start.empty() ? "play cdaudio" : "play cdaudio from " + start);
+            sendPlay("cdaudio", start, "");
         }
     } else if (stopped) {
-        sendQuery("play cdaudio");
+        sendPlay("cdaudio", "", "");
     }
 }
 

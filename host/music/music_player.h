@@ -10,8 +10,7 @@ namespace music {
 // Background music while the screensaver runs: an audio CD (played on, or one
 // track repeated) and MP3 files through MCI command strings, WAV files through
 // the sound function in a loop. Music problems are never shown: results are
-// kept in lastApiResult or turned into the text "Error:" and the code, and
-// nothing throws.
+// kept in lastApiResult or turned into text in lastReply, and nothing throws.
 //
 // The running-screensaver form starts it, calls cdTick every 200 ms and
 // mp3Tick every 1000 ms from its timers, and stops it at the end (see
@@ -21,9 +20,12 @@ class MusicPlayer {
     // Sizes of the buffers the multimedia calls write into. A reply keeps at
     // most one character less than its buffer (the terminating NUL).
     static constexpr unsigned replyBufferSize = 512;
+    static constexpr unsigned errorTextBufferSize = 256;
     static constexpr unsigned cdModeBufferSize = 255;
     static constexpr unsigned mp3ModeBufferSize = 30;
 
+    // sendCommand's result for an empty command.
+    static constexpr std::int32_t emptyCommandCode = -1;
     // PlaySoundA flags for a WAV file: SND_ASYNC | SND_LOOP.
     static constexpr unsigned wavPlayFlags = 9;
 
@@ -36,12 +38,22 @@ class MusicPlayer {
 
     // Result of the last CD watch; false means the CD watch should stop.
     bool cdKeepPolling = false;
+    // Reply or error text of the last command sent by sendQuery or sendPlay.
+    // The system's texts come in its ANSI code page, sendCommand's own two texts
+    // in UTF-8; nothing shows them, they only serve the ERR test.
+    std::string lastReply;
     // Result of the last multimedia call whose result nobody tests.
     std::int32_t lastApiResult = 0;
 
-    // Sends command with a reply buffer: the device's reply on success, else
-    // "Error:" and the MCI error code.
+    // Sends command; reply receives the device's reply, or the error's text
+    // when the command failed. Returns the MCI error code, 0 for success,
+    // emptyCommandCode for an empty command (which is not sent).
+    std::int32_t sendCommand(const std::string& command, std::string& reply);
+    // sendCommand into lastReply; lastReply on success, else "Error:" and the code.
     std::string sendQuery(const std::string& command);
+    // Sends "play <device>[ from <from>][ to <to>]" into lastReply.
+    std::int32_t sendPlay(const std::string& device, const std::string& from,
+                          const std::string& to);
 
     void cdOpen();
     // The CD watch: restarts the repeated track, or plays on when the drive

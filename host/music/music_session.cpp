@@ -1,14 +1,14 @@
 #include "music_session.h"
 
-#include "settings.h"
-#include "text_conversions.h"
-
 namespace music {
 
 MusicFileType musicFileType(std::string_view file) {
-    std::string upper(file.substr(file.size() < 3 ? 0 : file.size() - 3));
-    for (char& c : upper)
-        c = upperAscii(c);
+    const std::string_view ending = file.substr(file.size() < 3 ? 0 : file.size() - 3);
+    std::string upper(ending);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
     if (upper == "WAV")
         return MusicFileType::Wav;
     if (upper == "MP3")
@@ -18,11 +18,11 @@ MusicFileType musicFileType(std::string_view file) {
 
 MusicWatch MusicSession::startMusic(std::int16_t kind, const std::string& file) {
     player_.musicFile = file;
-    if (kind == bgmAudioCd) {
+    if (kind == KindCd) {
         player_.cdOpen();
         return MusicWatch::Cd;
     }
-    if (kind != bgmMusicFile)
+    if (kind != KindFile)
         return MusicWatch::None;
     switch (musicFileType(file)) {
     case MusicFileType::Wav:
@@ -45,7 +45,7 @@ bool MusicSession::cdWatchTick() {
 void MusicSession::stopMusic(bool cdWatchRunning, std::int16_t kind, const std::string& file) {
     if (cdWatchRunning)
         player_.cdClose();
-    if (kind != bgmMusicFile)
+    if (kind != KindFile)
         return;
     switch (musicFileType(file)) {
     case MusicFileType::Wav:

@@ -29,12 +29,16 @@ MusicFileType musicFileType(std::string_view file);
 //   unload:    stopMusic(CD watch enabled, source, file), then turn both off.
 class MusicSession {
   public:
+    // Music sources of the settings.
+    static constexpr std::int16_t KindNone = 0;
+    static constexpr std::int16_t KindCd = 1;
+    static constexpr std::int16_t KindFile = 2;
+
     MusicSession(MciPort& port, std::int16_t repeatTrack) : player_(port) {
         player_.repeatTrack = repeatTrack;
     }
 
-    // Starts the music of the given source (bgmNone, bgmAudioCd or
-    // bgmMusicFile of the settings): opens the CD, plays a WAV file in
+    // Starts the music of the given source: opens the CD, plays a WAV file in
     // a loop, or opens and plays an MP3 file. Returns the watch to enable
     // (the MP3 watch also when the file could not be opened).
     MusicWatch startMusic(std::int16_t kind, const std::string& file);

@@ -39,10 +39,10 @@ TEST(TextConversions, LeadingNumberReadsThePrefixThatFormsANumber) {
 
 TEST(TextConversions, NumericTextIsOneNumberWithBlanksAround) {
     for (const char* text : {"0", " 42 ", "-3", "+3", "-2.5", "1.5E-2", "2d1", ".5", "5.", "1e400"})
-        EXPECT_TRUE(numericTextValue(text)) << '"' << text << '"';
+        EXPECT_TRUE(isNumericText(text)) << '"' << text << '"';
     for (const char* text :
          {"", "   ", "abc", "7a", "1 2", "- 3", ".", "e5", "1e", "1,000", "&H10", "$5", "0x10"})
-        EXPECT_FALSE(numericTextValue(text)) << '"' << text << '"';
+        EXPECT_FALSE(isNumericText(text)) << '"' << text << '"';
     EXPECT_EQ(numericTextValue(" -2.5 "), -2.5);
 }
 

@@ -20,8 +20,13 @@ struct RecordingEvents : FlatButtonEvents {
                       (p.enabled ? "" : " grey"));
     }
     void click() override { log.push_back("click"); }
+    void dblClick() override { log.push_back("dblclick"); }
+    void mouseMove(int button, int, float, float) override {
+        log.push_back("move " + std::to_string(button));
+    }
+    void formActivate(int state) override { log.push_back("activate " + std::to_string(state)); }
     void trackMouseLeave() override { log.push_back("track"); }
-    void moveFocus(bool backwards) override { log.push_back(backwards ? "shift+tab" : "tab"); }
+    void sendTab(bool backwards) override { log.push_back(backwards ? "shift+tab" : "tab"); }
     void processPendingMessages() override { log.push_back("doevents"); }
 
     // The log since the last call.
@@ -37,12 +42,12 @@ struct LoadedButton {
 
     LoadedButton() {
         button.setEnabled(true);
-        button.startPainting();
+        button.loaded();
         button.formActivation(true);
         events.take();
     }
-    void moveIn() { button.mouseMove(10, 10, W, H); }
-    void moveOut() { button.mouseMove(W + 5.0f, 10, W, H); }
+    void moveIn() { button.mouseMove(0, 0, 10, 10, W, H); }
+    void moveOut() { button.mouseMove(leftButton, 0, W + 5.0f, 10, W, H); }
 };
 
 } // namespace
@@ -51,7 +56,7 @@ TEST(FlatButtonState, NothingPaintsUntilLoadedOrEnabled) {
     RecordingEvents events;
     FlatButtonState button(events);
     EXPECT_TRUE(button.busy());
-    button.redraw(StateNormal);
+    button.repaint();
     button.gotFocus();
     EXPECT_EQ(events.take(), Log({}));
     // A paint refused while busy does not change the recorded look either.
@@ -64,12 +69,12 @@ TEST(FlatButtonState, NothingPaintsUntilLoadedOrEnabled) {
 TEST(FlatButtonState, MouseClickThroughTheLooks) {
     LoadedButton b;
     b.moveIn();
-    EXPECT_EQ(b.events.take(), Log({"track", "paint 3"}));
+    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "move 0"}));
     b.button.mouseDown(leftButton);
     EXPECT_EQ(b.events.take(), Log({"paint 4 focus"}));
     // Out while held: focused look; releasing outside gives no click.
     b.moveOut();
-    EXPECT_EQ(b.events.take(), Log({"paint 2 focus"}));
+    EXPECT_EQ(b.events.take(), Log({"paint 2 focus", "move 1"}));
     b.button.mouseUp(leftButton);
     EXPECT_EQ(b.events.take(), Log({"paint 2 focus"}));
     EXPECT_FALSE(b.button.pressed());
@@ -78,31 +83,33 @@ TEST(FlatButtonState, MouseClickThroughTheLooks) {
     b.button.mouseDown(leftButton);
     b.moveOut();
     b.moveIn();
-    EXPECT_EQ(b.events.take(), Log({"paint 4 focus", "paint 2 focus", "track", "paint 4 focus"}));
+    EXPECT_EQ(b.events.take(), Log({"paint 4 focus", "paint 2 focus", "move 1", "track",
+                                    "paint 4 focus", "move 0"}));
     b.button.mouseUp(leftButton);
     EXPECT_EQ(b.events.take(), Log({"paint 3 focus", "click"}));
 }
 
 TEST(FlatButtonState, EdgesCountAsInsideAndOtherButtonsDoNotPress) {
     LoadedButton b;
-    b.button.mouseMove(W, H, W, H);
+    b.button.mouseMove(0, 0, W, H, W, H);
     EXPECT_TRUE(b.button.hover());
-    b.button.mouseMove(W + 0.5f, H, W, H);
+    b.button.mouseMove(0, 0, W + 0.5f, H, W, H);
     EXPECT_FALSE(b.button.hover());
-    b.button.mouseMove(0, -0.5f, W, H);
+    b.button.mouseMove(0, 0, 0, -0.5f, W, H);
     EXPECT_FALSE(b.button.hover());
     b.events.take();
     b.moveIn();
     b.button.mouseDown(rightButton);
     b.button.mouseUp(rightButton);
-    EXPECT_EQ(b.events.take(), Log({"track", "paint 3"}));
+    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "move 0"}));
     // A double click counts only after a left press.
     b.button.dblClick();
     EXPECT_EQ(b.events.take(), Log({}));
     b.button.mouseDown(leftButton);
     b.button.mouseUp(leftButton);
     b.button.dblClick();
-    EXPECT_EQ(b.events.take(), Log({"paint 4 focus", "paint 3 focus", "click", "paint 4 focus"}));
+    EXPECT_EQ(b.events.take(),
+              Log({"paint 4 focus", "paint 3 focus", "click", "paint 4 focus", "dblclick"}));
 }
 
 TEST(FlatButtonState, LeaveNotificationRestoresTheRestingLook) {
@@ -149,7 +156,7 @@ TEST(FlatButtonState, SpaceClicksOnReleaseAndAnAccessKeyCancelsIt) {
     b.events.take();
     b.button.keyDown(keyCodeSpace);
     EXPECT_EQ(b.events.take(), Log({"paint 4 focus"}));
-    // While Space is held mouse moves do not repaint.
+    // While Space is held mouse moves neither repaint nor raise MouseMove.
     b.moveIn();
     EXPECT_EQ(b.events.take(), Log({"track"}));
     b.button.keyUp(keyCodeSpace);
@@ -213,25 +220,25 @@ TEST(FlatButtonState, DeactivationForgetsThePress) {
     b.button.mouseDown(leftButton);
     b.events.take();
     b.button.formActivation(false);
-    EXPECT_EQ(b.events.take(), Log({"paint 1"}));
+    EXPECT_EQ(b.events.take(), Log({"paint 1", "activate 0"}));
     EXPECT_FALSE(b.button.pressed());
     EXPECT_FALSE(b.button.mouseHeld());
     b.button.mouseUp(leftButton);
     EXPECT_EQ(b.events.take(), Log({}));
-    // Inactive: hover does not change the look.
+    // Inactive: hover changes neither the look nor raise MouseMove.
     b.moveIn();
     EXPECT_EQ(b.events.take(), Log({"track"}));
     b.button.formActivation(true);
-    EXPECT_EQ(b.events.take(), Log({"paint 3 focus"}));
+    EXPECT_EQ(b.events.take(), Log({"paint 3 focus", "activate 1"}));
 }
 
 TEST(FlatButtonState, TheFormStartsInactive) {
     RecordingEvents events;
     FlatButtonState button(events);
     button.setEnabled(true);
-    button.startPainting();
+    button.loaded();
     events.take();
-    button.mouseMove(5, 5, W, H);
+    button.mouseMove(0, 0, 5, 5, W, H);
     button.mouseDown(leftButton);
     button.mouseUp(leftButton);
     EXPECT_EQ(events.take(), Log({"track", "paint 4 focus"}));
@@ -253,7 +260,7 @@ TEST(FlatButtonState, EnabledRepaintsDisabledNormalDefaultOrHot) {
     b.moveIn();
     b.button.setEnabled(false);
     b.button.setEnabled(true);
-    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "paint 0 grey", "paint 3"}));
+    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "move 0", "paint 0 grey", "paint 3"}));
     // Disabled buttons ignore the leave notification.
     b.button.setEnabled(false);
     b.events.take();
@@ -278,15 +285,16 @@ TEST(FlatButtonState, DefaultButtonFollowsTheAmbientProperty) {
     EXPECT_EQ(b.events.take(), Log({"paint 2 focus", "paint 2"}));
     b.moveIn();
     b.button.mouseLeave();
-    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "paint 2"}));
+    EXPECT_EQ(b.events.take(), Log({"track", "paint 3", "move 0", "paint 2"}));
 }
 
-TEST(FlatButtonState, StartingToPaintRepaintsTheCurrentLook) {
+TEST(FlatButtonState, CaptionOrFontChangesRepaintTheCurrentLook) {
     LoadedButton b;
     b.moveIn();
     b.events.take();
-    b.button.startPainting();
-    EXPECT_EQ(b.events.take(), Log({"paint 3"}));
+    b.button.repaint();
+    b.button.sizeSettled();
+    EXPECT_EQ(b.events.take(), Log({"paint 3", "paint 3"}));
 }
 
 TEST(FlatButtonState, RepaintRequestedDuringAPaintIsDropped) {
@@ -294,7 +302,7 @@ TEST(FlatButtonState, RepaintRequestedDuringAPaintIsDropped) {
         FlatButtonState* button = nullptr;
         void paint(const ButtonPaint& p) override {
             RecordingEvents::paint(p);
-            button->redraw(p.state);
+            button->repaint();
         }
     } events;
     FlatButtonState button(events);
@@ -321,4 +329,27 @@ TEST(FlatButtonCaptions, accessKeyOf) {
     // A non-ASCII key is one whole UTF-8 character, left as it is.
     EXPECT_EQ(accessKeyOf("\xE8\xA8\xAD&\xE5\xAE\x9A!"), "\xE5\xAE\x9A");
     EXPECT_EQ(accessKeyOf("&\xC3\x84"), "\xC3\x84");
+}
+
+TEST(FlatButtonGeometry, MinimumSizeAndCentre) {
+    const TwipsSize small = minimumButtonSize({50, 50});
+    EXPECT_EQ(small.width, 100);
+    EXPECT_EQ(small.height, 100);
+    const TwipsSize wide = minimumButtonSize({1575, 60});
+    EXPECT_EQ(wide.width, 1575);
+    EXPECT_EQ(wide.height, 100);
+
+    const PixelPoint centre = snapTarget(200, 100, 105, 33);
+    EXPECT_EQ(centre.x, 252); // 252.5 rounds to even
+    EXPECT_EQ(centre.y, 116); // 116.5 rounds to even
+    EXPECT_EQ(snapTarget(201, 101, 105, 33).x, 254);
+}
+
+TEST(FlatButtonActivation, MessagesAndTheirState) {
+    EXPECT_TRUE(activationTurnsOn(messageActivate, 1));
+    EXPECT_TRUE(activationTurnsOn(messageActivate, 2));
+    EXPECT_FALSE(activationTurnsOn(messageActivate, 0));
+    // Deactivated while minimised: the high word is set, the state is off.
+    EXPECT_FALSE(activationTurnsOn(messageActivate, 0x10000));
+    EXPECT_TRUE(activationTurnsOn(messageActivate, 0x10001));
 }

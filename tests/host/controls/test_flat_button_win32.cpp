@@ -1,11 +1,13 @@
 // The push button as a user control on a real form: activation through the
-// parent's subclass, leave notifications through its own, input from posted
-// window messages as the system delivers them, what its back buffer shows,
-// and its stored properties.
+// parent's subclass, input from posted window messages as the system
+// delivers them, what its back buffer shows, and its stored properties.
+// Then its subclassing on bare windows: leave notifications from its own
+// window, activation from its parent form, several buttons per form.
 #include "../window_test.h"
 #include "flat_button_paint_win32.h"
 #include "flat_button_win32.h"
 #include "gdi_win32.h"
+#include "test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +26,15 @@ constexpr char japaneseFont[] = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128
 
 struct Recorder {
     int clicks = 0;
+    int dblClicks = 0;
+    std::vector<int> activations;
+    int moves = 0;
 
     void attach(FlatButton& button) {
         button.onClick = [this] { ++clicks; };
+        button.onDblClick = [this] { ++dblClicks; };
+        button.onFormActivate = [this](int state) { activations.push_back(state); };
+        button.onMouseMove = [this](int, int, float, float) { ++moves; };
     }
 };
 
@@ -107,6 +115,9 @@ TEST_F(FlatButtonOnForm, EveryButtonOfTheFormSeesItsActivationAndDeactivation) {
     // Three subclasses chained on one parent window: each gets the message.
     ASSERT_TRUE(pumpUntil(
         [&] { return buttons[0]->state().formActive() && buttons[1]->state().formActive(); }));
+    for (const Recorder& recorder : recorders) {
+        EXPECT_EQ(recorder.activations, std::vector<int>{1});
+    }
 
     forms::Form other;
     other.setCaption("Another form");
@@ -116,7 +127,8 @@ TEST_F(FlatButtonOnForm, EveryButtonOfTheFormSeesItsActivationAndDeactivation) {
     ASSERT_TRUE(pumpUntil([&] { return !buttons[0]->state().formActive(); }));
     pump(50);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        EXPECT_FALSE(buttons[i]->state().formActive()) << i;
+        EXPECT_FALSE(buttons[i]->state().formActive());
+        EXPECT_EQ(recorders[i].activations, (std::vector<int>{1, 0})) << i;
         EXPECT_EQ(buttons[i]->drawState(), StateNormal) << i;
     }
 }
@@ -131,6 +143,7 @@ TEST_F(FlatButtonOnForm, MousePressesClickOnlyWhenReleasedOverTheButton) {
     moveTo(button, w / 2, h / 2);
     EXPECT_TRUE(button.state().hover());
     EXPECT_EQ(button.drawState(), StateHot);
+    EXPECT_GT(seen.moves, 0);
 
     post(button, WM_LBUTTONDOWN, MK_LBUTTON, point(w / 2, h / 2));
     EXPECT_EQ(button.drawState(), StatePressed);
@@ -164,8 +177,9 @@ TEST_F(FlatButtonOnForm, MousePressesClickOnlyWhenReleasedOverTheButton) {
         << "no leave notification arrived";
     EXPECT_EQ(button.drawState(), StateFocused);
 
-    // A double click shows the pressed look.
+    // A double click shows the pressed look and raises DblClick.
     post(button, WM_LBUTTONDBLCLK, MK_LBUTTON, point(w / 2, h / 2));
+    EXPECT_EQ(seen.dblClicks, 1);
     EXPECT_EQ(button.drawState(), StatePressed);
     post(button, WM_LBUTTONUP, 0, point(w / 2, h / 2));
     EXPECT_EQ(seen.clicks, 2);
@@ -330,4 +344,157 @@ TEST_F(FlatButtonOnForm, ButtonsKeepAMinimumSize) {
     forms::MemoryCanvas shown = printed(tiny->handle());
     EXPECT_EQ(shown.pixel(3, 0), RGB(0, 60, 116)) << "outline of the repainted button";
     EXPECT_EQ(shown.pixel(side - 1, 3), RGB(0, 60, 116));
+}
+
+namespace {
+
+constexpr int W = 105;
+constexpr int H = 33;
+
+struct RecordingEvents : FlatButtonEvents {
+    std::vector<std::string> log;
+    void paint(const ButtonPaint& p) override { log.push_back("paint " + std::to_string(p.state)); }
+    void click() override { log.push_back("click"); }
+    void dblClick() override { log.push_back("dblclick"); }
+    void mouseMove(int, int, float, float) override { log.push_back("move"); }
+    void formActivate(int state) override { log.push_back("activate " + std::to_string(state)); }
+    void trackMouseLeave() override { log.push_back("track"); }
+    void sendTab(bool) override { log.push_back("tab"); }
+    void processPendingMessages() override {}
+    std::vector<std::string> take() { return std::exchange(log, {}); }
+};
+
+using Log = std::vector<std::string>;
+
+LRESULT CALLBACK testWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The default handling of WM_ACTIVATE moves the focus, which activates
+    // the window for real from inside the message sent by the test.
+    return msg == WM_ACTIVATE ? 0 : DefWindowProcW(hWnd, msg, wParam, lParam);
+}
+
+// A form (no parent) or a button's window on one.
+struct Window : TestWindow {
+    Window(HWND parent, int x, int y, int w, int h)
+        : TestWindow(testWindowClass(L"KalendraButtonHookTest", testWindowProc), parent,
+                     parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, x, y, w, h) {}
+};
+
+// A loaded, enabled button on a form, hooked to its windows.
+struct Button {
+    RecordingEvents events;
+    FlatButtonState state{events};
+    FlatButtonHooks hooks{state};
+    Window window;
+
+    Button(HWND form, int x) : window(form, x, 10, W, H) {
+        state.setEnabled(true);
+        state.loaded();
+    }
+};
+
+void drainMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&msg);
+    }
+}
+
+} // namespace
+
+TEST(FlatButtonHooks, EveryButtonOnAFormSeesItsActivation) {
+    Window form(nullptr, 0, 0, 400, 100);
+    ASSERT_NE(form.hWnd, nullptr);
+    std::vector<std::unique_ptr<Button>> buttons;
+    for (int i = 0; i < 3; ++i) {
+        buttons.push_back(std::make_unique<Button>(form.hWnd, 10 + 120 * i));
+        ASSERT_TRUE(buttons.back()->hooks.start(buttons.back()->window.hWnd, form.hWnd));
+        buttons.back()->events.take();
+    }
+    SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
+    for (auto& b : buttons) {
+        EXPECT_TRUE(b->state.formActive());
+        EXPECT_EQ(b->events.take(), Log({"activate 1"}));
+    }
+    // Deactivated while minimised: the high word is set, the form is off.
+    SendMessageW(form.hWnd, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0);
+    for (auto& b : buttons) {
+        EXPECT_FALSE(b->state.formActive());
+        EXPECT_EQ(b->events.take(), Log({"activate 0"}));
+    }
+
+    // The middle button goes first; the others still hear the form.
+    buttons[1].reset();
+    SendMessageW(form.hWnd, WM_ACTIVATE, WA_CLICKACTIVE, 0);
+    EXPECT_EQ(buttons[0]->events.take(), Log({"activate 1"}));
+    EXPECT_EQ(buttons[2]->events.take(), Log({"activate 1"}));
+    buttons[0]->hooks.stop();
+    SendMessageW(form.hWnd, WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(buttons[0]->events.take(), Log({}));
+    EXPECT_EQ(buttons[2]->events.take(), Log({"activate 0"}));
+}
+
+TEST(FlatButtonHooks, LeaveReachesOnlyTheButtonItWasSentTo) {
+    Window form(nullptr, 0, 0, 400, 100);
+    Button first(form.hWnd, 10);
+    Button second(form.hWnd, 130);
+    ASSERT_TRUE(first.hooks.start(first.window.hWnd, form.hWnd));
+    ASSERT_TRUE(second.hooks.start(second.window.hWnd, form.hWnd));
+    SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
+    first.state.mouseMove(0, 0, 5, 5, W, H);
+    second.state.mouseMove(0, 0, 5, 5, W, H);
+    first.events.take();
+    second.events.take();
+
+    SendMessageW(first.window.hWnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(first.state.hover());
+    EXPECT_EQ(first.events.take(), Log({"paint 1"}));
+    EXPECT_TRUE(second.state.hover());
+    EXPECT_EQ(second.events.take(), Log({}));
+}
+
+TEST(FlatButtonHooks, BadWindowsFailWithoutHarm) {
+    RecordingEvents events;
+    FlatButtonState state(events);
+    FlatButtonHooks hooks(state);
+    EXPECT_FALSE(hooks.start(nullptr, nullptr));
+    Window form(nullptr, 0, 0, 400, 100);
+    Window button(form.hWnd, 10, 10, W, H);
+    // Without a parent the button still hears its own leave messages.
+    ASSERT_TRUE(hooks.start(button.hWnd, nullptr));
+    state.setEnabled(true);
+    events.take();
+    SendMessageW(button.hWnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(events.take(), Log({}));
+    hooks.stop();
+    hooks.stop();
+}
+
+TEST(FlatButtonHooks, PointerSnapsToTheCentreAndLeavingIsReported) {
+    Window form(nullptr, 100, 100, 400, 100);
+    Button b(form.hWnd, 21);
+    ShowWindow(form.hWnd, SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(b.hooks.start(b.window.hWnd, form.hWnd));
+    SendMessageW(form.hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
+    drainMessages();
+
+    snapMouseTo(b.window.hWnd, W, H);
+    POINT at{};
+    ASSERT_TRUE(GetCursorPos(&at));
+    // Client origin (121, 110) plus (52.5, 16.5): 173.5 and 126.5, halves
+    // to even.
+    EXPECT_EQ(at.x, 174);
+    EXPECT_EQ(at.y, 126);
+
+    // The pointer is over the button; a leave request is accepted and the
+    // notification arrives once the pointer has gone.
+    b.state.mouseMove(0, 0, 52, 16, W, H);
+    b.events.take();
+    EXPECT_TRUE(requestMouseLeave(b.window.hWnd));
+    SetCursorPos(700, 700);
+    for (int i = 0; i < 50 && b.state.hover(); ++i) {
+        Sleep(20);
+        drainMessages();
+    }
+    EXPECT_FALSE(b.state.hover());
+    EXPECT_EQ(b.events.take(), Log({"paint 1"}));
 }

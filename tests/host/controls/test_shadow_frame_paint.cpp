@@ -21,9 +21,9 @@ std::uint32_t greyPixel(int v) {
 }
 
 ShadowFrameProps dialogFrame() {
-    forms::PropertyBag bag;
-    bag.setText("ShadowDepth", "7");
-    return readShadowFrameProps(bag, Grey);
+    ShadowFrameProps p = defaultShadowFrameProps(Grey);
+    p.shadowDepth = 7;
+    return p;
 }
 
 bool onOutline(int x, int y, int left, int top, int right, int bottom) {

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <utility>
+#include <map>
+#include <string>
+#include <vector>
 
 using namespace controls;
 
@@ -11,18 +12,33 @@ namespace {
 
 constexpr Colour DialogGrey = rgb(224, 224, 224);
 
-ShadowFrameProps read(std::initializer_list<std::pair<const char*, const char*>> stored) {
-    forms::PropertyBag bag;
-    for (const auto& [key, value] : stored) {
-        bag.setText(key, value);
+// A property bag over a map: records the keys in the order they are used.
+struct MapBag : PropertyReader {
+    std::map<std::string, long> stored;
+    std::vector<std::string> order;
+
+    long read(const char* key, long fallback) {
+        order.push_back(key);
+        const auto found = stored.find(key);
+        return found == stored.end() ? fallback : found->second;
     }
-    return readShadowFrameProps(bag, DialogGrey);
-}
+    std::int32_t readLong(const char* key, std::int32_t d) override {
+        return static_cast<std::int32_t>(read(key, d));
+    }
+    std::int16_t readInteger(const char* key, std::int16_t d) override {
+        return static_cast<std::int16_t>(read(key, d));
+    }
+    bool readBoolean(const char* key, bool d) override { return read(key, d ? -1 : 0) != 0; }
+};
+
+const std::vector<std::string> KeyOrder = {"FrameStyle",   "ShadowOpacity", "ShowShadow",
+                                           "ShadowDepth",  "FillColour",    "BackColour",
+                                           "BackColourIs", "BorderColour",  "CornerDepth"};
 
 } // namespace
 
-TEST(ShadowFrameProps, EveryKeyHasItsDefaultAndTheColoursAreTheContainers) {
-    const ShadowFrameProps p = read({});
+TEST(ShadowFrameProps, NewInstanceTakesTheContainerColour) {
+    const ShadowFrameProps p = defaultShadowFrameProps(DialogGrey);
     EXPECT_EQ(p.frameStyle, frameStyleSquare);
     EXPECT_EQ(p.shadowOpacity, 50);
     EXPECT_TRUE(p.showShadow);
@@ -34,29 +50,51 @@ TEST(ShadowFrameProps, EveryKeyHasItsDefaultAndTheColoursAreTheContainers) {
     EXPECT_EQ(p.cornerDepth, 10);
 }
 
-TEST(ShadowFrameProps, EveryKeyIsReadAndKeptAsStored) {
-    const ShadowFrameProps p = read({{"shadowdepth", "0"},
-                                     {"ShadowOpacity", "150"},
-                                     {"CornerDepth", "90"},
-                                     {"FrameStyle", "2"},
-                                     {"ShowShadow", "False"},
-                                     {"FillColour", "&H00F8F8F8"},
-                                     {"BackColour", "&H00102030"},
-                                     {"BackColourIs", "5"},
-                                     {"BorderColour", "-1"}});
+TEST(ShadowFrameProps, SettersClampToTheirRanges) {
+    EXPECT_EQ(clampShadowOpacity(150), 100);
+    EXPECT_EQ(clampShadowOpacity(-5), 0);
+    EXPECT_EQ(clampShadowOpacity(37), 37);
+    EXPECT_EQ(clampCornerDepth(60), 50);
+    EXPECT_EQ(clampCornerDepth(-3), 0);
+    EXPECT_EQ(clampCornerDepth(50), 50);
+    EXPECT_EQ(clampShadowDepth(1), 2);
+    EXPECT_EQ(clampShadowDepth(-40000), 2);
+    EXPECT_EQ(clampShadowDepth(7), 7);
+    EXPECT_EQ(clampShadowDepth(40), 40);
+    EXPECT_EQ(clampShadowDepth(41), 40);
+    EXPECT_EQ(clampShadowDepth(100000), 40);
+}
+
+TEST(ShadowFrameProps, TheDialogsStoredDataReadsBackAsDepthSevenAndDefaults) {
+    MapBag bag;
+    bag.stored["ShadowDepth"] = 7;
+    const ShadowFrameProps p = readShadowFrameProps(bag, DialogGrey);
+    EXPECT_EQ(bag.order, KeyOrder);
+    EXPECT_EQ(p.shadowDepth, 7);
+    EXPECT_EQ(p.faceColour, DialogGrey);
+    EXPECT_EQ(p.customBackColour, DialogGrey);
+    EXPECT_EQ(p.frameStyle, frameStyleSquare);
+    EXPECT_EQ(p.shadowOpacity, 50);
+    EXPECT_TRUE(p.showShadow);
+}
+
+TEST(ShadowFrameProps, LoadedValuesStayAsStored) {
+    MapBag bag;
+    bag.stored = {{"ShadowDepth", 0},  {"ShadowOpacity", 150}, {"CornerDepth", 90},
+                  {"FrameStyle", 2},   {"ShowShadow", 0},      {"BackColourIs", 5},
+                  {"BorderColour", -1}};
+    const ShadowFrameProps p = readShadowFrameProps(bag, DialogGrey);
     EXPECT_EQ(p.shadowDepth, 0);
     EXPECT_EQ(p.shadowOpacity, 150);
     EXPECT_EQ(p.cornerDepth, 90);
     EXPECT_EQ(p.frameStyle, 2);
     EXPECT_FALSE(p.showShadow);
-    EXPECT_EQ(p.faceColour, rgb(0xF8, 0xF8, 0xF8));
-    EXPECT_EQ(p.customBackColour, rgb(0x30, 0x20, 0x10));
     EXPECT_EQ(p.backColourSource, 5);
-    EXPECT_EQ(p.borderColour, static_cast<Colour>(-1));
+    EXPECT_EQ(p.borderColour, -1);
 }
 
 TEST(ShadowFrameProps, BackgroundIsTheContainersUnlessCustom) {
-    ShadowFrameProps p = read({});
+    ShadowFrameProps p = defaultShadowFrameProps(DialogGrey);
     p.customBackColour = rgb(10, 20, 30);
     EXPECT_EQ(frameBackground(p, rgb(200, 0, 0)), rgb(200, 0, 0));
     p.backColourSource = backColourCustom;
@@ -66,7 +104,7 @@ TEST(ShadowFrameProps, BackgroundIsTheContainersUnlessCustom) {
 }
 
 TEST(ShadowFrameProps, PaintingNeverDividesByZeroOrLeavesTheColourRange) {
-    ShadowFrameProps p = read({});
+    ShadowFrameProps p = defaultShadowFrameProps(DialogGrey);
     p.shadowDepth = 0;
     p.shadowOpacity = 150;
     const ShadowFrameProps paint = paintableShadowFrame(p);

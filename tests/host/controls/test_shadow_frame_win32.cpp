@@ -114,43 +114,30 @@ TEST_F(ShadowFrameOnForm, DepthSevenOnLightGreyShowsItsRingsWithTheLabelsOnTop) 
     EXPECT_EQ(differing, 0);
 }
 
-TEST_F(ShadowFrameOnForm, StylesFromTheBagRepaintOnAmbientChangeAndResize) {
-    // Rounded, with smoothed shadow corners: what the painter paints.
-    auto* rounded = addUserControl<ShadowFrame>(
-        *form, *form, {180, 2880, 3000, 900},
-        {{"ShadowDepth", "7"}, {"FrameStyle", "0"}, {"CornerDepth", "20"}});
-    ASSERT_NE(rounded, nullptr);
-    const int rw = rounded->scaleWidth();
-    const int rh = rounded->scaleHeight();
-    forms::MemoryCanvas expected(rw, rh);
-    paintFrame(expected.dc(), rounded->props(), rw, rh, rw, rh, rgb(224, 224, 224));
-    forms::MemoryCanvas roundedShown = printed(rounded->handle());
-    int differing = 0;
-    for (int py = 0; py < rh; ++py) {
-        for (int px = 0; px < rw; ++px) {
-            differing += roundedShown.pixel(px, py) != expected.pixel(px, py);
-        }
-    }
-    EXPECT_EQ(differing, 0) << "rounded frame with smoothed shadow corners";
-    EXPECT_EQ(roundedShown.pixel(0, 0), grey(224)) << "corner cut off";
-
-    // A background of its own, with a style that paints nothing else; and
-    // a frame without shadow, whose face covers it all.
-    auto* custom = addUserControl<ShadowFrame>(
-        *form, *form, {3500, 2880, 1500, 900},
-        {{"FrameStyle", "2"}, {"BackColour", "&H00FFFFFF"}, {"BackColourIs", "1"}});
-    auto* flat = addUserControl<ShadowFrame>(*form, *form, {5200, 2880, 1500, 900},
-                                             {{"ShowShadow", "False"}});
-    ASSERT_NE(custom, nullptr);
-    ASSERT_NE(flat, nullptr);
-    EXPECT_EQ(printed(flat->handle()).pixel(flat->scaleWidth() - 1, 30), RGB(0, 0, 0));
-    EXPECT_EQ(printed(flat->handle()).pixel(50, flat->scaleHeight() - 1), RGB(0, 0, 0));
-
-    // The form's colour changes: the frame follows it, shadow included; the
-    // custom background stays.
-    form->setBackColour(forms::rgb(200, 220, 240));
+TEST_F(ShadowFrameOnForm, RepaintsOnPropertiesAmbientChangeAndResize) {
+    std::vector<std::string> changed;
+    frame->onPropertyChanged = [&](std::string_view name) { changed.emplace_back(name); };
     const int w = frame->scaleWidth();
     const int h = frame->scaleHeight();
+
+    frame->setFrameStyle(frameStyleRounded);
+    frame->setCornerDepth(20);
+    {
+        forms::MemoryCanvas expected(w, h);
+        paintFrame(expected.dc(), frame->props(), w, h, w, h, rgb(224, 224, 224));
+        forms::MemoryCanvas shown = printed(frame->handle());
+        int differing = 0;
+        for (int py = 0; py < h; ++py) {
+            for (int px = 0; px < w; ++px) {
+                differing += !underLabel(px, py) && shown.pixel(px, py) != expected.pixel(px, py);
+            }
+        }
+        EXPECT_EQ(differing, 0) << "rounded frame with smoothed shadow corners";
+        EXPECT_EQ(shown.pixel(0, 0), grey(224)) << "corner cut off";
+    }
+
+    // The form's colour changes: the frame follows it, shadow included.
+    form->setBackColour(forms::rgb(200, 220, 240));
     {
         forms::MemoryCanvas shown = printed(frame->handle());
         const Colour bg = rgb(200, 220, 240);
@@ -159,25 +146,55 @@ TEST_F(ShadowFrameOnForm, StylesFromTheBagRepaintOnAmbientChangeAndResize) {
         EXPECT_EQ(shown.pixel(w - 1, h / 2), static_cast<COLORREF>(ring7));
         EXPECT_EQ(shown.pixel(w / 2, 60), grey(224)) << "the face keeps its own colour";
     }
-    forms::MemoryCanvas customShown = printed(custom->handle());
-    EXPECT_EQ(customShown.pixel(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(customShown.pixel(50, 30), RGB(255, 255, 255));
+    // A background of its own stays when the form's changes.
+    frame->setCustomBackColour(rgb(255, 255, 255));
+    frame->setBackColourSource(backColourCustom);
+    form->setBackColour(forms::rgb(10, 10, 10));
+    EXPECT_EQ(printed(frame->handle()).pixel(w - 1, 2), RGB(255, 255, 255));
 
-    // A resize paints the new size: the face's outline 7 pixels in from the
-    // right edge.
+    // Other styles: nothing but the background; no shadow: the whole face.
+    frame->setFrameStyle(2);
+    {
+        forms::MemoryCanvas shown = printed(frame->handle());
+        EXPECT_EQ(shown.pixel(0, 0), RGB(255, 255, 255));
+        EXPECT_EQ(shown.pixel(w / 2, h / 2), RGB(255, 255, 255));
+    }
+    frame->setFrameStyle(frameStyleSquare);
+    frame->setShowShadow(false);
+    EXPECT_EQ(printed(frame->handle()).pixel(w - 1, h / 2), RGB(0, 0, 0));
+    EXPECT_EQ(printed(frame->handle()).pixel(w / 2, h - 1), RGB(0, 0, 0));
+
+    // A resize paints the new size.
     frame->setSize(3000, 1500);
     pump(20);
     EXPECT_EQ(frame->scaleWidth(), 200);
-    EXPECT_EQ(printed(frame->handle()).pixel(192, 50), RGB(0, 0, 0));
+    EXPECT_EQ(printed(frame->handle()).pixel(199, 50), RGB(0, 0, 0));
+
+    EXPECT_EQ(changed,
+              (std::vector<std::string>{"FrameStyle", "CornerDepth", "BackColour", "BackColourIs",
+                                        "FrameStyle", "FrameStyle", "ShowShadow"}));
 }
 
-TEST_F(ShadowFrameOnForm, StoredValuesLoadUnchangedAndPaintSafely) {
+TEST_F(ShadowFrameOnForm, SettersKeepTheirLimitsWhileStoredValuesLoadUnchanged) {
     // Read from its bag: depth 7, everything else its default, the colours
     // taken from the form.
-    EXPECT_EQ(frame->props().shadowDepth, 7);
-    EXPECT_EQ(frame->props().faceColour, rgb(224, 224, 224));
-    EXPECT_EQ(frame->props().customBackColour, rgb(224, 224, 224));
-    EXPECT_EQ(frame->props().frameStyle, frameStyleSquare);
+    EXPECT_EQ(frame->shadowDepth(), 7);
+    EXPECT_EQ(frame->faceColour(), rgb(224, 224, 224));
+    EXPECT_EQ(frame->customBackColour(), rgb(224, 224, 224));
+    EXPECT_EQ(frame->frameStyle(), frameStyleSquare);
+
+    frame->setShadowOpacity(150);
+    EXPECT_EQ(frame->shadowOpacity(), 100);
+    frame->setShadowOpacity(-5);
+    EXPECT_EQ(frame->shadowOpacity(), 0);
+    frame->setCornerDepth(60);
+    EXPECT_EQ(frame->cornerDepth(), 50);
+    frame->setCornerDepth(-3);
+    EXPECT_EQ(frame->cornerDepth(), 0);
+    frame->setShadowDepth(1);
+    EXPECT_EQ(frame->shadowDepth(), 2);
+    frame->setShadowDepth(99);
+    EXPECT_EQ(frame->shadowDepth(), 40);
 
     // Edited stored data: kept as stored, painted safely.
     forms::PropertyBag edited;
@@ -188,17 +205,17 @@ TEST_F(ShadowFrameOnForm, StoredValuesLoadUnchangedAndPaintSafely) {
     edited.setText("FillColour", "&H00FFFFFF");
     ShadowFrame loaded;
     ASSERT_TRUE(loaded.create(*form, {180, 2880, 3000, 900}, &edited));
-    EXPECT_EQ(loaded.props().shadowOpacity, 150);
-    EXPECT_EQ(loaded.props().cornerDepth, -3);
-    EXPECT_EQ(loaded.props().shadowDepth, 0);
+    EXPECT_EQ(loaded.shadowOpacity(), 150);
+    EXPECT_EQ(loaded.cornerDepth(), -3);
+    EXPECT_EQ(loaded.shadowDepth(), 0);
     forms::MemoryCanvas shown = printed(loaded.handle());
     EXPECT_EQ(shown.pixel(100, 30), RGB(255, 255, 255)) << "the face still paints";
 
     // A new instance takes its colours from the form and paints on resize.
     ShadowFrame placed;
     ASSERT_TRUE(placed.create(*form, {3500, 2880, 3000, 900}, nullptr));
-    EXPECT_EQ(placed.props().faceColour, rgb(224, 224, 224));
-    EXPECT_EQ(placed.props().shadowDepth, 5);
+    EXPECT_EQ(placed.faceColour(), rgb(224, 224, 224));
+    EXPECT_EQ(placed.shadowDepth(), 5);
     EXPECT_EQ(printed(placed.handle()).pixel(0, 0), RGB(0, 0, 0));
     // The frame never takes the focus itself.
     EXPECT_FALSE(placed.canReceiveFocus());

@@ -38,7 +38,7 @@ TEST(SubclassTable, StoppedEntriesAreReusedBeforeTheListGrows) {
     EXPECT_EQ(table.insert(0x30), 0);
     EXPECT_EQ(table.size(), 2);
     // The reused entry starts with empty tables.
-    EXPECT_TRUE(table.entry(0)->afterMessages.empty());
+    EXPECT_EQ(table.entry(0)->afterCount(), 0);
     EXPECT_EQ(table.entry(0)->window, 0x30u);
     // Starting a window twice keeps its one entry.
     EXPECT_EQ(table.insert(0x20), 1);
@@ -46,6 +46,29 @@ TEST(SubclassTable, StoppedEntriesAreReusedBeforeTheListGrows) {
     EXPECT_FALSE(table.release(0x99));
     EXPECT_EQ(table.entry(3), nullptr);
     EXPECT_EQ(table.entry(-1), nullptr);
+}
+
+TEST(SubclassTable, AddingToATableReusesFreeSlotsAndIgnoresDuplicates) {
+    std::vector<MessageId> table;
+    EXPECT_TRUE(addMessageTo(table, 6));
+    EXPECT_TRUE(addMessageTo(table, 6));
+    EXPECT_EQ(table, std::vector<MessageId>({6}));
+    EXPECT_TRUE(addMessageTo(table, 0x2A3));
+    EXPECT_EQ(table, std::vector<MessageId>({6, 0x2A3}));
+
+    // A free slot earlier in the table is taken before a duplicate further on
+    // is seen, as the scan stops at the first free slot.
+    table = {0x10, 0, 0x20};
+    EXPECT_TRUE(addMessageTo(table, 0x30));
+    EXPECT_EQ(table, std::vector<MessageId>({0x10, 0x30, 0x20}));
+    EXPECT_TRUE(addMessageTo(table, 0x20));
+    EXPECT_EQ(table.size(), 3u);
+
+    // 0 marks a free slot, so it cannot be registered (it would be lost).
+    EXPECT_FALSE(addMessageTo(table, 0));
+    EXPECT_EQ(table.size(), 3u);
+    EXPECT_FALSE(tableHas({0x10, 0}, 0));
+    EXPECT_TRUE(tableHas({0x10, 0x20}, 0x20));
 }
 
 TEST(SubclassTable, AddMessageFillsTheTablesTheFlagsName) {
@@ -59,6 +82,8 @@ TEST(SubclassTable, AddMessageFillsTheTablesTheFlagsName) {
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->afterMessages, std::vector<MessageId>({6, 8}));
     EXPECT_EQ(entry->beforeMessages, std::vector<MessageId>({7, 8}));
+    EXPECT_EQ(entry->afterCount(), 2);
+    EXPECT_EQ(entry->beforeCount(), 2);
     // A window without an entry is skipped.
     EXPECT_FALSE(table.addMessage(0x20, 6, handleAfter));
     EXPECT_FALSE(table.addMessage(0x10, 0, handleAfter));

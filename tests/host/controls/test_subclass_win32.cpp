@@ -122,7 +122,7 @@ TEST_F(Subclassing, RegisteringTwiceKeepsOneEntryAndOneCallback) {
     a.subclasser.start(window.hWnd);
     a.subclasser.addMessage(window.hWnd, Probe, handleAfter);
     a.subclasser.addMessage(window.hWnd, Probe, handleAfter);
-    EXPECT_EQ(a.subclasser.table().entry(0)->afterMessages.size(), 1u);
+    EXPECT_EQ(a.subclasser.table().entry(0)->afterCount(), 1);
     send(Probe);
     EXPECT_EQ(takeJournal().size(), 2u);
     // Starting the same window again keeps its one subclass.

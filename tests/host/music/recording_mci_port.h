@@ -31,10 +31,12 @@ class RecordingMciPort : public MciPort {
     };
 
     std::map<std::string, Answer> answers;
+    std::map<std::uint32_t, std::string> errorTexts;
     unsigned waveDevices = 1;
 
     std::vector<Sent> sent;
     std::vector<Played> played;
+    int errorTextCalls = 0;
 
     void answer(const std::string& command, std::string reply, std::uint32_t code = 0) {
         answers[command] = Answer{code, std::move(reply), false};
@@ -76,6 +78,17 @@ class RecordingMciPort : public MciPort {
             }
         }
         return answer.code;
+    }
+
+    bool errorText(std::uint32_t code, char* buffer, unsigned size) override {
+        ++errorTextCalls;
+        const auto found = errorTexts.find(code);
+        if (found == errorTexts.end() || size == 0)
+            return false;
+        const std::size_t n = std::min<std::size_t>(found->second.size(), size - 1);
+        std::memcpy(buffer, found->second.data(), n);
+        buffer[n] = '\0';
+        return true;
     }
 
     unsigned waveOutDeviceCount() override { return waveDevices; }

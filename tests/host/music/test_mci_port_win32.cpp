@@ -1,7 +1,6 @@
 #include "mci_port_win32.h"
 #include "music_player.h"
 #include "music_session.h"
-#include "settings.h"
 
 #include <gtest/gtest.h>
 
@@ -62,22 +61,35 @@ bool waitForMode(MusicPlayer& bgm, const std::string& want, std::chrono::millise
     return false;
 }
 
-TEST(Win32MciPort, ACommandForADeviceNotOpenFailsWithItsCode) {
+TEST(Win32MciPort, ACommandForADeviceNotOpenFailsWithTheSystemsText) {
     Win32MciPort port;
     MusicPlayer bgm(port);
-    const MCIERROR code = mciSendStringA("status MP3Play mode", nullptr, 0, nullptr);
-    EXPECT_NE(code, 0u);
-    EXPECT_EQ(bgm.sendQuery("status MP3Play mode"),
-              "Error:" + std::to_string(static_cast<std::int32_t>(code)));
+    std::string reply;
+    const std::int32_t code = bgm.sendCommand("status MP3Play mode", reply);
+    EXPECT_NE(code, 0);
+    EXPECT_FALSE(reply.empty());
+    char expected[256] = {};
+    ASSERT_TRUE(mciGetErrorStringA(static_cast<MCIERROR>(code), expected, sizeof expected));
+    EXPECT_EQ(reply, expected);
+    EXPECT_EQ(bgm.sendQuery("status MP3Play mode"), "Error:" + std::to_string(code));
+    EXPECT_EQ(bgm.lastReply, expected);
+
+    EXPECT_EQ(bgm.sendCommand("", reply), -1);
+    EXPECT_EQ(reply, "コマンド文字列が指定されていません");
+
+    // A code the system has no text for.
+    char text[256] = "unchanged";
+    EXPECT_FALSE(port.errorText(0x10000, text, sizeof text));
 }
 
 TEST(Win32MciPort, WithoutADiscTheCdWatchStopsAtOnce) {
     // No test machine has an audio CD in a drive.
     Win32MciPort port;
     MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(bgmAudioCd, ""), MusicWatch::Cd);
+    EXPECT_EQ(music.startMusic(MusicSession::KindCd, ""), MusicWatch::Cd);
     EXPECT_FALSE(music.cdWatchTick());
-    music.stopMusic(false, bgmAudioCd, "");
+    EXPECT_FALSE(music.player().lastReply.empty());
+    music.stopMusic(false, MusicSession::KindCd, "");
 }
 
 TEST(Win32MciPort, AnMp3WithBlanksInItsPathPlaysAndRestartsAfterItsEnd) {
@@ -88,7 +100,7 @@ TEST(Win32MciPort, AnMp3WithBlanksInItsPathPlaysAndRestartsAfterItsEnd) {
     MusicSession music(port, 0);
     MusicPlayer& bgm = music.player();
 
-    EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::Mp3);
+    EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::Mp3);
     if (!waveDeviceExpected()) {
         // Without a wave device the MPEG player cannot be opened: no play
         // command follows, the alias stays unknown, and the watch retries
@@ -98,14 +110,14 @@ TEST(Win32MciPort, AnMp3WithBlanksInItsPathPlaysAndRestartsAfterItsEnd) {
         music.mp3WatchTick();
         EXPECT_NE(bgm.lastApiResult, 0);
         EXPECT_FALSE(bgm.mp3IsPlaying());
-        music.stopMusic(false, bgmMusicFile, file);
+        music.stopMusic(false, MusicSession::KindFile, file);
         return;
     }
     if (!mp3PlaybackExpected()) {
         // A device but no decoder: whatever fails, nothing plays.
         music.mp3WatchTick();
         EXPECT_FALSE(bgm.mp3IsPlaying());
-        music.stopMusic(false, bgmMusicFile, file);
+        music.stopMusic(false, MusicSession::KindFile, file);
         return;
     }
 
@@ -124,7 +136,7 @@ TEST(Win32MciPort, AnMp3WithBlanksInItsPathPlaysAndRestartsAfterItsEnd) {
     const std::string position = bgm.sendQuery("status MP3Play position");
     EXPECT_LT(std::atoi(position.c_str()), 1500) << position;
 
-    music.stopMusic(false, bgmMusicFile, file);
+    music.stopMusic(false, MusicSession::KindFile, file);
     EXPECT_EQ(bgm.lastApiResult, 0);
     EXPECT_EQ(bgm.sendQuery("status MP3Play mode").rfind("Error:", 0), 0u); // closed
 }
@@ -139,22 +151,22 @@ TEST(Win32MciPort, AWavFileLoopsOnlyWithAWaveDevice) {
     bgm.lastApiResult = 12345;
 
     if (!waveDeviceExpected()) {
-        EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::None);
+        EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::None);
         EXPECT_EQ(bgm.lastApiResult, 12345); // not even tried
-        music.stopMusic(false, bgmMusicFile, file);
+        music.stopMusic(false, MusicSession::KindFile, file);
         EXPECT_EQ(bgm.lastApiResult, TRUE);
         return;
     }
 
     ASSERT_TRUE(waitForStreams(false, std::chrono::seconds(3))) << "the sink is not quiet";
-    EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::None);
+    EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::None);
     EXPECT_EQ(bgm.lastApiResult, TRUE);
     ASSERT_TRUE(waitForStreams(true, std::chrono::seconds(3))) << "no sound reached the sink";
     // The file lasts two seconds; played once, its stream would be gone by now.
     std::this_thread::sleep_for(std::chrono::milliseconds(3500));
     EXPECT_GT(streamsOnSink(), 0) << "the file did not loop";
 
-    music.stopMusic(false, bgmMusicFile, file);
+    music.stopMusic(false, MusicSession::KindFile, file);
     EXPECT_EQ(bgm.lastApiResult, TRUE);
     EXPECT_TRUE(waitForStreams(false, std::chrono::seconds(3))) << "the sound did not stop";
 }

@@ -7,30 +7,93 @@ namespace music {
 
 using Commands = std::vector<std::string>;
 
-TEST(sendQuery, GivesTheReplyUpToItsFirstNulOrErrorAndTheCode) {
+TEST(sendCommand, EmptyCommandIsNotSentAndExplainsItself) {
+    RecordingMciPort port;
+    MusicPlayer bgm(port);
+    std::string reply = "old";
+    EXPECT_EQ(bgm.sendCommand("", reply), -1);
+    EXPECT_EQ(reply, "コマンド文字列が指定されていません");
+    EXPECT_TRUE(port.sent.empty());
+    EXPECT_EQ(bgm.sendQuery(""), "Error:-1");
+}
+
+TEST(sendCommand, SuccessGivesTheReplyUpToItsFirstNul) {
     RecordingMciPort port;
     port.answer("status cdaudio mode", std::string("stopped\0garbage", 15));
-    port.fail("status cdaudio current track", 256);
     MusicPlayer bgm(port);
-    EXPECT_EQ(bgm.sendQuery("status cdaudio mode"), "stopped");
+    std::string reply = "old";
+    EXPECT_EQ(bgm.sendCommand("status cdaudio mode", reply), 0);
+    EXPECT_EQ(reply, "stopped");
     ASSERT_EQ(port.sent.size(), 1u);
     EXPECT_TRUE(port.sent[0].withReply);
     EXPECT_EQ(port.sent[0].replySize, 512u);
-    EXPECT_EQ(bgm.sendQuery("play cdaudio"), "");
-    EXPECT_EQ(bgm.sendQuery("status cdaudio current track"), "Error:256");
-    port.fail("status cdaudio mode", 0x80000001u);
-    EXPECT_EQ(bgm.sendQuery("status cdaudio mode"), "Error:-2147483647");
+    EXPECT_EQ(port.errorTextCalls, 0);
+
+    // A command without a reply leaves an empty reply, not the previous one.
+    EXPECT_EQ(bgm.sendCommand("play cdaudio", reply), 0);
+    EXPECT_EQ(reply, "");
 }
 
-TEST(sendQuery, ReplyKeepsAtMost511Characters) {
+TEST(sendCommand, ReplyKeepsAtMost511Characters) {
     RecordingMciPort port;
     port.answer("info cdaudio", std::string(600, 'a'));
     MusicPlayer bgm(port);
-    EXPECT_EQ(bgm.sendQuery("info cdaudio"), std::string(511, 'a'));
+    std::string reply;
+    bgm.sendCommand("info cdaudio", reply);
+    EXPECT_EQ(reply, std::string(511, 'a'));
 
     // Even a driver that fills the whole buffer without a terminator.
     port.answers["info cdaudio"] = {0, std::string(512, 'b'), true};
-    EXPECT_EQ(bgm.sendQuery("info cdaudio"), std::string(511, 'b'));
+    bgm.sendCommand("info cdaudio", reply);
+    EXPECT_EQ(reply, std::string(511, 'b'));
+}
+
+TEST(sendCommand, FailureGivesTheErrorsTextOrAFixedOne) {
+    RecordingMciPort port;
+    port.fail("status MP3Play mode", 263);
+    port.fail("status cdaudio mode", 0x80000001u);
+    port.errorTexts[263] = "The specified device is not open.";
+    MusicPlayer bgm(port);
+
+    std::string reply;
+    EXPECT_EQ(bgm.sendCommand("status MP3Play mode", reply), 263);
+    EXPECT_EQ(reply, "The specified device is not open.");
+
+    EXPECT_EQ(bgm.sendCommand("status cdaudio mode", reply),
+              static_cast<std::int32_t>(0x80000001u));
+    EXPECT_EQ(reply, "Error (文字列が取れません)");
+    EXPECT_EQ(port.errorTextCalls, 2);
+
+    // The error text is cut to its buffer of 256.
+    port.errorTexts[263] = std::string(300, 'e');
+    bgm.sendCommand("status MP3Play mode", reply);
+    EXPECT_EQ(reply, std::string(255, 'e'));
+}
+
+TEST(sendQuery, ReturnsTheReplyOrErrorAndTheCode) {
+    RecordingMciPort port;
+    port.answer("status cdaudio number of tracks", "12");
+    port.fail("status cdaudio current track", 256);
+    port.errorTexts[256] = "no disc";
+    MusicPlayer bgm(port);
+
+    EXPECT_EQ(bgm.sendQuery("status cdaudio number of tracks"), "12");
+    EXPECT_EQ(bgm.lastReply, "12");
+    EXPECT_EQ(bgm.sendQuery("status cdaudio current track"), "Error:256");
+    EXPECT_EQ(bgm.lastReply, "no disc");
+}
+
+TEST(sendPlay, AddsFromAndToOnlyWhenGiven) {
+    RecordingMciPort port;
+    MusicPlayer bgm(port);
+    bgm.sendPlay("cdaudio", "", "");
+    bgm.sendPlay("cdaudio", "03:00:00:00", "");
+    bgm.sendPlay("cdaudio", "", "5");
+    bgm.sendPlay("cdaudio", "1", "2");
+    EXPECT_EQ(port.commands(), (Commands{"play cdaudio", "play cdaudio from 03:00:00:00",
+                                         "play cdaudio to 5", "play cdaudio from 1 to 2"}));
+    port.fail("play cdaudio from 1 to 2", 277);
+    EXPECT_EQ(bgm.sendPlay("cdaudio", "1", "2"), 277);
 }
 
 const Commands watchQueries = {"status cdaudio current track", "status cdaudio number of tracks",

@@ -1,6 +1,5 @@
 #include "music_session.h"
 #include "recording_mci_port.h"
-#include "settings.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +22,7 @@ TEST(MusicFileType, GoesByTheLastThreeCharactersInAnyCase) {
 TEST(MusicSession, CdPlaysFromTheFirstWatchAndClosesAtTheEnd) {
     RecordingMciPort port;
     MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(bgmAudioCd, ""), MusicWatch::Cd);
+    EXPECT_EQ(music.startMusic(MusicSession::KindCd, ""), MusicWatch::Cd);
     EXPECT_EQ(port.commands(), (Commands{"open cdaudio", "set cdaudio time format tmsf"}));
 
     port.clear();
@@ -45,22 +44,23 @@ TEST(MusicSession, CdPlaysFromTheFirstWatchAndClosesAtTheEnd) {
     EXPECT_EQ(port.commands().back(), "play cdaudio");
 
     port.clear();
-    music.stopMusic(true, bgmAudioCd, "");
+    music.stopMusic(true, MusicSession::KindCd, "");
     EXPECT_EQ(port.commands(), (Commands{"stop cdaudio", "close cdaudio"}));
 }
 
 TEST(MusicSession, NoDiscStopsTheWatchAndLeavesTheCdOpen) {
     RecordingMciPort port;
     port.fail("status cdaudio current track", 0x10F);
+    port.errorTexts[0x10F] = "There is no disc";
     MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(bgmAudioCd, ""), MusicWatch::Cd);
+    EXPECT_EQ(music.startMusic(MusicSession::KindCd, ""), MusicWatch::Cd);
     port.clear();
     EXPECT_FALSE(music.cdWatchTick());
     EXPECT_EQ(port.commands(), (Commands{"status cdaudio current track"}));
 
     // The form turned the watch off; ending the run closes nothing.
     port.clear();
-    music.stopMusic(false, bgmAudioCd, "");
+    music.stopMusic(false, MusicSession::KindCd, "");
     EXPECT_TRUE(port.sent.empty());
 }
 
@@ -69,7 +69,7 @@ TEST(MusicSession, Mp3RestartsWhenItEndsAndClosesAtTheEnd) {
     const std::string file = "D:\\Songs for you\\wind.mp3";
     const std::string open = "open \"D:\\Songs for you\\wind.mp3\" type MPEGVideo Alias MP3Play";
     MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::Mp3);
+    EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::Mp3);
     EXPECT_EQ(port.commands(), (Commands{open, "play MP3Play"}));
 
     port.clear();
@@ -84,7 +84,7 @@ TEST(MusicSession, Mp3RestartsWhenItEndsAndClosesAtTheEnd) {
               (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
 
     port.clear();
-    music.stopMusic(false, bgmMusicFile, file);
+    music.stopMusic(false, MusicSession::KindFile, file);
     EXPECT_EQ(port.commands(), (Commands{"stop MP3Play", "close MP3Play"}));
 }
 
@@ -95,7 +95,7 @@ TEST(MusicSession, AFailedMp3OpenRetriesQuietlyEveryTick) {
     for (const char* command : {"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"})
         port.fail(command, 263);
     MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::Mp3);
+    EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::Mp3);
     EXPECT_EQ(port.sent.size(), 1u);
 
     for (int tick = 0; tick < 3; ++tick) {
@@ -104,19 +104,22 @@ TEST(MusicSession, AFailedMp3OpenRetriesQuietlyEveryTick) {
         EXPECT_EQ(port.commands(),
                   (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
     }
+    // Nothing turned into text: no error is looked up or kept for showing.
+    EXPECT_EQ(port.errorTextCalls, 0);
+    EXPECT_EQ(music.player().lastReply, "");
     EXPECT_EQ(music.player().lastApiResult, 263);
 }
 
 TEST(MusicSession, WavLoopsWithoutAWatchAndStopsAtTheEnd) {
     RecordingMciPort port;
     MusicSession music(port, 4);
-    EXPECT_EQ(music.startMusic(bgmMusicFile, "C:\\rain.wav"), MusicWatch::None);
+    EXPECT_EQ(music.startMusic(MusicSession::KindFile, "C:\\rain.wav"), MusicWatch::None);
     ASSERT_EQ(port.played.size(), 1u);
     EXPECT_EQ(port.played[0].path, "C:\\rain.wav");
     EXPECT_EQ(port.played[0].flags, 9u);
     EXPECT_TRUE(port.sent.empty());
 
-    music.stopMusic(false, bgmMusicFile, "C:\\rain.wav");
+    music.stopMusic(false, MusicSession::KindFile, "C:\\rain.wav");
     ASSERT_EQ(port.played.size(), 2u);
     EXPECT_EQ(port.played[1].path, std::nullopt);
     EXPECT_EQ(port.played[1].flags, 0u);
@@ -124,17 +127,18 @@ TEST(MusicSession, WavLoopsWithoutAWatchAndStopsAtTheEnd) {
     RecordingMciPort silent;
     silent.waveDevices = 0;
     MusicSession quiet(silent, 0);
-    EXPECT_EQ(quiet.startMusic(bgmMusicFile, "C:\\rain.WAV"), MusicWatch::None);
+    EXPECT_EQ(quiet.startMusic(MusicSession::KindFile, "C:\\rain.WAV"), MusicWatch::None);
     EXPECT_TRUE(silent.played.empty());
 }
 
 TEST(MusicSession, OtherSourcesAndEndingsPlayNothing) {
-    const std::vector<std::pair<std::int16_t, std::string>> cases = {{bgmNone, "C:\\a.mp3"},
-                                                                     {3, "C:\\a.mp3"},
-                                                                     {-1, "C:\\a.wav"},
-                                                                     {bgmMusicFile, "C:\\a.mpeg"},
-                                                                     {bgmMusicFile, "C:\\a.wave"},
-                                                                     {bgmMusicFile, ""}};
+    const std::vector<std::pair<std::int16_t, std::string>> cases = {
+        {MusicSession::KindNone, "C:\\a.mp3"},
+        {3, "C:\\a.mp3"},
+        {-1, "C:\\a.wav"},
+        {MusicSession::KindFile, "C:\\a.mpeg"},
+        {MusicSession::KindFile, "C:\\a.wave"},
+        {MusicSession::KindFile, ""}};
     for (const auto& [kind, file] : cases) {
         RecordingMciPort port;
         MusicSession music(port, 0);

@@ -1,0 +1,3 @@
+#include "last_api_result.h"
+
+std::int64_t lastApiResult = 0;
