@@ -17,7 +17,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 
 namespace {
@@ -29,11 +28,6 @@ constexpr char guardCaption[] = "Butterfly_Main";
 bool anotherCopyIsBusy() {
     return FindWindowA(nullptr, guardCaption) != nullptr ||
            FindWindowW(nullptr, forms::widen(dialog::layout::title).c_str()) != nullptr;
-}
-
-HWND windowOfHandle(std::int32_t handle) {
-    // Window handles carry 32 significant bits, sign-extended on 64-bit Windows.
-    return reinterpret_cast<HWND>(static_cast<INT_PTR>(handle));
 }
 
 void saveScreenSize(SettingsStore& store) {
@@ -56,7 +50,8 @@ std::unique_ptr<forms::Form> formForThisStart() {
     CommandLine command = parseCommandLine(forms::argumentString());
     if (command.mode == HostMode::Preview) {
         auto preview = std::make_unique<PreviewWindow>();
-        if (!preview->setUp(windowOfHandle(command.previewWindow))) {
+        // Window handles carry 32 significant bits, sign-extended on 64-bit Windows.
+        if (!preview->setUp(reinterpret_cast<HWND>(static_cast<INT_PTR>(command.previewWindow)))) {
             forms::endProgram(0);
         }
         return preview;

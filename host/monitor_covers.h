@@ -14,7 +14,6 @@ struct ScreenRect {
     friend bool operator==(const ScreenRect& a, const ScreenRect& b) {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
     }
-    friend bool operator!=(const ScreenRect& a, const ScreenRect& b) { return !(a == b); }
 };
 
 struct MonitorArea {

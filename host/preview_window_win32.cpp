@@ -10,13 +10,11 @@ namespace {
 
 constexpr forms::Colour black = 0x000000;
 
-forms::PictureRef previewPicture() {
-    return forms::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW");
-}
-
 } // namespace
 
-PreviewWindow::PreviewWindow() : previewImage_(*this, forms::Placement{}, previewPicture()) {
+PreviewWindow::PreviewWindow()
+    : previewImage_(*this, forms::Placement{},
+                    forms::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")) {
     setCaption("Preview Window");
     setBorderStyle(forms::BorderStyle::None);
     setBackColour(black);

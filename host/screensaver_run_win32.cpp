@@ -9,10 +9,15 @@
 #include <windows.h>
 
 ScreensaverRun::ScreensaverRun(const LoadedSettings& settings, bool cursorHidden)
-    : settings_(settings), cursorHidden_(cursorHidden), music_(mciPort_, settings.repeatTrack) {
+    : settings_(settings), cursorHidden_(cursorHidden), music_(mciPort_) {
     setCaption(caption);
-    mp3WatchTimer_.onTimer = [this] { watchMp3(); };
-    cdWatchTimer_.onTimer = [this] { watchCd(); };
+    music_.repeatTrack = settings.repeatTrack;
+    mp3WatchTimer_.onTimer = [this] { music_.mp3Tick(); };
+    // The CD watch ends itself once the drive cannot be queried.
+    cdWatchTimer_.onTimer = [this] {
+        music_.cdTick();
+        cdWatchTimer_.setEnabled(music_.cdKeepPolling);
+    };
     rendererWatchTimer_.onTimer = [this] { watchRenderer(); };
 }
 
@@ -37,29 +42,13 @@ void ScreensaverRun::handleLoad() {
     // The renderer reads the textures at its start, so they come first.
     writeTextureFiles();
     markStartupPhase("texture files written");
-    rendererPath_ = forms::programFolder() + "\\" + contract::rendererFileName;
-    renderer_ = forms::startProgram(rendererPath_);
+    renderer_ = forms::startProgram(forms::programFolder() + "\\" + contract::rendererFileName);
     markStartupPhase("renderer process created");
     rendererStartMs_ = GetTickCount64();
 
-    switch (music_.startMusic(settings_.musicSource, settings_.musicFile)) {
-    case music::MusicWatch::Mp3:
-        mp3WatchTimer_.setEnabled(true);
-        break;
-    case music::MusicWatch::Cd:
-        cdWatchTimer_.setEnabled(true);
-        break;
-    case music::MusicWatch::None:
-        break;
-    }
-}
-
-void ScreensaverRun::watchMp3() {
-    music_.mp3WatchTick();
-}
-
-void ScreensaverRun::watchCd() {
-    cdWatchTimer_.setEnabled(music_.cdWatchTick());
+    const music::MusicWatch watch = music_.startMusic(settings_.musicSource, settings_.musicFile);
+    mp3WatchTimer_.setEnabled(watch == music::MusicWatch::Mp3);
+    cdWatchTimer_.setEnabled(watch == music::MusicWatch::Cd);
 }
 
 void ScreensaverRun::watchRenderer() {

@@ -2,7 +2,7 @@
 
 #include "mci_port_win32.h"
 #include "monitor_covers_win32.h"
-#include "music_session.h"
+#include "music_player.h"
 #include "renderer_watch.h"
 #include "settings.h"
 
@@ -12,7 +12,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 // The hidden form of a screensaver run: writes the texture files, starts the
 // renderer, plays the music and ends the process when the renderer is gone.
@@ -32,18 +31,15 @@ class ScreensaverRun : public forms::Form {
 
   private:
     void writeTextureFiles();
-    void watchMp3();
-    void watchCd();
     void watchRenderer();
 
     LoadedSettings settings_;
     bool cursorHidden_;
     music::Win32MciPort mciPort_;
-    music::MusicSession music_;
+    music::MusicPlayer music_;
     forms::Timer mp3WatchTimer_{*this, 1000, false};    // MP3 watch
     forms::Timer cdWatchTimer_{*this, 200, false};      // CD watch
     forms::Timer rendererWatchTimer_{*this, 500, true}; // renderer watch
-    std::string rendererPath_;
     std::optional<forms::StartedProgram> renderer_;
     std::uint64_t rendererStartMs_ = 0;
     RendererWatch watch_;

@@ -115,17 +115,11 @@ template <typename Int> std::optional<Int> fitting(double whole) {
     return static_cast<Int>(whole);
 }
 
-// Rounds the magnitude and restores the sign: for a non-negative value the
-// distance to its floor is exact, so a half is recognised exactly.
+// Rounding to nearest in the default mode sends halves to the even neighbour.
 template <typename Int> std::optional<Int> roundHalfEven(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
-    const double magnitude = std::fabs(value);
-    double whole = std::floor(magnitude);
-    const double fraction = magnitude - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
-        whole += 1.0;
-    return fitting<Int>(value < 0 ? -whole : whole);
+    return fitting<Int>(std::nearbyint(value));
 }
 
 } // namespace

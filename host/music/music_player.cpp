@@ -1,5 +1,9 @@
 #include "music_player.h"
 
+#include "settings.h"
+#include "text_conversions.h"
+
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -19,51 +23,9 @@ template <std::size_t N> std::string textOf(const std::array<char, N>& buffer) {
 }
 
 bool containsErr(std::string_view reply) {
-    for (std::size_t i = 0; i + 3 <= reply.size(); ++i) {
-        if ((reply[i] | 0x20) == 'e' && (reply[i + 1] | 0x20) == 'r' &&
-            (reply[i + 2] | 0x20) == 'r')
-            return true;
-    }
-    return false;
-}
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// A reply read as a number: blanks around it, an optional sign, digits with
-// an optional fraction. Anything else is not a number.
-std::optional<double> replyAsNumber(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    double value = 0.0;
-    double scale = 0.0; // nonzero once past the decimal point
-    bool digits = false;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            if (scale == 0.0) {
-                value = value * 10.0 + (c - '0');
-            } else {
-                value += (c - '0') * scale;
-                scale /= 10.0;
-            }
-        } else if (c == '.' && scale == 0.0) {
-            scale = 0.1;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digits)
-        return std::nullopt;
-    return negative ? -value : value;
+    const std::string_view err = "ERR";
+    return std::search(reply.begin(), reply.end(), err.begin(), err.end(),
+                       [](char a, char b) { return upperAscii(a) == b; }) != reply.end();
 }
 
 } // namespace
@@ -135,7 +97,7 @@ void MusicPlayer::cdTick() {
     if (repeatTrack != 0) {
         // A current track that is not a number means the drive answers
         // nonsense: stop watching rather than restarting blindly.
-        const std::optional<double> currentTrack = replyAsNumber(current);
+        const std::optional<double> currentTrack = numericTextValue(current);
         if (!currentTrack) {
             cdKeepPolling = false;
             return;
@@ -189,6 +151,55 @@ void MusicPlayer::wavPlay() {
 
 void MusicPlayer::wavStop() {
     lastApiResult = port_.playSound(nullptr, 0);
+}
+
+MusicFileType musicFileType(std::string_view file) {
+    std::string upper(file.substr(file.size() < 3 ? 0 : file.size() - 3));
+    for (char& c : upper)
+        c = upperAscii(c);
+    if (upper == "WAV")
+        return MusicFileType::Wav;
+    if (upper == "MP3")
+        return MusicFileType::Mp3;
+    return MusicFileType::Other;
+}
+
+MusicWatch MusicPlayer::startMusic(std::int16_t kind, const std::string& file) {
+    musicFile = file;
+    if (kind == bgmAudioCd) {
+        cdOpen();
+        return MusicWatch::Cd;
+    }
+    if (kind != bgmMusicFile)
+        return MusicWatch::None;
+    switch (musicFileType(file)) {
+    case MusicFileType::Wav:
+        wavPlay();
+        return MusicWatch::None;
+    case MusicFileType::Mp3:
+        mp3Open();
+        return MusicWatch::Mp3;
+    case MusicFileType::Other:
+        break;
+    }
+    return MusicWatch::None;
+}
+
+void MusicPlayer::stopMusic(bool cdWatchRunning, std::int16_t kind, const std::string& file) {
+    if (cdWatchRunning)
+        cdClose();
+    if (kind != bgmMusicFile)
+        return;
+    switch (musicFileType(file)) {
+    case MusicFileType::Wav:
+        wavStop();
+        break;
+    case MusicFileType::Mp3:
+        mp3Close();
+        break;
+    case MusicFileType::Other:
+        break;
+    }
 }
 
 } // namespace music

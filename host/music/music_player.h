@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace music {
 
@@ -12,9 +13,21 @@ namespace music {
 // the sound function in a loop. Music problems are never shown: results are
 // kept in lastApiResult or turned into text in lastReply, and nothing throws.
 //
-// The running-screensaver form starts it, calls cdTick every 200 ms and
-// mp3Tick every 1000 ms from its timers, and stops it at the end (see
-// MusicSession, which does exactly that).
+// The running-screensaver form owns the timers:
+//   load:      enable the MP3 or the CD watch as startMusic(source, file) says;
+//   MP3 watch: mp3Tick() every 1000 ms;
+//   CD watch:  cdTick() every 200 ms, enabled while cdKeepPolling is true;
+//   unload:    stopMusic(CD watch enabled, source, file), then turn both off.
+// The port must outlive the player.
+
+// Which watch timer the running screensaver turns on for its music.
+enum class MusicWatch { None, Mp3, Cd };
+
+// A music file's kind by its last three characters, upper-cased: "WAV" or
+// "MP3". Any other ending ("mpeg", "wave", none) is neither.
+enum class MusicFileType { Other, Wav, Mp3 };
+MusicFileType musicFileType(std::string_view file);
+
 class MusicPlayer {
   public:
     // Sizes of the buffers the multimedia calls write into. A reply keeps at
@@ -32,7 +45,7 @@ class MusicPlayer {
     explicit MusicPlayer(MciPort& port) : port_(port) {}
 
     // From the loaded settings: the CD track to repeat (0 plays the disc on)
-    // and the music file.
+    // and the music file (startMusic sets it).
     std::int16_t repeatTrack = 0;
     std::string musicFile;
 
@@ -72,6 +85,15 @@ class MusicPlayer {
     // Plays musicFile in a loop, only when there is a wave output device.
     void wavPlay();
     void wavStop();
+
+    // Starts the music of the given source (bgmNone, bgmAudioCd or
+    // bgmMusicFile of the settings): opens the CD, plays a WAV file in a
+    // loop, or opens and plays an MP3 file. Returns the watch to enable (the
+    // MP3 watch also when the file could not be opened).
+    MusicWatch startMusic(std::int16_t kind, const std::string& file);
+    // Stops the music at the end of the run. The CD is closed only while its
+    // watch is still enabled; a watch that stopped itself leaves it open.
+    void stopMusic(bool cdWatchRunning, std::int16_t kind, const std::string& file);
 
   private:
     std::uint32_t sendWithoutReply(const std::string& command);

@@ -1,6 +1,6 @@
 #include "mci_port_win32.h"
 #include "music_player.h"
-#include "music_session.h"
+#include "settings.h"
 
 #include <gtest/gtest.h>
 
@@ -85,11 +85,12 @@ TEST(Win32MciPort, ACommandForADeviceNotOpenFailsWithTheSystemsText) {
 TEST(Win32MciPort, WithoutADiscTheCdWatchStopsAtOnce) {
     // No test machine has an audio CD in a drive.
     Win32MciPort port;
-    MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(MusicSession::KindCd, ""), MusicWatch::Cd);
-    EXPECT_FALSE(music.cdWatchTick());
-    EXPECT_FALSE(music.player().lastReply.empty());
-    music.stopMusic(false, MusicSession::KindCd, "");
+    MusicPlayer music(port);
+    EXPECT_EQ(music.startMusic(bgmAudioCd, ""), MusicWatch::Cd);
+    music.cdTick();
+    EXPECT_FALSE(music.cdKeepPolling);
+    EXPECT_FALSE(music.lastReply.empty());
+    music.stopMusic(false, bgmAudioCd, "");
 }
 
 TEST(Win32MciPort, AnMp3WithBlanksInItsPathPlaysAndRestartsAfterItsEnd) {
@@ -97,46 +98,46 @@ TEST(Win32MciPort, AnMp3WithBlanksInItsPathPlaysAndRestartsAfterItsEnd) {
     ASSERT_FALSE(file.empty()) << "run through run_with_sound.sh";
     ASSERT_NE(file.find(' '), std::string::npos);
     Win32MciPort port;
-    MusicSession music(port, 0);
-    MusicPlayer& bgm = music.player();
+    MusicPlayer music(port);
+    MusicPlayer& bgm = music;
 
-    EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::Mp3);
+    EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::Mp3);
     if (!waveDeviceExpected()) {
         // Without a wave device the MPEG player cannot be opened: no play
         // command follows, the alias stays unknown, and the watch retries
         // quietly without anything playing.
         EXPECT_NE(bgm.lastApiResult, 0);
         EXPECT_EQ(bgm.sendQuery("status MP3Play mode").rfind("Error:", 0), 0u);
-        music.mp3WatchTick();
+        music.mp3Tick();
         EXPECT_NE(bgm.lastApiResult, 0);
         EXPECT_FALSE(bgm.mp3IsPlaying());
-        music.stopMusic(false, MusicSession::KindFile, file);
+        music.stopMusic(false, bgmMusicFile, file);
         return;
     }
     if (!mp3PlaybackExpected()) {
         // A device but no decoder: whatever fails, nothing plays.
-        music.mp3WatchTick();
+        music.mp3Tick();
         EXPECT_FALSE(bgm.mp3IsPlaying());
-        music.stopMusic(false, MusicSession::KindFile, file);
+        music.stopMusic(false, bgmMusicFile, file);
         return;
     }
 
     EXPECT_EQ(bgm.lastApiResult, 0); // "play MP3Play" worked
     ASSERT_TRUE(waitForMode(bgm, "playing", std::chrono::seconds(3)));
     EXPECT_TRUE(waitForStreams(true, std::chrono::seconds(3))) << "no sound reached the sink";
-    music.mp3WatchTick(); // playing: nothing to do
+    music.mp3Tick(); // playing: nothing to do
     EXPECT_TRUE(bgm.mp3IsPlaying());
 
     // The file lasts two seconds; at its end the next watch restarts it.
     ASSERT_TRUE(waitForMode(bgm, "stopped", std::chrono::seconds(6)));
     EXPECT_FALSE(bgm.mp3IsPlaying());
-    music.mp3WatchTick();
+    music.mp3Tick();
     EXPECT_EQ(bgm.lastApiResult, 0);
     ASSERT_TRUE(waitForMode(bgm, "playing", std::chrono::seconds(3)));
     const std::string position = bgm.sendQuery("status MP3Play position");
     EXPECT_LT(std::atoi(position.c_str()), 1500) << position;
 
-    music.stopMusic(false, MusicSession::KindFile, file);
+    music.stopMusic(false, bgmMusicFile, file);
     EXPECT_EQ(bgm.lastApiResult, 0);
     EXPECT_EQ(bgm.sendQuery("status MP3Play mode").rfind("Error:", 0), 0u); // closed
 }
@@ -146,27 +147,27 @@ TEST(Win32MciPort, AWavFileLoopsOnlyWithAWaveDevice) {
     ASSERT_FALSE(file.empty()) << "run through run_with_sound.sh";
     Win32MciPort port;
     EXPECT_EQ(port.waveOutDeviceCount() > 0, waveDeviceExpected());
-    MusicSession music(port, 0);
-    MusicPlayer& bgm = music.player();
+    MusicPlayer music(port);
+    MusicPlayer& bgm = music;
     bgm.lastApiResult = 12345;
 
     if (!waveDeviceExpected()) {
-        EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::None);
+        EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::None);
         EXPECT_EQ(bgm.lastApiResult, 12345); // not even tried
-        music.stopMusic(false, MusicSession::KindFile, file);
+        music.stopMusic(false, bgmMusicFile, file);
         EXPECT_EQ(bgm.lastApiResult, TRUE);
         return;
     }
 
     ASSERT_TRUE(waitForStreams(false, std::chrono::seconds(3))) << "the sink is not quiet";
-    EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::None);
+    EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::None);
     EXPECT_EQ(bgm.lastApiResult, TRUE);
     ASSERT_TRUE(waitForStreams(true, std::chrono::seconds(3))) << "no sound reached the sink";
     // The file lasts two seconds; played once, its stream would be gone by now.
     std::this_thread::sleep_for(std::chrono::milliseconds(3500));
     EXPECT_GT(streamsOnSink(), 0) << "the file did not loop";
 
-    music.stopMusic(false, MusicSession::KindFile, file);
+    music.stopMusic(false, bgmMusicFile, file);
     EXPECT_EQ(bgm.lastApiResult, TRUE);
     EXPECT_TRUE(waitForStreams(false, std::chrono::seconds(3))) << "the sound did not stop";
 }

@@ -1,5 +1,6 @@
-#include "music_session.h"
+#include "music_player.h"
 #include "recording_mci_port.h"
+#include "settings.h"
 
 #include <gtest/gtest.h>
 
@@ -19,129 +20,133 @@ TEST(MusicFileType, GoesByTheLastThreeCharactersInAnyCase) {
     EXPECT_EQ(musicFileType(""), MusicFileType::Other);
 }
 
-TEST(MusicSession, CdPlaysFromTheFirstWatchAndClosesAtTheEnd) {
+TEST(MusicRun, CdPlaysFromTheFirstWatchAndClosesAtTheEnd) {
     RecordingMciPort port;
-    MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(MusicSession::KindCd, ""), MusicWatch::Cd);
+    MusicPlayer music(port);
+    EXPECT_EQ(music.startMusic(bgmAudioCd, ""), MusicWatch::Cd);
     EXPECT_EQ(port.commands(), (Commands{"open cdaudio", "set cdaudio time format tmsf"}));
 
     port.clear();
     port.insertDisc("1", "stopped");
-    EXPECT_TRUE(music.cdWatchTick());
+    music.cdTick();
+    EXPECT_TRUE(music.cdKeepPolling);
     EXPECT_EQ(port.commands(),
               (Commands{"status cdaudio current track", "status cdaudio number of tracks",
                         "status cdaudio mode", "play cdaudio"}));
 
     port.clear();
     port.insertDisc("5", "playing");
-    EXPECT_TRUE(music.cdWatchTick());
+    music.cdTick();
+    EXPECT_TRUE(music.cdKeepPolling);
     EXPECT_EQ(port.commands().size(), 3u);
 
     // The disc has reached its end: the drive stops, the next watch plays on.
     port.clear();
     port.insertDisc("10", "stopped");
-    EXPECT_TRUE(music.cdWatchTick());
+    music.cdTick();
+    EXPECT_TRUE(music.cdKeepPolling);
     EXPECT_EQ(port.commands().back(), "play cdaudio");
 
     port.clear();
-    music.stopMusic(true, MusicSession::KindCd, "");
+    music.stopMusic(true, bgmAudioCd, "");
     EXPECT_EQ(port.commands(), (Commands{"stop cdaudio", "close cdaudio"}));
 }
 
-TEST(MusicSession, NoDiscStopsTheWatchAndLeavesTheCdOpen) {
+TEST(MusicRun, NoDiscStopsTheWatchAndLeavesTheCdOpen) {
     RecordingMciPort port;
     port.fail("status cdaudio current track", 0x10F);
     port.errorTexts[0x10F] = "There is no disc";
-    MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(MusicSession::KindCd, ""), MusicWatch::Cd);
+    MusicPlayer music(port);
+    EXPECT_EQ(music.startMusic(bgmAudioCd, ""), MusicWatch::Cd);
     port.clear();
-    EXPECT_FALSE(music.cdWatchTick());
+    music.cdTick();
+    EXPECT_FALSE(music.cdKeepPolling);
     EXPECT_EQ(port.commands(), (Commands{"status cdaudio current track"}));
 
     // The form turned the watch off; ending the run closes nothing.
     port.clear();
-    music.stopMusic(false, MusicSession::KindCd, "");
+    music.stopMusic(false, bgmAudioCd, "");
     EXPECT_TRUE(port.sent.empty());
 }
 
-TEST(MusicSession, Mp3RestartsWhenItEndsAndClosesAtTheEnd) {
+TEST(MusicRun, Mp3RestartsWhenItEndsAndClosesAtTheEnd) {
     RecordingMciPort port;
     const std::string file = "D:\\Songs for you\\wind.mp3";
     const std::string open = "open \"D:\\Songs for you\\wind.mp3\" type MPEGVideo Alias MP3Play";
-    MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::Mp3);
+    MusicPlayer music(port);
+    EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::Mp3);
     EXPECT_EQ(port.commands(), (Commands{open, "play MP3Play"}));
 
     port.clear();
     port.answer("status MP3Play mode", "playing");
-    music.mp3WatchTick();
+    music.mp3Tick();
     EXPECT_EQ(port.commands(), (Commands{"status MP3Play mode"}));
 
     port.clear();
     port.answer("status MP3Play mode", "stopped");
-    music.mp3WatchTick();
+    music.mp3Tick();
     EXPECT_EQ(port.commands(),
               (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
 
     port.clear();
-    music.stopMusic(false, MusicSession::KindFile, file);
+    music.stopMusic(false, bgmMusicFile, file);
     EXPECT_EQ(port.commands(), (Commands{"stop MP3Play", "close MP3Play"}));
 }
 
-TEST(MusicSession, AFailedMp3OpenRetriesQuietlyEveryTick) {
+TEST(MusicRun, AFailedMp3OpenRetriesQuietlyEveryTick) {
     RecordingMciPort port;
     const std::string file = "C:\\gone.MP3";
     port.fail("open \"C:\\gone.MP3\" type MPEGVideo Alias MP3Play", 275);
     for (const char* command : {"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"})
         port.fail(command, 263);
-    MusicSession music(port, 0);
-    EXPECT_EQ(music.startMusic(MusicSession::KindFile, file), MusicWatch::Mp3);
+    MusicPlayer music(port);
+    EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::Mp3);
     EXPECT_EQ(port.sent.size(), 1u);
 
     for (int tick = 0; tick < 3; ++tick) {
         port.clear();
-        music.mp3WatchTick();
+        music.mp3Tick();
         EXPECT_EQ(port.commands(),
                   (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
     }
     // Nothing turned into text: no error is looked up or kept for showing.
     EXPECT_EQ(port.errorTextCalls, 0);
-    EXPECT_EQ(music.player().lastReply, "");
-    EXPECT_EQ(music.player().lastApiResult, 263);
+    EXPECT_EQ(music.lastReply, "");
+    EXPECT_EQ(music.lastApiResult, 263);
 }
 
-TEST(MusicSession, WavLoopsWithoutAWatchAndStopsAtTheEnd) {
+TEST(MusicRun, WavLoopsWithoutAWatchAndStopsAtTheEnd) {
     RecordingMciPort port;
-    MusicSession music(port, 4);
-    EXPECT_EQ(music.startMusic(MusicSession::KindFile, "C:\\rain.wav"), MusicWatch::None);
+    MusicPlayer music(port);
+    music.repeatTrack = 4;
+    EXPECT_EQ(music.startMusic(bgmMusicFile, "C:\\rain.wav"), MusicWatch::None);
     ASSERT_EQ(port.played.size(), 1u);
     EXPECT_EQ(port.played[0].path, "C:\\rain.wav");
     EXPECT_EQ(port.played[0].flags, 9u);
     EXPECT_TRUE(port.sent.empty());
 
-    music.stopMusic(false, MusicSession::KindFile, "C:\\rain.wav");
+    music.stopMusic(false, bgmMusicFile, "C:\\rain.wav");
     ASSERT_EQ(port.played.size(), 2u);
     EXPECT_EQ(port.played[1].path, std::nullopt);
     EXPECT_EQ(port.played[1].flags, 0u);
 
     RecordingMciPort silent;
     silent.waveDevices = 0;
-    MusicSession quiet(silent, 0);
-    EXPECT_EQ(quiet.startMusic(MusicSession::KindFile, "C:\\rain.WAV"), MusicWatch::None);
+    MusicPlayer quiet(silent);
+    EXPECT_EQ(quiet.startMusic(bgmMusicFile, "C:\\rain.WAV"), MusicWatch::None);
     EXPECT_TRUE(silent.played.empty());
 }
 
-TEST(MusicSession, OtherSourcesAndEndingsPlayNothing) {
-    const std::vector<std::pair<std::int16_t, std::string>> cases = {
-        {MusicSession::KindNone, "C:\\a.mp3"},
-        {3, "C:\\a.mp3"},
-        {-1, "C:\\a.wav"},
-        {MusicSession::KindFile, "C:\\a.mpeg"},
-        {MusicSession::KindFile, "C:\\a.wave"},
-        {MusicSession::KindFile, ""}};
+TEST(MusicRun, OtherSourcesAndEndingsPlayNothing) {
+    const std::vector<std::pair<std::int16_t, std::string>> cases = {{bgmNone, "C:\\a.mp3"},
+                                                                     {3, "C:\\a.mp3"},
+                                                                     {-1, "C:\\a.wav"},
+                                                                     {bgmMusicFile, "C:\\a.mpeg"},
+                                                                     {bgmMusicFile, "C:\\a.wave"},
+                                                                     {bgmMusicFile, ""}};
     for (const auto& [kind, file] : cases) {
         RecordingMciPort port;
-        MusicSession music(port, 0);
+        MusicPlayer music(port);
         EXPECT_EQ(music.startMusic(kind, file), MusicWatch::None) << kind << " " << file;
         music.stopMusic(false, kind, file);
         EXPECT_TRUE(port.sent.empty()) << kind << " " << file;
