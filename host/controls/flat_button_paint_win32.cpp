@@ -8,6 +8,24 @@ namespace controls {
 
 namespace {
 
+struct ButtonColours {
+    Colour outline;
+    // Lines across the face at y = 1, 2, H - 3 and H - 2 (gradient looks).
+    Colour lineTop1;
+    Colour lineTop2;
+    Colour lineBottom3;
+    Colour lineBottom2;
+    // Corner pixels.
+    Colour k1;
+    Colour k2;
+    Colour k3;
+    // The glow band behind the face (gradient looks).
+    Colour glowTop;
+    Colour glowBottom;
+    // The flat face of the disabled and pressed looks.
+    Colour flatFace;
+};
+
 // The outline and the three shades of the corner pixels of every look but
 // the disabled one.
 constexpr Colour outline = rgb(0, 60, 116);
@@ -32,19 +50,13 @@ constexpr ButtonColours looks[] = {
     {outline, 0, 0, 0, 0, corner1, corner2, corner3, 0, 0, rgb(231, 227, 222)},
 };
 
-// A line from (x0, y) up to but not including (x1, y), with its own pen.
+// A line from (x0, y0) up to but not including (x1, y1), with the device
+// context's own one-pixel solid pen.
 void drawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
-    forms::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
-    if (!pen) {
-        return;
-    }
-    forms::SelectedObject selected(dc, pen.get());
+    forms::SelectedObject pen(dc, GetStockObject(DC_PEN));
+    SetDCPenColor(dc, colour);
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
-}
-
-void fillArea(HDC dc, int left, int top, int right, int bottom, Colour colour) {
-    forms::fillRectangle(dc, RECT{left, top, right, bottom}, colour);
 }
 
 // Rows from the bottom (bottom colour) up to the top (top colour), both
@@ -78,47 +90,43 @@ void setCornerPixels(HDC dc, int w, int h, const ButtonColours& c) {
 
 void drawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
     RECT textArea{3, 3, w - 3, h - 3};
-    const Colour colour = look.enabled ? look.captionColour : disabledCaptionColour;
-    HGDIOBJ previousFont = look.font ? SelectObject(dc, look.font) : nullptr;
-    const COLORREF previousColour = SetTextColor(dc, colour);
-    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    const int saved = SaveDC(dc);
+    if (look.font) {
+        SelectObject(dc, look.font);
+    }
+    SetTextColor(dc, look.enabled ? look.captionColour : disabledCaptionColour);
+    SetBkMode(dc, TRANSPARENT);
     // Prefix characters are honoured: the access key is underlined.
     std::wstring caption = forms::widen(look.caption);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
               DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    SetBkMode(dc, previousMode);
+    RestoreDC(dc, saved);
     if (look.focusRect) {
-        SetTextColor(dc, RGB(0, 0, 0));
-        const RECT focusArea{3, 3, w - 3, h - 3};
-        DrawFocusRect(dc, &focusArea);
-    }
-    SetTextColor(dc, previousColour);
-    if (previousFont) {
-        SelectObject(dc, previousFont);
+        const COLORREF previousColour = SetTextColor(dc, RGB(0, 0, 0));
+        DrawFocusRect(dc, &textArea);
+        SetTextColor(dc, previousColour);
     }
 }
 
-} // namespace
-
+// The colours of a look 0..4; other values get the normal look's colours.
 const ButtonColours& buttonColoursFor(int state) {
     return state >= StateDisabled && state <= StatePressed ? looks[state] : looks[StateNormal];
 }
 
-bool hasGradientFace(int state) {
-    return state != StateDisabled && state != StatePressed;
-}
+} // namespace
 
 void paintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look) {
     const ButtonColours& c = buttonColoursFor(state);
 
-    fillArea(dc, 0, 0, w, h, look.backColour);
+    forms::fillRectangle(dc, RECT{0, 0, w, h}, look.backColour);
 
     drawLine(dc, 3, 0, w - 3, 0, c.outline);
     drawLine(dc, 0, 3, 0, h - 3, c.outline);
     drawLine(dc, 3, h - 1, w - 3, h - 1, c.outline);
     drawLine(dc, w - 1, 3, w - 1, h - 3, c.outline);
 
-    if (hasGradientFace(state)) {
+    // Looks 1..3 (and unknown ones) have gradient faces, 0 and 4 a flat one.
+    if (state != StateDisabled && state != StatePressed) {
         // The glow band stays visible in the two columns beside the face.
         drawGradient(dc, 1, 3, w - 1, h - 2, c.glowTop, c.glowBottom);
         drawGradient(dc, 3, 3, w - 3, h - 3, buttonFaceTop, buttonFaceBottom);
@@ -127,7 +135,7 @@ void paintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look
         drawLine(dc, 1, h - 3, w, h - 3, c.lineBottom3);
         drawLine(dc, 2, h - 2, w - 1, h - 2, c.lineBottom2);
     } else {
-        fillArea(dc, 1, 1, w - 1, h - 1, c.flatFace);
+        forms::fillRectangle(dc, RECT{1, 1, w - 1, h - 1}, c.flatFace);
     }
 
     setCornerPixels(dc, w, h, c);

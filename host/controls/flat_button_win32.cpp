@@ -166,10 +166,6 @@ void FlatButton::stopHooks() {
     }
 }
 
-void FlatButton::handleInitialize() {
-    setFont(font_);
-}
-
 void FlatButton::handleReadProperties(const forms::PropertyBag& bag) {
     parentHwnd_ = parentFormHandle();
     setCaption(bag.readString("Caption", defaultCaption));
@@ -196,54 +192,6 @@ void FlatButton::handleResize() {
     state_.sizeSettled();
 }
 
-void FlatButton::handleAmbientChanged(std::string_view name) {
-    state_.ambientChanged(name, ambientDisplayAsDefault());
-}
-
-void FlatButton::handleGotFocus() {
-    state_.gotFocus();
-}
-
-void FlatButton::handleLostFocus() {
-    state_.lostFocus();
-}
-
-void FlatButton::handleMouseDown(const forms::MouseEvent& event) {
-    state_.mouseDown(static_cast<int>(event.button));
-}
-
-void FlatButton::handleMouseMove(const forms::MouseEvent& event) {
-    state_.mouseMove(event.buttons, event.shift, event.x, event.y, scaleWidth(), scaleHeight());
-}
-
-void FlatButton::handleMouseUp(const forms::MouseEvent& event) {
-    state_.mouseUp(static_cast<int>(event.button));
-}
-
-void FlatButton::handleDblClick() {
-    state_.dblClick();
-}
-
-void FlatButton::handleKeyDown(int keyCode, int) {
-    state_.keyDown(keyCode);
-}
-
-void FlatButton::handleKeyUp(int keyCode, int) {
-    state_.keyUp(keyCode);
-}
-
-void FlatButton::handleAccessKeyPress(int) {
-    state_.accessKeyPress();
-}
-
-void FlatButton::handleTerminate() {
-    stopHooks();
-}
-
-void FlatButton::Events::paint(const ButtonPaint& paint) {
-    button_.paint(paint);
-}
-
 void FlatButton::Events::click() {
     // A copy: the handler may replace itself or unload the form.
     if (auto handler = button_.onClick) {
@@ -267,14 +215,6 @@ void FlatButton::Events::formActivate(int state) {
     if (auto handler = button_.onFormActivate) {
         handler(state);
     }
-}
-
-void FlatButton::Events::trackMouseLeave() {
-    requestMouseLeave(button_.handle());
-}
-
-void FlatButton::Events::sendTab(bool backwards) {
-    button_.sendTab(backwards);
 }
 
 void FlatButton::Events::processPendingMessages() {

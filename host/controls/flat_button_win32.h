@@ -93,33 +93,42 @@ class FlatButton : public forms::UserControl {
     std::function<void(int state)> onFormActivate; // 1 activated, 0 deactivated
 
   protected:
-    void handleInitialize() override;
+    // Input, focus and the container's notifications go to the state machine.
+    void handleInitialize() override { setFont(font_); }
     void handleReadProperties(const forms::PropertyBag& bag) override;
     void handleResize() override;
-    void handleAmbientChanged(std::string_view name) override;
-    void handleGotFocus() override;
-    void handleLostFocus() override;
-    void handleMouseDown(const forms::MouseEvent& event) override;
-    void handleMouseMove(const forms::MouseEvent& event) override;
-    void handleMouseUp(const forms::MouseEvent& event) override;
-    void handleDblClick() override;
-    void handleKeyDown(int keyCode, int shift) override;
-    void handleKeyUp(int keyCode, int shift) override;
-    void handleAccessKeyPress(int key) override;
-    void handleTerminate() override;
+    void handleAmbientChanged(std::string_view name) override {
+        state_.ambientChanged(name, ambientDisplayAsDefault());
+    }
+    void handleGotFocus() override { state_.gotFocus(); }
+    void handleLostFocus() override { state_.lostFocus(); }
+    void handleMouseDown(const forms::MouseEvent& event) override {
+        state_.mouseDown(static_cast<int>(event.button));
+    }
+    void handleMouseMove(const forms::MouseEvent& event) override {
+        state_.mouseMove(event.buttons, event.shift, event.x, event.y, scaleWidth(), scaleHeight());
+    }
+    void handleMouseUp(const forms::MouseEvent& event) override {
+        state_.mouseUp(static_cast<int>(event.button));
+    }
+    void handleDblClick() override { state_.dblClick(); }
+    void handleKeyDown(int keyCode, int) override { state_.keyDown(keyCode); }
+    void handleKeyUp(int keyCode, int) override { state_.keyUp(keyCode); }
+    void handleAccessKeyPress(int) override { state_.accessKeyPress(); }
+    void handleTerminate() override { stopHooks(); }
 
   private:
     // What the state machine asks of the control.
     class Events : public FlatButtonEvents {
       public:
         explicit Events(FlatButton& button) : button_(button) {}
-        void paint(const ButtonPaint& paint) override;
+        void paint(const ButtonPaint& paint) override { button_.paint(paint); }
         void click() override;
         void dblClick() override;
         void mouseMove(int button, int shift, float x, float y) override;
         void formActivate(int state) override;
-        void trackMouseLeave() override;
-        void sendTab(bool backwards) override;
+        void trackMouseLeave() override { requestMouseLeave(button_.handle()); }
+        void sendTab(bool backwards) override { button_.sendTab(backwards); }
         void processPendingMessages() override;
 
       private:

@@ -9,25 +9,16 @@ namespace controls {
 
 namespace {
 
-// A one-pixel solid pen and a solid or hollow brush selected for one shape.
-class ShapeTools {
-  public:
-    ShapeTools(HDC dc, Colour penColour, const Colour* fillColour)
-        : pen_(CreatePen(PS_SOLID, 1, penColour)),
-          brush_(fillColour ? CreateSolidBrush(*fillColour) : nullptr),
-          selectedPen_(dc, pen_.get()),
-          selectedBrush_(dc, brush_ ? brush_.get() : GetStockObject(NULL_BRUSH)) {}
-
-  private:
-    forms::GdiObject<HPEN> pen_;
-    forms::GdiObject<HBRUSH> brush_;
-    forms::SelectedObject selectedPen_;
-    forms::SelectedObject selectedBrush_;
-};
-
 void drawShape(HDC dc, const ShadowFrameProps& p, int left, int top, int right, int bottom,
                Colour penColour, const Colour* fillColour) {
-    ShapeTools tools(dc, penColour, fillColour);
+    // The device context's own one-pixel solid pen, and its solid brush or
+    // none (hollow).
+    forms::SelectedObject pen(dc, GetStockObject(DC_PEN));
+    forms::SelectedObject brush(dc, GetStockObject(fillColour ? DC_BRUSH : NULL_BRUSH));
+    SetDCPenColor(dc, penColour);
+    if (fillColour) {
+        SetDCBrushColor(dc, *fillColour);
+    }
     if (p.frameStyle == frameStyleRounded) {
         RoundRect(dc, left, top, right, bottom, p.cornerDepth, p.cornerDepth);
     } else {
@@ -68,13 +59,7 @@ void smoothPass(HDC dc, int x0, int x1, int y0, int y1, int innerWidth, int inne
 
 } // namespace
 
-void smoothShadowCorners(HDC dc, int innerWidth, int innerHeight, int cornerDepth, int shadowDepth,
-                         Colour background) {
-    const int sw = innerWidth;
-    const int sh = innerHeight;
-    const int cd = cornerDepth;
-    const int d = shadowDepth;
-    const COLORREF bg = background;
+void smoothShadowCorners(HDC dc, int sw, int sh, int cd, int d, Colour bg) {
     smoothPass(dc, sw - 2 * cd, sw - 3, sh - 2 * cd, sh - 3, sw, sh, bg); // bottom right
     smoothPass(dc, sw - 2 * cd, sw - 3, d, 4 * d, sw, sh, bg);            // top right
     smoothPass(dc, d, 4 * d, sh - 2 * cd, sh - 3, sw, sh, bg);            // bottom left

@@ -16,11 +16,11 @@ void paintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, in
                 int innerHeight, Colour containerBackColour);
 
 // Fills the pixel gaps that concentric rounded outlines leave in the
-// shadow's bottom-right, top-right and bottom-left corners: each pixel of
-// the background colour becomes the average of its four neighbours, visited
+// shadow's bottom-right, top-right and bottom-left corners of a drawing area
+// sw x sh with corner depth cd and shadow depth d: each pixel of the
+// background colour bg becomes the average of its four neighbours, visited
 // column by column so that later pixels see earlier results. Pixels at the
 // surface's edge are left alone (they lack a neighbour).
-void smoothShadowCorners(HDC dc, int innerWidth, int innerHeight, int cornerDepth, int shadowDepth,
-                         Colour background);
+void smoothShadowCorners(HDC dc, int sw, int sh, int cd, int d, Colour bg);
 
 } // namespace controls

@@ -23,7 +23,7 @@ std::int16_t clampCornerDepth(int value) {
     return static_cast<std::int16_t>(std::clamp(value, 0, maxCornerDepth));
 }
 
-ShadowFrameProps readShadowFrameProps(PropertyReader& bag, Colour containerBackColour) {
+ShadowFrameProps readShadowFrameProps(const forms::PropertyBag& bag, Colour containerBackColour) {
     const ShadowFrameProps d = defaultShadowFrameProps(containerBackColour);
     ShadowFrameProps p;
     p.frameStyle = bag.readLong("FrameStyle", d.frameStyle);

@@ -5,6 +5,8 @@
 
 #include "colour_math.h"
 
+#include "property_bag.h"
+
 #include <cstdint>
 
 namespace controls {
@@ -40,21 +42,10 @@ std::int16_t clampShadowOpacity(int value); // 0..100
 std::int16_t clampShadowDepth(int value);   // 2..40
 std::int16_t clampCornerDepth(int value);   // 0..50
 
-// Typed access to the form's property bag (keys case-insensitive there).
-class PropertyReader {
-  public:
-    virtual std::int32_t readLong(const char* key, std::int32_t defaultValue) = 0;
-    virtual std::int16_t readInteger(const char* key, std::int16_t defaultValue) = 0;
-    virtual bool readBoolean(const char* key, bool defaultValue) = 0;
-
-  protected:
-    ~PropertyReader() = default;
-};
-
 // Reads the nine keys in their fixed order, each with its default (the
 // colour defaults are the container's background now); values are kept as
 // stored, even outside the ranges the setters enforce.
-ShadowFrameProps readShadowFrameProps(PropertyReader& bag, Colour containerBackColour);
+ShadowFrameProps readShadowFrameProps(const forms::PropertyBag& bag, Colour containerBackColour);
 
 // The background the frame is painted on.
 Colour frameBackground(const ShadowFrameProps& props, Colour containerBackColour);

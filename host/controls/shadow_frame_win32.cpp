@@ -8,27 +8,6 @@
 
 namespace controls {
 
-namespace {
-
-class BagReader : public PropertyReader {
-  public:
-    explicit BagReader(const forms::PropertyBag& bag) : bag_(bag) {}
-    std::int32_t readLong(const char* key, std::int32_t defaultValue) override {
-        return bag_.readLong(key, defaultValue);
-    }
-    std::int16_t readInteger(const char* key, std::int16_t defaultValue) override {
-        return bag_.readInteger(key, defaultValue);
-    }
-    bool readBoolean(const char* key, bool defaultValue) override {
-        return bag_.readBoolean(key, defaultValue);
-    }
-
-  private:
-    const forms::PropertyBag& bag_;
-};
-
-} // namespace
-
 ShadowFrame::ShadowFrame() {
     // Purely decorative: the focus passes over the frame to what it holds.
     setCanGetFocus(false);
@@ -111,16 +90,7 @@ void ShadowFrame::paintFrame() {
 }
 
 void ShadowFrame::handleReadProperties(const forms::PropertyBag& bag) {
-    BagReader reader(bag);
-    props_ = readShadowFrameProps(reader, ambientBackColour());
-    paintFrame();
-}
-
-void ShadowFrame::handleResize() {
-    paintFrame();
-}
-
-void ShadowFrame::handleAmbientChanged(std::string_view) {
+    props_ = readShadowFrameProps(bag, ambientBackColour());
     paintFrame();
 }
 

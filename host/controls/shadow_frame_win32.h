@@ -49,8 +49,8 @@ class ShadowFrame : public forms::UserControl {
 
   protected:
     void handleReadProperties(const forms::PropertyBag& bag) override;
-    void handleResize() override;
-    void handleAmbientChanged(std::string_view name) override;
+    void handleResize() override { paintFrame(); }
+    void handleAmbientChanged(std::string_view) override { paintFrame(); }
 
   private:
     void changed(std::string_view name);

@@ -9,7 +9,8 @@ WindowSubclasser::WindowSubclasser(SubclassOwner& owner) : owner_(owner) {}
 WindowSubclasser::~WindowSubclasser() {
     for (int i = 0; i < table_.size(); ++i) {
         if (const WindowId id = table_.entry(i)->window; id != 0) {
-            RemoveWindowSubclass(windowOf(id), intercept, reinterpret_cast<UINT_PTR>(this));
+            RemoveWindowSubclass(reinterpret_cast<HWND>(id), intercept,
+                                 reinterpret_cast<UINT_PTR>(this));
         }
     }
 }

@@ -17,10 +17,6 @@ inline WindowId idOf(HWND window) {
     return reinterpret_cast<WindowId>(window);
 }
 
-inline HWND windowOf(WindowId id) {
-    return reinterpret_cast<HWND>(id);
-}
-
 class WindowSubclasser {
   public:
     explicit WindowSubclasser(SubclassOwner& owner);

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <string>
-#include <vector>
+#include <initializer_list>
+#include <utility>
 
 using namespace controls;
 
@@ -12,28 +11,13 @@ namespace {
 
 constexpr Colour DialogGrey = rgb(224, 224, 224);
 
-// A property bag over a map: records the keys in the order they are used.
-struct MapBag : PropertyReader {
-    std::map<std::string, long> stored;
-    std::vector<std::string> order;
-
-    long read(const char* key, long fallback) {
-        order.push_back(key);
-        const auto found = stored.find(key);
-        return found == stored.end() ? fallback : found->second;
+ShadowFrameProps read(std::initializer_list<std::pair<const char*, const char*>> stored) {
+    forms::PropertyBag bag;
+    for (const auto& [key, value] : stored) {
+        bag.setText(key, value);
     }
-    std::int32_t readLong(const char* key, std::int32_t d) override {
-        return static_cast<std::int32_t>(read(key, d));
-    }
-    std::int16_t readInteger(const char* key, std::int16_t d) override {
-        return static_cast<std::int16_t>(read(key, d));
-    }
-    bool readBoolean(const char* key, bool d) override { return read(key, d ? -1 : 0) != 0; }
-};
-
-const std::vector<std::string> KeyOrder = {"FrameStyle",   "ShadowOpacity", "ShowShadow",
-                                           "ShadowDepth",  "FillColour",    "BackColour",
-                                           "BackColourIs", "BorderColour",  "CornerDepth"};
+    return readShadowFrameProps(bag, DialogGrey);
+}
 
 } // namespace
 
@@ -66,31 +50,37 @@ TEST(ShadowFrameProps, SettersClampToTheirRanges) {
 }
 
 TEST(ShadowFrameProps, TheDialogsStoredDataReadsBackAsDepthSevenAndDefaults) {
-    MapBag bag;
-    bag.stored["ShadowDepth"] = 7;
-    const ShadowFrameProps p = readShadowFrameProps(bag, DialogGrey);
-    EXPECT_EQ(bag.order, KeyOrder);
+    const ShadowFrameProps p = read({{"shadowdepth", "7"}});
     EXPECT_EQ(p.shadowDepth, 7);
     EXPECT_EQ(p.faceColour, DialogGrey);
     EXPECT_EQ(p.customBackColour, DialogGrey);
     EXPECT_EQ(p.frameStyle, frameStyleSquare);
     EXPECT_EQ(p.shadowOpacity, 50);
     EXPECT_TRUE(p.showShadow);
+    EXPECT_EQ(p.backColourSource, backColourAmbient);
+    EXPECT_EQ(p.borderColour, 0u);
+    EXPECT_EQ(p.cornerDepth, 10);
 }
 
-TEST(ShadowFrameProps, LoadedValuesStayAsStored) {
-    MapBag bag;
-    bag.stored = {{"ShadowDepth", 0},  {"ShadowOpacity", 150}, {"CornerDepth", 90},
-                  {"FrameStyle", 2},   {"ShowShadow", 0},      {"BackColourIs", 5},
-                  {"BorderColour", -1}};
-    const ShadowFrameProps p = readShadowFrameProps(bag, DialogGrey);
+TEST(ShadowFrameProps, EveryKeyIsReadAndKeptAsStored) {
+    const ShadowFrameProps p = read({{"ShadowDepth", "0"},
+                                     {"ShadowOpacity", "150"},
+                                     {"CornerDepth", "90"},
+                                     {"FrameStyle", "2"},
+                                     {"ShowShadow", "False"},
+                                     {"FillColour", "&H00F8F8F8"},
+                                     {"BackColour", "&H00102030"},
+                                     {"BackColourIs", "5"},
+                                     {"BorderColour", "-1"}});
     EXPECT_EQ(p.shadowDepth, 0);
     EXPECT_EQ(p.shadowOpacity, 150);
     EXPECT_EQ(p.cornerDepth, 90);
     EXPECT_EQ(p.frameStyle, 2);
     EXPECT_FALSE(p.showShadow);
+    EXPECT_EQ(p.faceColour, rgb(0xF8, 0xF8, 0xF8));
+    EXPECT_EQ(p.customBackColour, rgb(0x30, 0x20, 0x10));
     EXPECT_EQ(p.backColourSource, 5);
-    EXPECT_EQ(p.borderColour, -1);
+    EXPECT_EQ(p.borderColour, static_cast<Colour>(-1));
 }
 
 TEST(ShadowFrameProps, BackgroundIsTheContainersUnlessCustom) {
