@@ -4,6 +4,7 @@
 
 #include "preview_window_win32.h"
 
+#include "gdi_win32.h"
 #include "picture_win32.h"
 
 #include <gtest/gtest.h>
@@ -40,28 +41,21 @@ class ParentWindow {
     HWND window_ = nullptr;
 };
 
-// The top-down 0x00RRGGBB pixels of a window's client area as it paints them.
+// The top-down 0x00RRGGBB pixels of a window's client area as it paints them,
+// on a canvas first filled with 0x123456 so unpainted pixels show.
 std::vector<std::uint32_t> paintedPixels(HWND window, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0x123456);
-    std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    GdiFlush();
-    std::copy_n(static_cast<std::uint32_t*>(bits), pixels.size(), pixels.begin());
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    for (auto& pixel : pixels) {
-        pixel &= 0xFFFFFF;
+    forms::MemoryCanvas canvas(width, height);
+    RECT all = {0, 0, width, height};
+    forms::GdiObject<HBRUSH> unpainted(CreateSolidBrush(RGB(0x12, 0x34, 0x56)));
+    FillRect(canvas.dc(), &all, unpainted.get());
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            COLORREF colour = canvas.pixel(x, y);
+            pixels.push_back(GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour));
+        }
     }
     return pixels;
 }
