@@ -42,6 +42,11 @@ bool PreviewWindow::setUp(HWND parent) {
     // A child window may not keep the pop-up style as well.
     LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     SetWindowLongPtrW(window, GWL_STYLE, (style & ~static_cast<LONG_PTR>(WS_POPUP)) | WS_CHILD);
+    // Nothing is sent to the preview area's thread when our window goes: that
+    // thread may be shutting down and no longer answer, and the preview would
+    // wait for it instead of ending.
+    LONG_PTR extendedStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, extendedStyle | WS_EX_NOPARENTNOTIFY);
     if (!SetParent(window, parent)) {
         return false;
     }

@@ -11,12 +11,25 @@ host_program=$4
 host_test_window=$5
 host_assets=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../assets" && pwd)
 
+# What the host's runs printed (Wine's own messages among them), shown by
+# host_fail.
+host_output=$(mktemp)
+e2e_on_exit "rm -f $host_output"
+
 # Starts the host with the given arguments in the background; sets host_pid.
 host_pid=
 host_start() {
-  "$host_wine_run" "$host_prefix" "$host_program" "$@" >/dev/null 2>&1 &
+  echo "== Kalendra.scr $*" >>"$host_output"
+  "$host_wine_run" "$host_prefix" "$host_program" "$@" >>"$host_output" 2>&1 &
   host_pid=$!
   e2e_on_exit "kill -9 $host_pid"
+}
+
+# Fails with message $1, after the last lines the host's runs printed.
+host_fail() {
+  echo "-- the host's runs printed, at the end:" >&2
+  tail -n 20 "$host_output" >&2
+  e2e_fail "$1"
 }
 
 # Runs the host to its end; fails when it takes more than $1 seconds.
@@ -24,8 +37,8 @@ host_run_to_end() {
   local seconds=$1
   shift
   host_start "$@"
-  e2e_wait_exit "$host_pid" "$seconds" || e2e_fail "Kalendra.scr $* still runs after $seconds s"
-  [ "$e2e_status" -eq 0 ] || e2e_fail "Kalendra.scr $* ended with status $e2e_status"
+  e2e_wait_exit "$host_pid" "$seconds" || host_fail "Kalendra.scr $* still runs after $seconds s"
+  [ "$e2e_status" -eq 0 ] || host_fail "Kalendra.scr $* ended with status $e2e_status"
 }
 
 host_clean_workdir() {

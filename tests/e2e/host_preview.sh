@@ -11,12 +11,16 @@ e2e_ensure_display
 # of its own, so the picture cannot be seen on the screen here: the test
 # window reports its children, and host_preview_tests checks the painting.
 
-# Preview in a window of $1 x $2 pixels.
+# Preview in a window of $1 x $2 pixels; with a third argument, also checks
+# that the preview sends no message to that window (Wine's trace of the
+# messages it sends).
 check_preview() {
-  local width=$1 height=$2
+  local width=$1 height=$2 traced=${3:-}
   host_clean_workdir
   host_open_test_window preview_parent 100 100 "$width" "$height" 8000
-  host_start /p "$host_test_window_handle"
+  local trace_start
+  trace_start=$(wc -l <"$host_output")
+  WINEDEBUG=${traced:++msg} host_start /p "$host_test_window_handle"
   local expected="child 0 0 $width $height 1 Preview Window" children=
   local deadline=$((SECONDS + 20))
   while [ $SECONDS -lt $deadline ]; do
@@ -28,8 +32,18 @@ check_preview() {
     e2e_fail "children of the ${width}x$height window: '$children', expected '$expected'"
   kill -0 "$host_pid" 2>/dev/null || e2e_fail "the preview ended while its window was there"
   # The window goes after 8 s while its process lives on: the preview ends.
-  e2e_wait_exit "$host_pid" 15 || e2e_fail "the preview still runs after its window went"
-  [ "$e2e_status" -eq 0 ] || e2e_fail "the preview ended with status $e2e_status"
+  e2e_wait_exit "$host_pid" 15 || host_fail "the preview still runs after its window went"
+  [ "$e2e_status" -eq 0 ] || host_fail "the preview ended with status $e2e_status"
+  # A message sent to the window waits for that window's thread, which may
+  # stop answering while its window goes (the test window's does): the host
+  # would wait with it.
+  if [ -n "$traced" ]; then
+    local sent
+    sent=$(tail -n "+$((trace_start + 1))" "$host_output" |
+      grep -F "send_inter_thread_message hwnd $(printf '0x%x' "$host_test_window_handle") " |
+      head -1) || true
+    [ -z "$sent" ] || e2e_fail "the preview sent a message to the window it is in: $sent"
+  fi
   kill -0 "$host_test_window_pid" 2>/dev/null ||
     e2e_fail "the test window's process had ended: not a test of the window going"
   kill -9 "$host_test_window_pid"
@@ -37,7 +51,7 @@ check_preview() {
   [ ! -e "$host_workdir" ] || e2e_fail "the preview created the working directory"
   e2e_note "preview in ${width}x$height: a visible child at (0,0) of that size, ended with its window"
 }
-check_preview 152 112
+check_preview 152 112 traced
 check_preview 240 180
 check_preview 100 80
 

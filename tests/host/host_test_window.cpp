@@ -3,8 +3,8 @@
 //   host_test_window TITLE X Y WIDTH HEIGHT LIFETIME_MS
 // TITLE "--dialog" stands for the settings dialog's caption. Prints the
 // window's handle as a decimal number, destroys the window after
-// LIFETIME_MS and keeps running for five more seconds, so that what follows
-// is due to the window going, not to this process ending. Whenever the
+// LIFETIME_MS and keeps running for a minute, so that what follows is due to
+// the window going, not to this process ending. Whenever the
 // child windows inside change, prints one line per child:
 //   child LEFT TOP WIDTH HEIGHT VISIBLE CAPTION
 // with the place in the window's client area, then "end".
@@ -146,7 +146,8 @@ int main(int argc, char** argv) {
         DispatchMessageW(&message);
     }
     // The process outlives its window, so that a test sees the window go
-    // while its owner still runs; the test ends it when done.
+    // while its owner still runs; the test ends it when done. Its thread no
+    // longer answers messages, as a program's thread that is shutting down.
     Sleep(60000);
     return 0;
 }
