@@ -172,10 +172,18 @@ renderer_case() {
   mkdir -p "$host_workdir"
   printf '%b' "$2" >"$ini"
   hostile_textures "$3"
-  "$host_wine_run" "$host_prefix" "$renderer_program" >/dev/null 2>&1 &
+  echo "== Kalendra.dll ($what)" >>"$host_output"
+  "$host_wine_run" "$host_prefix" "$renderer_program" >>"$host_output" 2>&1 &
   pid=$!
   e2e_on_exit "kill -9 $pid"
-  id=$(e2e_wait_window Butterfly_VC 40) || e2e_fail "no Butterfly_VC window ($what)"
+  if ! id=$(e2e_wait_window Butterfly_VC 40); then
+    local state="still runs"
+    if ! kill -0 "$pid" 2>/dev/null; then
+      e2e_wait_exit "$pid" 1
+      state="ended with status $e2e_status"
+    fi
+    host_fail "no Butterfly_VC window ($what; the renderer $state)"
+  fi
   sleep 2
   kill -0 "$pid" 2>/dev/null || e2e_fail "the renderer ended by itself ($what)"
   stress_expect_no_new_windows "$windows_before" "$what"
