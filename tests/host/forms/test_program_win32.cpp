@@ -72,10 +72,11 @@ TEST(Program, StartedProgramShowsItsWindowNormally) {
     auto started = forms::startProgram(helperPath());
     SetEnvironmentVariableW(L"FORMS_HELPER_MODE", nullptr);
     ASSERT_TRUE(started);
+    // The window exists a moment before it is shown.
     HWND window = nullptr;
-    for (int i = 0; i < 400 && !window; ++i) {
+    for (int i = 0; i < 400 && !(window && IsWindowVisible(window)); ++i) {
         window = FindWindowW(L"KalendraForm", L"Forms helper window");
-        if (!window) {
+        if (!window || !IsWindowVisible(window)) {
             Sleep(25);
         }
     }
