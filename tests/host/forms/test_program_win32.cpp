@@ -1,5 +1,6 @@
 // Program services: the folder, the argument string, starting a program,
 // making a directory and ending at once.
+#include "../window_test.h"
 #include "program_win32.h"
 #include "text_win32.h"
 
@@ -74,12 +75,12 @@ TEST(Program, StartedProgramShowsItsWindowNormally) {
     ASSERT_TRUE(started);
     // The window exists a moment before it is shown.
     HWND window = nullptr;
-    for (int i = 0; i < 400 && !(window && IsWindowVisible(window)); ++i) {
-        window = FindWindowW(L"KalendraForm", L"Forms helper window");
-        if (!window || !IsWindowVisible(window)) {
-            Sleep(25);
-        }
-    }
+    pumpUntil(
+        [&] {
+            window = FindWindowW(L"KalendraForm", L"Forms helper window");
+            return window && IsWindowVisible(window);
+        },
+        10000);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(IsIconic(window));
