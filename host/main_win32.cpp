@@ -10,7 +10,6 @@
 #include "settings_file_win32.h"
 #include "startup_profile.h"
 
-#include "message_loop_win32.h"
 #include "program_win32.h"
 #include "screen_win32.h"
 #include "text_win32.h"
@@ -41,9 +40,9 @@ void saveScreenSize(SettingsStore& store) {
 // Settings loaded at the start, for the forms of this run.
 LoadedSettings loadedSettings;
 
-// Decides whether and how the host runs, and
-// hands over to a form. The returned form keeps the process alive.
-std::unique_ptr<forms::Form> formForThisStart() {
+// Decides whether and how the host runs, and hands over to a window: the
+// preview's or the run's, which keeps the process alive until it ends it.
+std::unique_ptr<win32::PlainWindow> windowForThisStart() {
     if (anotherCopyIsBusy()) {
         forms::endProgram(0);
     }
@@ -65,7 +64,7 @@ std::unique_ptr<forms::Form> formForThisStart() {
 
     if (command.mode == HostMode::Settings) {
         dialog::SettingsDialog settingsDialog(loadedSettings, store);
-        settingsDialog.showModal();
+        settingsDialog.show();
         forms::endProgram(0);
     }
     if (command.mode != HostMode::Screensaver && command.mode != HostMode::ScreensaverNoCursor) {
@@ -77,8 +76,11 @@ std::unique_ptr<forms::Form> formForThisStart() {
     }
     saveScreenSize(store);
     auto run = std::make_unique<ScreensaverRun>(loadedSettings, hideCursor);
-    if (!run->load() && hideCursor) {
-        ShowCursor(TRUE);
+    if (!run->load()) {
+        if (hideCursor) {
+            ShowCursor(TRUE);
+        }
+        forms::endProgram(0);
     }
     return run;
 }
@@ -87,7 +89,11 @@ std::unique_ptr<forms::Form> formForThisStart() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     markStartupPhase("host started");
-    std::unique_ptr<forms::Form> form = formForThisStart();
-    forms::runMessageLoop();
+    std::unique_ptr<win32::PlainWindow> window = windowForThisStart();
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
     return 0;
 }

@@ -10,15 +10,14 @@
 
 ScreensaverRun::ScreensaverRun(const LoadedSettings& settings, bool cursorHidden)
     : settings_(settings), cursorHidden_(cursorHidden), music_(mciPort_) {
-    setCaption(caption);
     music_.repeatTrack = settings.repeatTrack;
-    mp3WatchTimer_.onTimer = [this] { music_.mp3Tick(); };
+    mp3WatchTimer_.onTick = [this] { music_.mp3Tick(); };
     // The CD watch ends itself once the drive cannot be queried.
-    cdWatchTimer_.onTimer = [this] {
+    cdWatchTimer_.onTick = [this] {
         music_.cdTick();
         cdWatchTimer_.setEnabled(music_.cdKeepPolling);
     };
-    rendererWatchTimer_.onTimer = [this] { watchRenderer(); };
+    rendererWatchTimer_.onTick = [this] { watchRenderer(); };
 }
 
 void ScreensaverRun::writeTextureFiles() {
@@ -36,7 +35,12 @@ void ScreensaverRun::writeTextureFiles() {
     }
 }
 
-void ScreensaverRun::handleLoad() {
+bool ScreensaverRun::load() {
+    // Hidden: it only carries the run's timers.
+    if (!create(L"KalendraRun", caption, WS_OVERLAPPED, RECT{})) {
+        return false;
+    }
+    rendererWatchTimer_.start();
     // Monitors other than the renderer's are black for the whole run.
     covers_.show();
     // The renderer reads the textures at its start, so they come first.
@@ -49,6 +53,21 @@ void ScreensaverRun::handleLoad() {
     const music::MusicWatch watch = music_.startMusic(settings_.musicSource, settings_.musicFile);
     mp3WatchTimer_.setEnabled(watch == music::MusicWatch::Mp3);
     cdWatchTimer_.setEnabled(watch == music::MusicWatch::Cd);
+    return true;
+}
+
+bool ScreensaverRun::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    switch (message) {
+    case WM_TIMER:
+        return mp3WatchTimer_.tick(wParam) || cdWatchTimer_.tick(wParam) ||
+               rendererWatchTimer_.tick(wParam);
+    case WM_CLOSE:
+    case WM_QUERYENDSESSION:
+        end();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void ScreensaverRun::watchRenderer() {
@@ -59,11 +78,11 @@ void ScreensaverRun::watchRenderer() {
     auto elapsed = static_cast<std::int64_t>(GetTickCount64() - rendererStartMs_);
     if (watch_.runIsOver(windowPresent, processEnded, elapsed)) {
         rendererWatchTimer_.setEnabled(false);
-        unload();
+        end();
     }
 }
 
-void ScreensaverRun::handleQueryUnload(bool& /*cancel*/) {
+void ScreensaverRun::end() {
     bool cdWatchRunning = cdWatchTimer_.enabled();
     cdWatchTimer_.setEnabled(false);
     mp3WatchTimer_.setEnabled(false);

@@ -6,30 +6,33 @@
 #include "renderer_watch.h"
 #include "settings.h"
 
-#include "form_win32.h"
+#include "plain_window_win32.h"
 #include "program_win32.h"
-#include "timer_win32.h"
 
 #include <cstdint>
 #include <optional>
 
-// The hidden form of a screensaver run: writes the texture files, starts the
-// renderer, plays the music and ends the process when the renderer is gone.
-class ScreensaverRun : public forms::Form {
+// The hidden window of a screensaver run: writes the texture files, starts
+// the renderer, plays the music and ends the process when the renderer is
+// gone.
+class ScreensaverRun : public win32::PlainWindow {
   public:
     // cursorHidden: the entry routine hid the cursor, so the end of the run
     // shows it again.
     ScreensaverRun(const LoadedSettings& settings, bool cursorHidden);
 
-    // The title of the form's window. The start guard looks for
+    // Makes the hidden window and starts the run; false when the window
+    // could not be made.
+    bool load();
+
+    // The title of the run's window. The start guard looks for
     // "Butterfly_Main", not for this title, so a run does not block others.
     static constexpr char caption[] = "Tesmar_Main";
 
-  protected:
-    void handleLoad() override;
-    void handleQueryUnload(bool& cancel) override;
-
   private:
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Stops the music and ends the process.
+    void end();
     void writeTextureFiles();
     void watchRenderer();
 
@@ -37,9 +40,9 @@ class ScreensaverRun : public forms::Form {
     bool cursorHidden_;
     music::Win32MciPort mciPort_;
     music::MusicPlayer music_;
-    forms::Timer mp3WatchTimer_{*this, 1000, false};    // MP3 watch
-    forms::Timer cdWatchTimer_{*this, 200, false};      // CD watch
-    forms::Timer rendererWatchTimer_{*this, 500, true}; // renderer watch
+    win32::WindowTimer mp3WatchTimer_{*this, 1000, false};    // MP3 watch
+    win32::WindowTimer cdWatchTimer_{*this, 200, false};      // CD watch
+    win32::WindowTimer rendererWatchTimer_{*this, 500, true}; // renderer watch
     std::optional<forms::StartedProgram> renderer_;
     std::uint64_t rendererStartMs_ = 0;
     RendererWatch watch_;

@@ -1,243 +1,537 @@
 #include "settings_dialog_win32.h"
 
 #include "banner_link_win32.h"
+#include "banner_text.h"
 #include "dialog_logic.h"
 #include "dialog_pictures_win32.h"
 #include "music_file_chooser_win32.h"
 #include "save_failure_win32.h"
 #include "settings_file_win32.h"
 
-#include "flat_button_win32.h"
-#include "shadow_frame_win32.h"
+#include "flat_button_paint_win32.h"
+#include "flat_button_state.h"
+#include "shadow_frame_paint_win32.h"
+#include "shadow_frame_props.h"
 
-#include "combo_box_win32.h"
-#include "hscroll_bar_win32.h"
-#include "image_win32.h"
-#include "label_win32.h"
-#include "picture_box_win32.h"
-#include "program_win32.h"
 #include "screen_win32.h"
-#include "shape_win32.h"
 #include "text_win32.h"
 #include "twips.h"
 
-#include <windows.h>
+#include <windowsx.h>
 
+#include <algorithm>
 #include <optional>
-#include <string>
 
 namespace dialog {
 
 namespace {
 
-forms::Placement placement(const layout::Box& box) {
-    return {box.left, box.top, box.width, box.height};
+constexpr DWORD dialogStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr UINT_PTR bannerTimerId = 1;
+// Room for the track box's list below its edit field when it drops down.
+constexpr int trackListHeight = 200;
+
+std::string bannerFrameName(int index) {
+    return "banner" + std::string(index < 9 ? "0" : "") + std::to_string(index + 1);
 }
 
-forms::FontDescription captionFont() {
-    static const forms::FontDescription font = *forms::parseFont(layout::font);
-    return font;
-}
-
-// Gives a label the width of its caption in its own font, as a label sized
-// to its text does: the layout's widths were measured with the fonts of the
-// system it was drawn on, and a wider substitute font would wrap the last
-// characters onto a line the label cannot show.
-void fitWidthToText(forms::Label& label) {
-    std::wstring text = forms::widen(label.caption());
+// The width of a caption in its font, as a label sized to its text has:
+// the layout's widths were measured with the fonts of the system it was
+// drawn on, and a wider substitute font would wrap the last characters
+// onto a line the label cannot show.
+int textWidth(const std::string& text, HFONT font) {
+    std::wstring wide = forms::widen(text);
     forms::WindowDc dc;
-    if (!dc.get()) {
-        return;
-    }
-    forms::SelectedObject font(dc, label.font().handle() ? label.font().handle()
-                                                         : GetStockObject(DEFAULT_GUI_FONT));
     SIZE size = {};
-    if (GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size)) {
-        forms::Placement place = label.placement();
-        place.width = forms::pixelsToTwips(size.cx, forms::Screen::twipsPerPixelX());
-        label.move(place);
+    if (!dc.get()) {
+        return 0;
     }
+    forms::SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font)
+                                            : GetStockObject(DEFAULT_GUI_FONT));
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    return size.cx;
 }
 
-// A button of the layout, its caption and font read from a property bag as
-// the control reads any.
-controls::FlatButton* addButton(forms::ControlSet& controls, forms::Container& container,
-                                const layout::Caption& caption) {
-    forms::PropertyBag properties;
-    properties.setText("Font", layout::font);
-    properties.setText("Caption", caption.text);
-    auto button = std::make_unique<controls::FlatButton>();
-    if (!button->create(container, placement(caption.box), &properties)) {
-        return nullptr;
-    }
-    return controls.add(std::move(button));
+int pixelsX(int twips) {
+    return forms::twipsToPixels(twips, forms::Screen::twipsPerPixelX());
+}
+
+int pixelsY(int twips) {
+    return forms::twipsToPixels(twips, forms::Screen::twipsPerPixelY());
 }
 
 } // namespace
 
 SettingsDialog::SettingsDialog(LoadedSettings& settings, SettingsStore& store)
-    : settings_(settings), store_(store), bannerTimer_(*this, layout::bannerIntervalMs, true) {
-    setCaption(layout::title);
-    setBorderStyle(forms::BorderStyle::FixedSingle);
-    setBackColour(layout::backColour);
+    : settings_(settings), store_(store),
+      captionFont_(forms::parseFont(layout::font).value_or(forms::FontDescription{})) {
     for (int i = 0; i < bannerFrameCount; ++i) {
-        std::string name = "banner" + std::string(i < 9 ? "0" : "") + std::to_string(i + 1);
-        bannerFrames_[i] = dialogPicture(name);
+        bannerFrames_[i] = dialogPicture(bannerFrameName(i));
     }
     markOff_ = dialogPicture("mark_off");
     markOn_ = dialogPicture("mark_on");
+    icon_ = dialogPicture("icon");
+    hand_ = dialogPicture("hand");
 }
 
-forms::Label* SettingsDialog::addCaption(forms::Container& container,
-                                         const layout::Caption& caption) {
-    auto label = std::make_unique<forms::Label>(container, placement(caption.box), caption.text);
-    label->setFont(captionFont());
-    label->setAlignment(caption.centred ? forms::Alignment::Centre : forms::Alignment::Left);
-    label->setTransparent(true);
-    label->setForeColour(layout::black);
-    return controls().add(std::move(label));
+void SettingsDialog::show() {
+    showModal(dialogStyle);
 }
 
-// The controls in the layout's order, which is also the order they are
-// painted in; the windowed ones then get their keyboard order.
-void SettingsDialog::createControls() {
-    forms::ControlSet& set = controls();
-    auto frame = std::make_unique<controls::ShadowFrame>();
-    forms::PropertyBag frameProperties;
-    frameProperties.setText("shadowdepth", layout::frameShadowDepth);
-    frame->create(*this, placement(layout::frame), &frameProperties);
-    frame_ = set.add(std::move(frame));
+RECT SettingsDialog::pixels(const layout::Box& box, bool onFrame) const {
+    RECT rect;
+    rect.left = pixelsX(box.left) + (onFrame ? pixelsX(layout::frame.left) : 0);
+    rect.top = pixelsY(box.top) + (onFrame ? pixelsY(layout::frame.top) : 0);
+    rect.right = rect.left + pixelsX(box.width);
+    rect.bottom = rect.top + pixelsY(box.height);
+    return rect;
+}
 
-    auto addBox = [&](const layout::Box& box, forms::Colour colour) {
-        auto shape = std::make_unique<forms::Shape>(*frame_, placement(box));
-        shape->setBorderColour(colour);
-        return set.add(std::move(shape));
-    };
-    auto addMark = [&](int source) {
-        sourceMarks_[source] = set.add(
-            std::make_unique<forms::Image>(*frame_, placement(layout::sourceMarks[source])));
-        sourceCaptions_[source] = addCaption(*frame_, layout::sourceCaptions[source]);
-    };
+HWND SettingsDialog::addControl(const wchar_t* windowClass, const std::string& text, DWORD style,
+                                const RECT& place, int id) {
+    return CreateWindowExW(
+        0, windowClass, forms::widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+        place.top, place.right - place.left, place.bottom - place.top, handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
 
-    musicBoxes_[0] = addBox(layout::musicBoxBlack, layout::black);
-    musicBoxes_[1] = addBox(layout::musicBoxWhite, layout::white);
-    addCaption(*frame_, layout::musicCaption);
-    addMark(bgmAudioCd);
-    trackBox_ = set.add(std::make_unique<forms::ComboBox>(*frame_, placement(layout::trackBox)));
-    trackBox_->setFont(font());
-    repeatCaption_ = addCaption(*frame_, layout::repeatCaption);
-    addMark(bgmNone);
-    addMark(bgmMusicFile);
-    fileButton_ = addButton(set, *frame_, layout::fileButton);
-    fileLabel_ = set.add(std::make_unique<forms::Label>(*frame_, placement(layout::fileLabel)));
-    fileLabel_->setFont(captionFont());
-    fileLabel_->setTransparent(true);
-    fileLabel_->setForeColour(layout::black);
-    fileLabel_->setSingleBorder(true);
+// A caption: a static control (so that a screen reader names the control
+// after it) that the dialog paints transparently over the frame.
+HWND SettingsDialog::addCaption(const layout::Caption& caption, int id, DWORD extraStyle) {
+    RECT place = pixels(caption.box, true);
+    if (caption.sizedToText) {
+        place.right = place.left + textWidth(caption.text, captionFont_.handle());
+    }
+    HWND control = addControl(L"STATIC", caption.text,
+                              (caption.centred ? SS_CENTER : SS_LEFT) | extraStyle, place, id);
+    const bool centred = caption.centred;
+    const bool border = (extraStyle & WS_BORDER) != 0;
+    if (border) {
+        // The border is painted with the text, as part of the caption.
+        SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) & ~WS_BORDER);
+        SetWindowPos(control, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    DrawnControl& drawn = drawn_[drawnCount_++];
+    drawn.paint = [this, control, centred, border](HDC dc, const RECT& area) {
+        paintCaption(control, dc, area, centred, border);
+    };
+    drawControlWith(control, drawn);
+    return control;
+}
+
+void SettingsDialog::addPushButton(HWND& button, const layout::Caption& caption, int id,
+                                   bool isDefault) {
+    const bool onFrame = id == layout::id::fileButton;
+    RECT place = pixels(caption.box, onFrame);
+    button = addControl(L"BUTTON", caption.text,
+                        WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), place, id);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.handle()), FALSE);
+    SetWindowRgn(
+        button,
+        controls::flatButtonRegion(place.right - place.left, place.bottom - place.top).release(),
+        FALSE);
+    DrawnControl& drawn = drawn_[drawnCount_++];
+    HWND window = button;
+    drawn.paint = [this, window](HDC dc, const RECT& area) { paintPushButton(window, dc, area); };
+    drawControlWith(button, drawn);
+}
+
+// A music source: a radio button over its option mark and its caption. A
+// press of any mouse button chooses it at once, as the mark and the caption
+// always did; the arrow keys choose within the group.
+void SettingsDialog::addSource(int source) {
+    const layout::Caption& caption = layout::sourceCaptions[source];
+    RECT mark = pixels(layout::sourceMarks[source], true);
+    RECT text = pixels(caption.box, true);
+    text.right = text.left + textWidth(caption.text, captionFont_.handle());
+    RECT place = {mark.left, std::min(mark.top, text.top), std::max(mark.right, text.right),
+                  std::max(mark.bottom, text.bottom)};
+    captionOffset_[source] = text.left - mark.left;
+    const bool first = source == bgmAudioCd;
+    HWND button = addControl(L"BUTTON", caption.text, BS_AUTORADIOBUTTON | (first ? WS_GROUP : 0),
+                             place, layout::id::firstSource + source);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.handle()), FALSE);
+    sources_[source] = button;
+    DrawnControl& drawn = drawn_[drawnCount_++];
+    drawn.paint = [this, source](HDC dc, const RECT& area) { paintSource(source, dc, area); };
+    drawn.press = [this, source](UINT) {
+        chooseSource(source);
+        return true;
+    };
+    drawControlWith(button, drawn);
+}
+
+// A banner box: a picture that answers a click, and Enter or Space while it
+// has the focus, by opening the help or web page.
+void SettingsDialog::addBannerBox(int side) {
+    const char* name = kalendraWebAddress[0] ? layout::bannerBoxNameWeb : layout::bannerBoxNameHelp;
+    HWND box =
+        addControl(L"STATIC", name, SS_OWNERDRAW | SS_NOTIFY | WS_TABSTOP,
+                   pixels(layout::bannerBoxes[side], false), layout::id::firstBannerBox + side);
+    bannerBoxes_[side] = box;
+    DrawnControl& drawn = drawn_[drawnCount_++];
+    drawn.paint = [this, side](HDC dc, const RECT& area) { paintBannerBox(side, dc, area); };
+    drawn.keyPress = [this] { openWebPage(); };
+    drawControlWith(box, drawn);
+}
+
+// The windows in keyboard order: the music sources as one stop, the track
+// box, "...", "設定", "ｷｬﾝｾﾙ", the banner boxes, the scroll bar. Each
+// caption comes right before the control it names.
+bool SettingsDialog::onOpen() {
+    HWND window = handle();
+    SetWindowTextW(window, forms::widen(layout::title).c_str());
+    if (icon_ && icon_->icon()) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->icon()));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_->icon()));
+    }
+
+    // Size and place: centred across the screen, a third of the free
+    // height down, the title bar counting towards the dialog's height.
+    RECT outer = {0, 0, pixelsX(layout::clientWidth), pixelsY(layout::clientHeight)};
+    AdjustWindowRectEx(&outer, GetWindowLongW(window, GWL_STYLE), FALSE,
+                       GetWindowLongW(window, GWL_EXSTYLE));
+    const float perPixelX = forms::Screen::twipsPerPixelX();
+    const float perPixelY = forms::Screen::twipsPerPixelY();
+    DialogPlacement place =
+        dialogPlacement(forms::Screen::widthTwips(), forms::Screen::heightTwips(),
+                        forms::pixelsToTwips(outer.right - outer.left, perPixelX),
+                        forms::pixelsToTwips(outer.bottom - outer.top, perPixelY));
+    SetWindowPos(window, nullptr, forms::twipsToPixels(place.left, perPixelX),
+                 forms::twipsToPixels(place.top, perPixelY), outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    paintBackground();
+
+    for (int source : {bgmAudioCd, bgmNone, bgmMusicFile}) {
+        addSource(source);
+    }
+    addCaption(layout::repeatCaption, layout::id::caption, WS_GROUP);
+    RECT track = pixels(layout::trackBox, true);
+    track.bottom += trackListHeight;
+    trackBox_ =
+        addControl(L"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, track,
+                   layout::id::trackBox);
+    SendMessageW(trackBox_, WM_SETFONT, reinterpret_cast<WPARAM>(trackFont_.handle()), FALSE);
+    addPushButton(fileButton_, layout::fileButton, layout::id::fileButton, false);
     // A path is data: an "&" in it is a character, not an access key.
-    fileLabel_->setUseMnemonic(false);
-
-    countBoxes_[0] = addBox(layout::countBoxBlack, layout::black);
-    countBoxes_[1] = addBox(layout::countBoxWhite, layout::white);
-    addCaption(*frame_, layout::countCaption);
-    minCaption_ = addCaption(*frame_, layout::minCaption);
-    countBar_ = set.add(std::make_unique<forms::HScrollBar>(*frame_, placement(layout::countBar)));
-    countBar_->setMin(layout::countMinimum);
-    countBar_->setMax(layout::countMaximum);
-    countBar_->setValue(layout::countDefault);
-    maxCaption_ = addCaption(*frame_, layout::maxCaption);
-    countLabel_ = addCaption(*frame_, layout::countLabel);
-
-    forms::PictureRef hand = dialogPicture("hand");
-    auto addBannerBox = [&](int side) {
-        auto box = std::make_unique<forms::PictureBox>(*this, placement(layout::bannerBoxes[side]));
-        box->setBackColour(layout::black);
-        box->setCursor(hand);
-        bannerBoxes_[side] = set.add(std::move(box));
-    };
+    fileLabel_ =
+        addCaption({layout::fileLabel, ""}, layout::id::fileLabel, SS_NOPREFIX | WS_BORDER);
+    addPushButton(saveButton_, layout::saveButton, layout::id::save, true);
+    addPushButton(cancelButton_, layout::cancelButton, layout::id::cancel, false);
     addBannerBox(0);
-    saveButton_ = addButton(set, *this, layout::saveButton);
-    cancelButton_ = addButton(set, *this, layout::cancelButton);
     addBannerBox(1);
-
-    forms::WindowedControl* tabOrder[] = {frame_,          trackBox_,     fileButton_,
-                                          saveButton_,     cancelButton_, bannerBoxes_[0],
-                                          bannerBoxes_[1], countBar_};
-    int tabIndex = 0;
-    for (forms::WindowedControl* control : tabOrder) {
-        control->setTabIndex(tabIndex++);
-    }
-}
-
-void SettingsDialog::handleLoad() {
-    setClientSize(layout::clientWidth, layout::clientHeight);
-    setIcon(dialogPicture("icon"));
-    createControls();
-
-    countBar_->onChange = [this] { showCount(); };
-    countBar_->onScroll = [this] { showCount(); };
-    for (int i = 0; i < 3; ++i) {
-        sourceMarks_[i]->onMouseDown = [this, i](const forms::MouseEvent&) { chooseSource(i); };
-        sourceCaptions_[i]->onMouseDown = [this, i](const forms::MouseEvent&) { chooseSource(i); };
-    }
-    for (forms::PictureBox* box : bannerBoxes_) {
-        box->onClick = [this] { openWebPage(); };
-    }
-    saveButton_->onClick = [this] { save(); };
-    cancelButton_->onClick = [this] { unload(); };
-    fileButton_->onClick = [this] { chooseFile(); };
-    bannerTimer_.onTimer = [this] { advanceBanner(); };
-
-    for (forms::Label* label : {sourceCaptions_[0], sourceCaptions_[1], sourceCaptions_[2],
-                                repeatCaption_, minCaption_, maxCaption_}) {
-        fitWidthToText(*label);
-    }
-
-    bannerTick_ = 0;
-    DialogPlacement place = dialogPlacement(forms::Screen::widthTwips(),
-                                            forms::Screen::heightTwips(), width(), height());
-    move(place.left, place.top);
-
-    // Each white outline one pixel right of and below its black one.
-    for (forms::Shape** boxes : {musicBoxes_, countBoxes_}) {
-        forms::Placement engraved = boxes[0]->placement();
-        engraved.left += engraveOffsetTwips;
-        engraved.top += engraveOffsetTwips;
-        boxes[1]->move(engraved);
-    }
+    addCaption(layout::musicCaption);
+    addCaption(layout::minCaption);
+    addCaption(layout::maxCaption);
+    addCaption(layout::countLabel, layout::id::countLabel);
+    countLabel_ = GetDlgItem(window, layout::id::countLabel);
+    addCaption(layout::countCaption);
+    countBar_ = addControl(L"SCROLLBAR", "", WS_TABSTOP | SBS_HORZ, pixels(layout::countBar, true),
+                           layout::id::countBar);
 
     // A count outside the scroll bar's range is refused; it keeps its 5.
-    countBar_->setValue(settings_.flockHundreds);
+    if (settings_.flockHundreds >= layout::countMinimum &&
+        settings_.flockHundreds <= layout::countMaximum) {
+        countValue_ = settings_.flockHundreds;
+    }
+    SCROLLINFO info = {sizeof info,
+                       SIF_RANGE | SIF_POS | SIF_PAGE | SIF_DISABLENOSCROLL,
+                       0,
+                       layout::countMaximum - layout::countMinimum,
+                       0,
+                       countValue_ - layout::countMinimum,
+                       0};
+    SetScrollInfo(countBar_, SB_CTL, &info, TRUE);
     showCount();
 
     SourceControls source = sourceControlsFor(settings_.musicSource);
-    trackBox_->setEnabled(false);
     showSourceMarks(source.selectedMark);
-    trackBox_->setEnabled(source.trackBoxEnabled);
-    fileButton_->setEnabled(source.fileButtonEnabled);
+    EnableWindow(trackBox_, source.trackBoxEnabled);
+    EnableWindow(fileButton_, source.fileButtonEnabled);
 
     // The stored track shows even when the list does not hold it.
-    trackBox_->setText(trackText(settings_.repeatTrack));
+    SetWindowTextW(trackBox_, forms::widen(trackText(settings_.repeatTrack)).c_str());
     for (const std::string& entry : trackListEntries()) {
-        trackBox_->addItem(entry);
+        SendMessageW(trackBox_, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(forms::widen(entry).c_str()));
     }
-    fileLabel_->setCaption(shownMusicPath(settings_.musicFile));
+    setCaptionText(fileLabel_, shownMusicPath(settings_.musicFile));
 
     POINT pointer = {};
     if (GetCursorPos(&pointer)) {
         animationX_ = static_cast<std::int16_t>(pointer.x);
         animationY_ = static_cast<std::int16_t>(pointer.y);
-    } else {
-        animationX_ = 0;
-        animationY_ = 0;
     }
-    animateOpen();
-    forms::Screen::setMousePointer(forms::MousePointer::Default);
+    animate(true);
+    SetTimer(window, bannerTimerId, layout::bannerIntervalMs, nullptr);
+    SendMessageW(window, DM_SETDEFID, layout::id::save, 0);
+    SetFocus(saveButton_);
+    return true;
+}
+
+bool SettingsDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_PAINT: {
+        PAINTSTRUCT paintInfo;
+        HDC dc = BeginPaint(handle(), &paintInfo);
+        BitBlt(dc, 0, 0, background_.width(), background_.height(), background_.dc(), 0, 0,
+               SRCCOPY);
+        EndPaint(handle(), &paintInfo);
+        return true;
+    }
+    case WM_DRAWITEM: {
+        // The banner boxes are owner-drawn statics: their painting is ours.
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        for (int side = 0; side < 2; ++side) {
+            if (item->hwndItem == bannerBoxes_[side]) {
+                paintBannerBox(side, item->hDC, item->rcItem);
+                result = TRUE;
+                return true;
+            }
+        }
+        return false;
+    }
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == bannerBoxes_[0] ||
+            reinterpret_cast<HWND>(wParam) == bannerBoxes_[1]) {
+            if (hand_ && hand_->cursor() && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(hand_->cursor());
+                result = TRUE;
+                return true;
+            }
+        }
+        return false;
+    case WM_HSCROLL:
+        if (reinterpret_cast<HWND>(lParam) == countBar_) {
+            scroll(LOWORD(wParam), HIWORD(wParam));
+            return true;
+        }
+        return false;
+    case WM_TIMER:
+        if (wParam == bannerTimerId) {
+            advanceBanner();
+            return true;
+        }
+        return false;
+    case WM_CLOSE:
+        closeDialog();
+        return true;
+    case WM_ENDSESSION:
+        if (wParam) {
+            closeDialog();
+        }
+        return true;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (id == layout::id::save && code == BN_CLICKED) {
+            save();
+        } else if (id == layout::id::cancel && code == BN_CLICKED) {
+            closeDialog();
+        } else if (id == layout::id::fileButton && code == BN_CLICKED) {
+            chooseFile();
+        } else if (id >= layout::id::firstSource && id < layout::id::firstSource + 3 &&
+                   code == BN_CLICKED) {
+            // The arrow keys moved to this source (a mouse press chose it
+            // already, on the press).
+            if (id - layout::id::firstSource != selectedMark_) {
+                chooseSource(id - layout::id::firstSource);
+            }
+        } else if ((id == layout::id::firstBannerBox || id == layout::id::firstBannerBox + 1) &&
+                   code == STN_CLICKED) {
+            openWebPage();
+        } else {
+            return false;
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// The dialog's own picture: background, frame with its engraved caption
+// boxes. Controls painted by us show it where they are transparent.
+void SettingsDialog::paintBackground() {
+    RECT client = {};
+    GetClientRect(handle(), &client);
+    background_ = forms::MemoryCanvas(client.right, client.bottom);
+    if (!background_.valid()) {
+        return;
+    }
+    forms::fillRectangle(background_.dc(), client, layout::backColour);
+
+    RECT frame = pixels(layout::frame, false);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    forms::MemoryCanvas face(width, height);
+    if (!face.valid()) {
+        return;
+    }
+    controls::ShadowFrameProps props = controls::defaultShadowFrameProps(layout::backColour);
+    props.shadowDepth = layout::frameShadowDepth;
+    controls::paintFrame(face.dc(), controls::paintableShadowFrame(props), width, height, width,
+                         height, layout::backColour);
+    // Each white outline one pixel right of and below its black one.
+    auto outline = [&](const layout::Box& box, int offset, forms::Colour colour) {
+        RECT place = pixels({box.left + offset, box.top + offset, box.width, box.height}, false);
+        forms::SelectedObject pen(face.dc(), GetStockObject(DC_PEN));
+        forms::SelectedObject brush(face.dc(), GetStockObject(NULL_BRUSH));
+        SetDCPenColor(face.dc(), colour);
+        Rectangle(face.dc(), place.left, place.top, place.right, place.bottom);
+    };
+    for (const layout::Box* box : {&layout::musicBoxBlack, &layout::countBoxBlack}) {
+        outline(*box, 0, layout::black);
+        outline(*box, engraveOffsetTwips, layout::white);
+    }
+    BitBlt(background_.dc(), frame.left, frame.top, width, height, face.dc(), 0, 0, SRCCOPY);
+}
+
+void SettingsDialog::paintBackgroundBehind(HWND control, HDC dc) const {
+    RECT place = {};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&place), 2);
+    BitBlt(dc, 0, 0, place.right - place.left, place.bottom - place.top, background_.dc(),
+           place.left, place.top, SRCCOPY);
+}
+
+void SettingsDialog::paintCaption(HWND control, HDC dc, const RECT& area, bool centred,
+                                  bool border) const {
+    paintBackgroundBehind(control, dc);
+    RECT text = area;
+    if (border) {
+        FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        InflateRect(&text, -2, -2);
+    }
+    std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    caption.resize(static_cast<size_t>(
+        GetWindowTextW(control, caption.data(), static_cast<int>(caption.size()))));
+    const bool prefix = (GetWindowLongPtrW(control, GWL_STYLE) & SS_NOPREFIX) == 0;
+    UINT format =
+        DT_TOP | DT_WORDBREAK | (centred ? DT_CENTER : DT_LEFT) | (prefix ? 0 : DT_NOPREFIX);
+    forms::SelectedObject font(dc, captionFont_.handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, layout::black);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+}
+
+// One of the button's five looks, from the button's own state.
+void SettingsDialog::paintPushButton(HWND button, HDC dc, const RECT& area) const {
+    const LRESULT state = SendMessageW(button, BM_GETSTATE, 0, 0);
+    const bool focused = GetFocus() == button;
+    const bool isDefault = (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    RECT screen = {};
+    GetWindowRect(button, &screen);
+    const bool hot = PtInRect(&screen, pointer) && WindowFromPoint(pointer) == button;
+    int look = controls::StateNormal;
+    if (!IsWindowEnabled(button)) {
+        look = controls::StateDisabled;
+    } else if (state & BST_PUSHED) {
+        look = controls::StatePressed;
+    } else if (hot) {
+        look = controls::StateHot;
+    } else if (focused || isDefault) {
+        look = controls::StateFocused;
+    }
+    controls::FlatButtonLook paint;
+    std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
+    caption.resize(static_cast<size_t>(
+        GetWindowTextW(button, caption.data(), static_cast<int>(caption.size()))));
+    paint.caption = forms::narrow(caption);
+    paint.font = captionFont_.handle();
+    paint.captionColour = layout::black;
+    paint.enabled = look != controls::StateDisabled;
+    paint.focusRect = focused && look > controls::StateNormal;
+    paint.backColour = layout::backColour;
+    controls::paintFlatButton(dc, area.right, area.bottom, look, paint);
+}
+
+void SettingsDialog::paintSource(int source, HDC dc, const RECT& area) const {
+    HWND button = sources_[source];
+    paintBackgroundBehind(button, dc);
+    const forms::PictureRef& mark = source == selectedMark_ ? markOn_ : markOff_;
+    RECT markArea = pixels(layout::sourceMarks[source], true);
+    if (mark) {
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, 0, 0, markArea.right - markArea.left, markArea.bottom - markArea.top);
+        mark->draw(dc, 0, 0);
+        RestoreDC(dc, saved);
+    }
+    RECT text = {captionOffset_[source], 0, area.right, area.bottom};
+    std::wstring caption = forms::widen(layout::sourceCaptions[source].text);
+    forms::SelectedObject font(dc, captionFont_.handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, layout::black);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_TOP | DT_WORDBREAK);
+    // The focus cue follows Windows' rule: hidden until the keyboard is used.
+    const LRESULT cues = SendMessageW(button, WM_QUERYUISTATE, 0, 0);
+    if (GetFocus() == button && !(cues & UISF_HIDEFOCUS)) {
+        DrawFocusRect(dc, &text);
+    }
+}
+
+void SettingsDialog::paintBannerBox(int side, HDC dc, const RECT& area) const {
+    forms::fillRectangle(dc, area, layout::black);
+    if (bannerShown_[side]) {
+        bannerShown_[side]->draw(dc, 0, 0);
+    }
+}
+
+// The scroll bar's value follows every step, and the thumb while it is
+// dragged; the label follows the value.
+void SettingsDialog::scroll(WORD code, int thumb) {
+    const int span = layout::countMaximum - layout::countMinimum;
+    int position = countValue_ - layout::countMinimum;
+    switch (code) {
+    case SB_LINELEFT:
+    case SB_PAGELEFT:
+        position -= 1;
+        break;
+    case SB_LINERIGHT:
+    case SB_PAGERIGHT:
+        position += 1;
+        break;
+    case SB_LEFT:
+        position = 0;
+        break;
+    case SB_RIGHT:
+        position = span;
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        position = thumb;
+        break;
+    default:
+        return;
+    }
+    const int value = layout::countMinimum + std::clamp(position, 0, span);
+    if (value == countValue_) {
+        return;
+    }
+    countValue_ = value;
+    SCROLLINFO info = {sizeof info, SIF_POS, 0, 0, 0, value - layout::countMinimum, 0};
+    SetScrollInfo(countBar_, SB_CTL, &info, TRUE);
+    showCount();
 }
 
 void SettingsDialog::showSourceMarks(int selected) {
+    selectedMark_ = selected;
     for (int i = 0; i < 3; ++i) {
-        sourceMarks_[i]->setPicture(i == selected ? markOn_ : markOff_);
+        SendMessageW(sources_[i], BM_SETCHECK, i == selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        // The group's one keyboard stop is its chosen source.
+        LONG_PTR style =
+            GetWindowLongPtrW(sources_[i], GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP);
+        if (i == selected || (selected < 0 && i == bgmAudioCd)) {
+            style |= WS_TABSTOP;
+        }
+        SetWindowLongPtrW(sources_[i], GWL_STYLE, style);
+        repaint(sources_[i]);
     }
 }
 
@@ -247,26 +541,32 @@ void SettingsDialog::chooseSource(int source) {
     showSourceMarks(controls.selectedMark);
     // Each control goes straight to its new state: one that stays enabled is
     // never disabled on the way, so the focus stays where the user left it.
-    fileButton_->setEnabled(controls.fileButtonEnabled);
-    trackBox_->setEnabled(controls.trackBoxEnabled);
+    EnableWindow(fileButton_, controls.fileButtonEnabled);
+    EnableWindow(trackBox_, controls.trackBoxEnabled);
+}
+
+void SettingsDialog::setCaptionText(HWND control, const std::string& text) {
+    SetWindowTextW(control, forms::widen(text).c_str());
+    repaint(control);
 }
 
 void SettingsDialog::showCount() {
-    countLabel_->setCaption(butterflyCountText(countBar_->value()));
+    setCaptionText(countLabel_, butterflyCountText(countValue_));
 }
 
 void SettingsDialog::save() {
     std::int16_t repeat = settings_.repeatTrack;
-    ConfirmResult result = saveDialogSettings(store_, countBar_->value(), settings_.musicSource,
-                                              trackBox_->text(), settings_.musicFile, repeat);
+    ConfirmResult result =
+        saveDialogSettings(store_, countValue_, settings_.musicSource, forms::windowText(trackBox_),
+                           settings_.musicFile, repeat);
     if (result == ConfirmResult::TrackOutOfRange) {
         // Nothing was written; the user corrects the track and tries again,
         // in the box that holds it, enabled for that even when another
         // source is chosen.
         MessageBoxW(handle(), forms::widen(trackRangeMessage()).c_str(), L"Kalendra",
                     MB_OK | MB_ICONEXCLAMATION);
-        trackBox_->setEnabled(true);
-        trackBox_->setFocus();
+        EnableWindow(trackBox_, TRUE);
+        SendMessageW(handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(trackBox_), TRUE);
         return;
     }
     if (result != ConfirmResult::Saved) {
@@ -278,7 +578,7 @@ void SettingsDialog::save() {
         return;
     }
     settings_.repeatTrack = repeat;
-    unload();
+    closeDialog();
 }
 
 void SettingsDialog::chooseFile() {
@@ -295,14 +595,14 @@ void SettingsDialog::chooseFile() {
         return;
     }
     settings_.musicFile = stored.ansi;
-    fileLabel_->setCaption(*chosen);
+    setCaptionText(fileLabel_, *chosen);
     settings_.chooserFolder = folderOf(settings_.musicFile, isAnsiLeadByte);
 }
 
 void SettingsDialog::openWebPage() {
-    forms::Screen::setMousePointer(forms::MousePointer::Hourglass);
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     openBannerLink(handle());
-    forms::Screen::setMousePointer(forms::MousePointer::Default);
+    SetCursor(previous);
 }
 
 void SettingsDialog::advanceBanner() {
@@ -310,29 +610,29 @@ void SettingsDialog::advanceBanner() {
     if (step.box == BannerBox::None) {
         return;
     }
-    bannerBoxes_[static_cast<int>(step.box)]->setPicture(bannerFrames_[step.frame - 1]);
+    const int side = static_cast<int>(step.box);
+    bannerShown_[side] = bannerFrames_[step.frame - 1];
+    repaint(bannerBoxes_[side]);
 }
 
-void SettingsDialog::handleQueryUnload(bool&) {
-    bannerTimer_.setEnabled(false);
+// Every way of closing comes here: the banner stops, the window shrinks
+// back to where the pointer was when it opened.
+void SettingsDialog::closeDialog() {
+    if (closing_) {
+        return;
+    }
+    closing_ = true;
+    KillTimer(handle(), bannerTimerId);
+    animate(false);
+    close(0);
 }
 
-void SettingsDialog::handleUnload() {
-    animateClose();
-}
-
-void SettingsDialog::animateOpen() {
-    RECT from = {animationX_, animationY_, animationX_, animationY_};
-    RECT to = {};
-    GetWindowRect(handle(), &to);
-    DrawAnimatedRects(handle(), IDANI_CAPTION, &from, &to);
-}
-
-void SettingsDialog::animateClose() {
-    RECT from = {};
-    GetWindowRect(handle(), &from);
-    RECT to = {animationX_, animationY_, animationX_, animationY_};
-    DrawAnimatedRects(handle(), IDANI_CAPTION, &from, &to);
+void SettingsDialog::animate(bool opening) {
+    RECT point = {animationX_, animationY_, animationX_, animationY_};
+    RECT window = {};
+    GetWindowRect(handle(), &window);
+    DrawAnimatedRects(handle(), IDANI_CAPTION, opening ? &point : &window,
+                      opening ? &window : &point);
 }
 
 } // namespace dialog

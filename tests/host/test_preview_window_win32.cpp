@@ -118,7 +118,7 @@ TEST(PreviewForm, FillsItsParentWithThePictureAtTheTopLeft) {
 
         // The preview area goes: the form is unloaded with it.
         parent.destroy();
-        EXPECT_FALSE(preview.isLoaded());
+        EXPECT_EQ(preview.handle(), nullptr);
         drainQuit();
     }
 }
@@ -158,7 +158,7 @@ TEST(PreviewForm, RefusesWhatIsNotAWindow) {
     EXPECT_FALSE(none.setUp(nullptr));
     PreviewWindow wrong;
     EXPECT_FALSE(wrong.setUp(reinterpret_cast<HWND>(static_cast<INT_PTR>(12345))));
-    EXPECT_FALSE(wrong.isLoaded());
+    EXPECT_EQ(wrong.handle(), nullptr);
 }
 
 } // namespace
