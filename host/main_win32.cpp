@@ -26,12 +26,12 @@ constexpr char guardCaption[] = "Butterfly_Main";
 
 bool anotherCopyIsBusy() {
     return FindWindowA(nullptr, guardCaption) != nullptr ||
-           FindWindowW(nullptr, forms::widen(dialog::layout::title).c_str()) != nullptr;
+           FindWindowW(nullptr, win32::widen(dialog::layout::title).c_str()) != nullptr;
 }
 
 void saveScreenSize(SettingsStore& store) {
-    auto width = screenSidePixels(forms::Screen::widthTwips(), forms::Screen::twipsPerPixelX());
-    auto height = screenSidePixels(forms::Screen::heightTwips(), forms::Screen::twipsPerPixelY());
+    auto width = screenSidePixels(win32::Screen::widthTwips(), win32::Screen::twipsPerPixelX());
+    auto height = screenSidePixels(win32::Screen::heightTwips(), win32::Screen::twipsPerPixelY());
     if (width && height) {
         storeScreenSize(store, *width, *height);
     }
@@ -44,31 +44,31 @@ LoadedSettings loadedSettings;
 // preview's or the run's, which keeps the process alive until it ends it.
 std::unique_ptr<win32::PlainWindow> windowForThisStart() {
     if (anotherCopyIsBusy()) {
-        forms::endProgram(0);
+        win32::endProgram(0);
     }
-    CommandLine command = parseCommandLine(forms::argumentString());
+    CommandLine command = parseCommandLine(win32::argumentString());
     if (command.mode == HostMode::Preview) {
         auto preview = std::make_unique<PreviewWindow>();
         // Window handles carry 32 significant bits, sign-extended on 64-bit Windows.
         if (!preview->setUp(reinterpret_cast<HWND>(static_cast<INT_PTR>(command.previewWindow)))) {
-            forms::endProgram(0);
+            win32::endProgram(0);
         }
         return preview;
     }
 
-    forms::createDirectory(contract::workingFolder);
+    win32::createDirectory(contract::workingFolder);
     SettingsFile store;
     // The folder is where the file chooser opens; like the settings' paths
     // it is in the system's ANSI code page.
-    loadSettings(store, loadedSettings, forms::utf8ToAnsi(forms::programFolder()), isAnsiLeadByte);
+    loadSettings(store, loadedSettings, win32::utf8ToAnsi(win32::programFolder()), isAnsiLeadByte);
 
     if (command.mode == HostMode::Settings) {
         dialog::SettingsDialog settingsDialog(loadedSettings, store);
         settingsDialog.show();
-        forms::endProgram(0);
+        win32::endProgram(0);
     }
     if (command.mode != HostMode::Screensaver && command.mode != HostMode::ScreensaverNoCursor) {
-        forms::endProgram(0);
+        win32::endProgram(0);
     }
     bool hideCursor = command.mode == HostMode::Screensaver;
     if (hideCursor) {
@@ -80,7 +80,7 @@ std::unique_ptr<win32::PlainWindow> windowForThisStart() {
         if (hideCursor) {
             ShowCursor(TRUE);
         }
-        forms::endProgram(0);
+        win32::endProgram(0);
     }
     return run;
 }

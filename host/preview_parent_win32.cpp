@@ -5,7 +5,7 @@
 namespace {
 
 void CALLBACK ownerEnded(void*, BOOLEAN) {
-    forms::endProgram(0);
+    win32::endProgram(0);
 }
 
 } // namespace

@@ -4,10 +4,10 @@
 #include "program_win32.h"
 
 PreviewWindow::PreviewWindow()
-    : picture_(forms::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")) {
+    : picture_(win32::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")) {
     parentWatch_.onTick = [this] {
         if (!IsWindow(parent_)) {
-            forms::endProgram(0);
+            win32::endProgram(0);
         }
     };
 }
@@ -47,7 +47,7 @@ bool PreviewWindow::setUp(HWND parent) {
 void PreviewWindow::paint(HDC dc) const {
     RECT client = {};
     GetClientRect(handle(), &client);
-    forms::fillRectangle(dc, client, 0x000000);
+    win32::fillRectangle(dc, client, 0x000000);
     if (picture_) {
         IntersectClipRect(dc, 0, 0, client.right, client.bottom);
         picture_->draw(dc, 0, 0);
@@ -58,7 +58,7 @@ bool PreviewWindow::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& resu
     if (message == WM_TIMER) {
         return parentWatch_.tick(wParam);
     }
-    return forms::handlePaintMessage(handle(), message, wParam, result,
+    return win32::handlePaintMessage(handle(), message, wParam, result,
                                      [this](HDC dc) { paint(dc); });
 }
 

@@ -24,8 +24,8 @@ void ScreensaverRun::writeTextureFiles() {
     HMODULE program = GetModuleHandleW(nullptr);
     for (int kind = 1; kind <= textureKindCount; ++kind) {
         for (bool mask : {false, true}) {
-            std::wstring name = forms::widen(textureResourceName(kind, mask));
-            forms::PictureRef picture = forms::Picture::fromResource(program, name.c_str());
+            std::wstring name = win32::widen(textureResourceName(kind, mask));
+            win32::PictureRef picture = win32::Picture::fromResource(program, name.c_str());
             // A picture that cannot be written is skipped; the renderer
             // then finds an older copy or none.
             if (picture) {
@@ -46,7 +46,7 @@ bool ScreensaverRun::load() {
     // The renderer reads the textures at its start, so they come first.
     writeTextureFiles();
     markStartupPhase("texture files written");
-    renderer_ = forms::startProgram(forms::programFolder() + "\\" + contract::rendererFileName);
+    renderer_ = win32::startProgram(win32::programFolder() + "\\" + contract::rendererFileName);
     markStartupPhase("renderer process created");
     rendererStartMs_ = GetTickCount64();
 
@@ -90,5 +90,5 @@ void ScreensaverRun::end() {
     if (cursorHidden_) {
         ShowCursor(TRUE);
     }
-    forms::endProgram(0);
+    win32::endProgram(0);
 }

@@ -43,7 +43,7 @@ class ScreensaverRun : public win32::PlainWindow {
     win32::WindowTimer mp3WatchTimer_{*this, 1000, false};    // MP3 watch
     win32::WindowTimer cdWatchTimer_{*this, 200, false};      // CD watch
     win32::WindowTimer rendererWatchTimer_{*this, 500, true}; // renderer watch
-    std::optional<forms::StartedProgram> renderer_;
+    std::optional<win32::StartedProgram> renderer_;
     std::uint64_t rendererStartMs_ = 0;
     RendererWatch watch_;
     MonitorCovers covers_;

@@ -7,8 +7,8 @@
 
 namespace controls {
 
-using forms::Colour;
-using forms::rgb;
+using win32::Colour;
+using win32::rgb;
 
 struct ColourParts {
     int red = 0;

@@ -1,6 +1,6 @@
 #include "flat_button_paint_win32.h"
 
-#include "flat_button_state.h"
+#include "button_look.h"
 
 #include "text_win32.h"
 
@@ -53,7 +53,7 @@ constexpr ButtonColours looks[] = {
 // A line from (x0, y0) up to but not including (x1, y1), with the device
 // context's own one-pixel solid pen.
 void drawLine(HDC dc, int x0, int y0, int x1, int y1, Colour colour) {
-    forms::SelectedObject pen(dc, GetStockObject(DC_PEN));
+    win32::SelectedObject pen(dc, GetStockObject(DC_PEN));
     SetDCPenColor(dc, colour);
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
@@ -97,7 +97,7 @@ void drawCaption(HDC dc, int w, int h, const FlatButtonLook& look) {
     SetTextColor(dc, look.enabled ? look.captionColour : disabledCaptionColour);
     SetBkMode(dc, TRANSPARENT);
     // Prefix characters are honoured: the access key is underlined.
-    std::wstring caption = forms::widen(look.caption);
+    std::wstring caption = win32::widen(look.caption);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
               DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     RestoreDC(dc, saved);
@@ -118,7 +118,7 @@ const ButtonColours& buttonColoursFor(int state) {
 void paintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look) {
     const ButtonColours& c = buttonColoursFor(state);
 
-    forms::fillRectangle(dc, RECT{0, 0, w, h}, look.backColour);
+    win32::fillRectangle(dc, RECT{0, 0, w, h}, look.backColour);
 
     drawLine(dc, 3, 0, w - 3, 0, c.outline);
     drawLine(dc, 0, 3, 0, h - 3, c.outline);
@@ -135,15 +135,15 @@ void paintFlatButton(HDC dc, int w, int h, int state, const FlatButtonLook& look
         drawLine(dc, 1, h - 3, w, h - 3, c.lineBottom3);
         drawLine(dc, 2, h - 2, w - 1, h - 2, c.lineBottom2);
     } else {
-        forms::fillRectangle(dc, RECT{1, 1, w - 1, h - 1}, c.flatFace);
+        win32::fillRectangle(dc, RECT{1, 1, w - 1, h - 1}, c.flatFace);
     }
 
     setCornerPixels(dc, w, h, c);
     drawCaption(dc, w, h, look);
 }
 
-forms::GdiObject<HRGN> flatButtonRegion(int width, int height) {
-    return forms::GdiObject<HRGN>(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
+win32::GdiObject<HRGN> flatButtonRegion(int width, int height) {
+    return win32::GdiObject<HRGN>(CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3));
 }
 
 } // namespace controls

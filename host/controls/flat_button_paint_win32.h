@@ -32,6 +32,6 @@ void paintFlatButton(HDC dc, int width, int height, int state, const FlatButtonL
 // The button window's shape: a rectangle from (0, 0) to (width + 1,
 // height + 1) with 3 x 3 corner ellipses. SetWindowRgn takes ownership:
 // SetWindowRgn(hWnd, region.release(), TRUE).
-forms::GdiObject<HRGN> flatButtonRegion(int width, int height);
+win32::GdiObject<HRGN> flatButtonRegion(int width, int height);
 
 } // namespace controls

@@ -13,8 +13,8 @@ void drawShape(HDC dc, const ShadowFrameProps& p, int left, int top, int right, 
                Colour penColour, const Colour* fillColour) {
     // The device context's own one-pixel solid pen, and its solid brush or
     // none (hollow).
-    forms::SelectedObject pen(dc, GetStockObject(DC_PEN));
-    forms::SelectedObject brush(dc, GetStockObject(fillColour ? DC_BRUSH : NULL_BRUSH));
+    win32::SelectedObject pen(dc, GetStockObject(DC_PEN));
+    win32::SelectedObject brush(dc, GetStockObject(fillColour ? DC_BRUSH : NULL_BRUSH));
     SetDCPenColor(dc, penColour);
     if (fillColour) {
         SetDCBrushColor(dc, *fillColour);
@@ -71,7 +71,7 @@ void paintFrame(HDC dc, const ShadowFrameProps& props, int width, int height, in
     const Colour bg = frameBackground(p, containerBackColour);
 
     const RECT all{0, 0, std::max(width, innerWidth), std::max(height, innerHeight)};
-    forms::fillRectangle(dc, all, bg);
+    win32::fillRectangle(dc, all, bg);
     if (p.frameStyle != frameStyleRounded && p.frameStyle != frameStyleSquare) {
         return;
     }

@@ -23,21 +23,6 @@ std::int16_t clampCornerDepth(int value) {
     return static_cast<std::int16_t>(std::clamp(value, 0, maxCornerDepth));
 }
 
-ShadowFrameProps readShadowFrameProps(const forms::PropertyBag& bag, Colour containerBackColour) {
-    const ShadowFrameProps d = defaultShadowFrameProps(containerBackColour);
-    ShadowFrameProps p;
-    p.frameStyle = bag.readLong("FrameStyle", d.frameStyle);
-    p.shadowOpacity = bag.readInteger("ShadowOpacity", d.shadowOpacity);
-    p.showShadow = bag.readBoolean("ShowShadow", d.showShadow);
-    p.shadowDepth = bag.readInteger("ShadowDepth", d.shadowDepth);
-    p.faceColour = bag.readLong("FillColour", d.faceColour);
-    p.customBackColour = bag.readLong("BackColour", d.customBackColour);
-    p.backColourSource = bag.readLong("BackColourIs", d.backColourSource);
-    p.borderColour = bag.readLong("BorderColour", d.borderColour);
-    p.cornerDepth = bag.readInteger("CornerDepth", d.cornerDepth);
-    return p;
-}
-
 Colour frameBackground(const ShadowFrameProps& props, Colour containerBackColour) {
     return props.backColourSource == backColourAmbient ? containerBackColour
                                                        : props.customBackColour;

@@ -5,7 +5,6 @@
 
 #include "colour_math.h"
 
-#include "property_bag.h"
 
 #include <cstdint>
 
@@ -41,11 +40,6 @@ ShadowFrameProps defaultShadowFrameProps(Colour containerBackColour);
 std::int16_t clampShadowOpacity(int value); // 0..100
 std::int16_t clampShadowDepth(int value);   // 2..40
 std::int16_t clampCornerDepth(int value);   // 0..50
-
-// Reads the nine keys in their fixed order, each with its default (the
-// colour defaults are the container's background now); values are kept as
-// stored, even outside the ranges the setters enforce.
-ShadowFrameProps readShadowFrameProps(const forms::PropertyBag& bag, Colour containerBackColour);
 
 // The background the frame is painted on.
 Colour frameBackground(const ShadowFrameProps& props, Colour containerBackColour);

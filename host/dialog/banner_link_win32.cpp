@@ -13,7 +13,7 @@ namespace {
 
 // Writes the HELP_PAGE resource's bytes to path, replacing an older copy.
 bool writeHelpPage(const wchar_t* path) {
-    std::string_view page = forms::resourceBytes(GetModuleHandleW(nullptr), L"HELP_PAGE");
+    std::string_view page = win32::resourceBytes(GetModuleHandleW(nullptr), L"HELP_PAGE");
     auto size = static_cast<DWORD>(page.size());
     if (size == 0) {
         return false;
@@ -30,7 +30,7 @@ bool writeHelpPage(const wchar_t* path) {
 
 bool shellOpen(HWND owner, const wchar_t* target) {
     using ShellOpen = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-    auto open = forms::systemFunction<ShellOpen>(L"shell32.dll", "ShellExecuteW");
+    auto open = win32::systemFunction<ShellOpen>(L"shell32.dll", "ShellExecuteW");
     // ShellExecute reports success with a value above 32.
     return open && reinterpret_cast<INT_PTR>(
                        open(owner, L"open", target, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
@@ -40,10 +40,10 @@ bool shellOpen(HWND owner, const wchar_t* target) {
 
 bool openBannerLink(HWND owner) {
     if (kalendraWebAddress[0] != '\0') {
-        return shellOpen(owner, forms::widen(kalendraWebAddress).c_str());
+        return shellOpen(owner, win32::widen(kalendraWebAddress).c_str());
     }
     const std::wstring path =
-        forms::widen(std::string(contract::workingFolder) + "\\" + helpPageFileName);
+        win32::widen(std::string(contract::workingFolder) + "\\" + helpPageFileName);
     return writeHelpPage(path.c_str()) && shellOpen(owner, path.c_str());
 }
 

@@ -12,7 +12,7 @@ namespace dialog {
 
 namespace {
 
-forms::PictureRef pictureResource(std::string_view name) {
+win32::PictureRef pictureResource(std::string_view name) {
     std::string resource = "DIALOG_";
     for (char c : name) {
         // Only names a layout can hold: letters, digits and underscores.
@@ -23,15 +23,15 @@ forms::PictureRef pictureResource(std::string_view name) {
         }
         resource += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     }
-    return forms::Picture::fromResource(GetModuleHandleW(nullptr), forms::widen(resource).c_str());
+    return win32::Picture::fromResource(GetModuleHandleW(nullptr), win32::widen(resource).c_str());
 }
 
 } // namespace
 
-forms::PictureRef dialogPicture(std::string_view name) {
-    static const int percent = pictureScalePercent(forms::Screen::dotsPerInch());
+win32::PictureRef dialogPicture(std::string_view name) {
+    static const int percent = pictureScalePercent(win32::Screen::dotsPerInch());
     if (percent != 100) {
-        if (forms::PictureRef scaled = pictureResource(scaledPictureName(name, percent))) {
+        if (win32::PictureRef scaled = pictureResource(scaledPictureName(name, percent))) {
             return scaled;
         }
     }

@@ -12,6 +12,6 @@ namespace dialog {
 // On a screen of 144 dots per inch or more, the picture drawn for that
 // scale (the name with "_150" or "_200") where there is one. Nothing for an
 // unknown name.
-forms::PictureRef dialogPicture(std::string_view name);
+win32::PictureRef dialogPicture(std::string_view name);
 
 } // namespace dialog

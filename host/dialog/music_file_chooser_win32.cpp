@@ -22,15 +22,15 @@ std::wstring pathIn(PathForm form, const std::wstring& path) {
 }
 
 std::string shortForm(std::string_view utf8Path) {
-    return forms::narrow(pathIn(GetShortPathNameW, forms::widen(utf8Path)));
+    return win32::narrow(pathIn(GetShortPathNameW, win32::widen(utf8Path)));
 }
 
 } // namespace
 
 std::optional<std::string> chooseMusicFile(HWND owner, const std::string& ansiFolder) {
-    const std::wstring filter = forms::widen(musicFileFilter());
-    const std::wstring title = forms::widen(musicFileChooserTitle);
-    const std::wstring folder = forms::ansiToWide(ansiFolder);
+    const std::wstring filter = win32::widen(musicFileFilter());
+    const std::wstring title = win32::widen(musicFileChooserTitle);
+    const std::wstring folder = win32::ansiToWide(ansiFolder);
     constexpr DWORD capacity = 255;
     wchar_t file[capacity + 1] = {};
     wchar_t fileTitle[capacity + 1] = {};
@@ -53,20 +53,20 @@ std::optional<std::string> chooseMusicFile(HWND owner, const std::string& ansiFo
     request.Flags = 0;
     // comdlg32 is loaded at first use, not at every screensaver start.
     using OpenFileChooser = BOOL(WINAPI*)(LPOPENFILENAMEW);
-    auto open = forms::systemFunction<OpenFileChooser>(L"comdlg32.dll", "GetOpenFileNameW");
+    auto open = win32::systemFunction<OpenFileChooser>(L"comdlg32.dll", "GetOpenFileNameW");
     if (!open || !open(&request)) {
         return std::nullopt;
     }
-    return forms::narrow(std::wstring(file, wcsnlen(file, capacity)));
+    return win32::narrow(std::wstring(file, wcsnlen(file, capacity)));
 }
 
 StoredMusicPath storedMusicPath(std::string_view utf8Path) {
-    return musicPathForSettings(utf8Path, forms::exactAnsi, shortForm);
+    return musicPathForSettings(utf8Path, win32::exactAnsi, shortForm);
 }
 
 std::string shownMusicPath(const std::string& ansiPath) {
-    const std::wstring longPath = pathIn(GetLongPathNameW, forms::ansiToWide(ansiPath));
-    return longPath.empty() ? forms::ansiToUtf8(ansiPath) : forms::narrow(longPath);
+    const std::wstring longPath = pathIn(GetLongPathNameW, win32::ansiToWide(ansiPath));
+    return longPath.empty() ? win32::ansiToUtf8(ansiPath) : win32::narrow(longPath);
 }
 
 } // namespace dialog

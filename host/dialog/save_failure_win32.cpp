@@ -12,7 +12,7 @@
 namespace dialog {
 
 std::wstring saveFailureText(bool partly, unsigned long systemCode) {
-    std::wstring text = forms::widen(saveFailureMessage(partly));
+    std::wstring text = win32::widen(saveFailureMessage(partly));
     if (systemCode == 0) {
         return text;
     }

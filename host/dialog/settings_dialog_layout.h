@@ -30,8 +30,12 @@ constexpr int clientHeight = 3990;
 constexpr std::uint32_t backColour = 0x00E0E0E0; // &H00BBGGRR
 constexpr std::uint32_t black = 0x00000000;
 constexpr std::uint32_t white = 0x00FFFFFF;
-// Every caption's font, as the property bags of the buttons read it.
-constexpr char font[] = "ＭＳ Ｐゴシック; 9.75; 400; 0; 0; 0; 128";
+// Every caption's and push button's font: its face, points, weight and
+// character set (Shift-JIS).
+constexpr char fontName[] = "ＭＳ Ｐゴシック";
+constexpr double fontPoints = 9.75;
+constexpr int fontWeight = 400;
+constexpr int fontCharset = 128;
 
 // The frame around the settings; the controls of both halves sit in it.
 constexpr Box frame{180, 180, 7155, 2595};

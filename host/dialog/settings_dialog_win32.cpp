@@ -8,8 +8,8 @@
 #include "save_failure_win32.h"
 #include "settings_file_win32.h"
 
+#include "button_look.h"
 #include "flat_button_paint_win32.h"
-#include "flat_button_state.h"
 #include "shadow_frame_paint_win32.h"
 #include "shadow_frame_props.h"
 
@@ -40,31 +40,32 @@ std::string bannerFrameName(int index) {
 // drawn on, and a wider substitute font would wrap the last characters
 // onto a line the label cannot show.
 int textWidth(const std::string& text, HFONT font) {
-    std::wstring wide = forms::widen(text);
-    forms::WindowDc dc;
+    std::wstring wide = win32::widen(text);
+    win32::WindowDc dc;
     SIZE size = {};
     if (!dc.get()) {
         return 0;
     }
-    forms::SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font)
+    win32::SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font)
                                             : GetStockObject(DEFAULT_GUI_FONT));
     GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cx;
 }
 
 int pixelsX(int twips) {
-    return forms::twipsToPixels(twips, forms::Screen::twipsPerPixelX());
+    return win32::twipsToPixels(twips, win32::Screen::twipsPerPixelX());
 }
 
 int pixelsY(int twips) {
-    return forms::twipsToPixels(twips, forms::Screen::twipsPerPixelY());
+    return win32::twipsToPixels(twips, win32::Screen::twipsPerPixelY());
 }
 
 } // namespace
 
 SettingsDialog::SettingsDialog(LoadedSettings& settings, SettingsStore& store)
     : settings_(settings), store_(store),
-      captionFont_(forms::parseFont(layout::font).value_or(forms::FontDescription{})) {
+      captionFont_(win32::FontDescription{layout::fontName, layout::fontPoints, layout::fontWeight,
+                                          false, false, false, layout::fontCharset}) {
     for (int i = 0; i < bannerFrameCount; ++i) {
         bannerFrames_[i] = dialogPicture(bannerFrameName(i));
     }
@@ -90,7 +91,7 @@ RECT SettingsDialog::pixels(const layout::Box& box, bool onFrame) const {
 HWND SettingsDialog::addControl(const wchar_t* windowClass, const std::string& text, DWORD style,
                                 const RECT& place, int id) {
     return CreateWindowExW(
-        0, windowClass, forms::widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+        0, windowClass, win32::widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
         place.top, place.right - place.left, place.bottom - place.top, handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
@@ -181,7 +182,7 @@ void SettingsDialog::addBannerBox(int side) {
 // caption comes right before the control it names.
 bool SettingsDialog::onOpen() {
     HWND window = handle();
-    SetWindowTextW(window, forms::widen(layout::title).c_str());
+    SetWindowTextW(window, win32::widen(layout::title).c_str());
     if (icon_ && icon_->icon()) {
         SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->icon()));
         SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_->icon()));
@@ -192,14 +193,14 @@ bool SettingsDialog::onOpen() {
     RECT outer = {0, 0, pixelsX(layout::clientWidth), pixelsY(layout::clientHeight)};
     AdjustWindowRectEx(&outer, GetWindowLongW(window, GWL_STYLE), FALSE,
                        GetWindowLongW(window, GWL_EXSTYLE));
-    const float perPixelX = forms::Screen::twipsPerPixelX();
-    const float perPixelY = forms::Screen::twipsPerPixelY();
+    const float perPixelX = win32::Screen::twipsPerPixelX();
+    const float perPixelY = win32::Screen::twipsPerPixelY();
     DialogPlacement place =
-        dialogPlacement(forms::Screen::widthTwips(), forms::Screen::heightTwips(),
-                        forms::pixelsToTwips(outer.right - outer.left, perPixelX),
-                        forms::pixelsToTwips(outer.bottom - outer.top, perPixelY));
-    SetWindowPos(window, nullptr, forms::twipsToPixels(place.left, perPixelX),
-                 forms::twipsToPixels(place.top, perPixelY), outer.right - outer.left,
+        dialogPlacement(win32::Screen::widthTwips(), win32::Screen::heightTwips(),
+                        win32::pixelsToTwips(outer.right - outer.left, perPixelX),
+                        win32::pixelsToTwips(outer.bottom - outer.top, perPixelY));
+    SetWindowPos(window, nullptr, win32::twipsToPixels(place.left, perPixelX),
+                 win32::twipsToPixels(place.top, perPixelY), outer.right - outer.left,
                  outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
     paintBackground();
 
@@ -251,10 +252,10 @@ bool SettingsDialog::onOpen() {
     EnableWindow(fileButton_, source.fileButtonEnabled);
 
     // The stored track shows even when the list does not hold it.
-    SetWindowTextW(trackBox_, forms::widen(trackText(settings_.repeatTrack)).c_str());
+    SetWindowTextW(trackBox_, win32::widen(trackText(settings_.repeatTrack)).c_str());
     for (const std::string& entry : trackListEntries()) {
         SendMessageW(trackBox_, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(forms::widen(entry).c_str()));
+                     reinterpret_cast<LPARAM>(win32::widen(entry).c_str()));
     }
     setCaptionText(fileLabel_, shownMusicPath(settings_.musicFile));
 
@@ -359,16 +360,16 @@ bool SettingsDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 void SettingsDialog::paintBackground() {
     RECT client = {};
     GetClientRect(handle(), &client);
-    background_ = forms::MemoryCanvas(client.right, client.bottom);
+    background_ = win32::MemoryCanvas(client.right, client.bottom);
     if (!background_.valid()) {
         return;
     }
-    forms::fillRectangle(background_.dc(), client, layout::backColour);
+    win32::fillRectangle(background_.dc(), client, layout::backColour);
 
     RECT frame = pixels(layout::frame, false);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    forms::MemoryCanvas face(width, height);
+    win32::MemoryCanvas face(width, height);
     if (!face.valid()) {
         return;
     }
@@ -377,10 +378,10 @@ void SettingsDialog::paintBackground() {
     controls::paintFrame(face.dc(), controls::paintableShadowFrame(props), width, height, width,
                          height, layout::backColour);
     // Each white outline one pixel right of and below its black one.
-    auto outline = [&](const layout::Box& box, int offset, forms::Colour colour) {
+    auto outline = [&](const layout::Box& box, int offset, win32::Colour colour) {
         RECT place = pixels({box.left + offset, box.top + offset, box.width, box.height}, false);
-        forms::SelectedObject pen(face.dc(), GetStockObject(DC_PEN));
-        forms::SelectedObject brush(face.dc(), GetStockObject(NULL_BRUSH));
+        win32::SelectedObject pen(face.dc(), GetStockObject(DC_PEN));
+        win32::SelectedObject brush(face.dc(), GetStockObject(NULL_BRUSH));
         SetDCPenColor(face.dc(), colour);
         Rectangle(face.dc(), place.left, place.top, place.right, place.bottom);
     };
@@ -413,7 +414,7 @@ void SettingsDialog::paintCaption(HWND control, HDC dc, const RECT& area, bool c
     const bool prefix = (GetWindowLongPtrW(control, GWL_STYLE) & SS_NOPREFIX) == 0;
     UINT format =
         DT_TOP | DT_WORDBREAK | (centred ? DT_CENTER : DT_LEFT) | (prefix ? 0 : DT_NOPREFIX);
-    forms::SelectedObject font(dc, captionFont_.handle());
+    win32::SelectedObject font(dc, captionFont_.handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, layout::black);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
@@ -421,33 +422,23 @@ void SettingsDialog::paintCaption(HWND control, HDC dc, const RECT& area, bool c
 
 // One of the button's five looks, from the button's own state.
 void SettingsDialog::paintPushButton(HWND button, HDC dc, const RECT& area) const {
-    const LRESULT state = SendMessageW(button, BM_GETSTATE, 0, 0);
-    const bool focused = GetFocus() == button;
-    const bool isDefault = (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    controls::ButtonState state;
+    state.enabled = IsWindowEnabled(button) != FALSE;
+    state.pushed = (SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     POINT pointer = {};
-    GetCursorPos(&pointer);
-    RECT screen = {};
-    GetWindowRect(button, &screen);
-    const bool hot = PtInRect(&screen, pointer) && WindowFromPoint(pointer) == button;
-    int look = controls::StateNormal;
-    if (!IsWindowEnabled(button)) {
-        look = controls::StateDisabled;
-    } else if (state & BST_PUSHED) {
-        look = controls::StatePressed;
-    } else if (hot) {
-        look = controls::StateHot;
-    } else if (focused || isDefault) {
-        look = controls::StateFocused;
-    }
+    state.hot = GetCursorPos(&pointer) && WindowFromPoint(pointer) == button;
+    state.focused = GetFocus() == button;
+    state.isDefault = (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    const controls::ButtonDrawState look = controls::buttonLook(state);
     controls::FlatButtonLook paint;
     std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
     caption.resize(static_cast<size_t>(
         GetWindowTextW(button, caption.data(), static_cast<int>(caption.size()))));
-    paint.caption = forms::narrow(caption);
+    paint.caption = win32::narrow(caption);
     paint.font = captionFont_.handle();
     paint.captionColour = layout::black;
     paint.enabled = look != controls::StateDisabled;
-    paint.focusRect = focused && look > controls::StateNormal;
+    paint.focusRect = controls::showsFocusRect(state);
     paint.backColour = layout::backColour;
     controls::paintFlatButton(dc, area.right, area.bottom, look, paint);
 }
@@ -455,7 +446,7 @@ void SettingsDialog::paintPushButton(HWND button, HDC dc, const RECT& area) cons
 void SettingsDialog::paintSource(int source, HDC dc, const RECT& area) const {
     HWND button = sources_[source];
     paintBackgroundBehind(button, dc);
-    const forms::PictureRef& mark = source == selectedMark_ ? markOn_ : markOff_;
+    const win32::PictureRef& mark = source == selectedMark_ ? markOn_ : markOff_;
     RECT markArea = pixels(layout::sourceMarks[source], true);
     if (mark) {
         const int saved = SaveDC(dc);
@@ -464,8 +455,8 @@ void SettingsDialog::paintSource(int source, HDC dc, const RECT& area) const {
         RestoreDC(dc, saved);
     }
     RECT text = {captionOffset_[source], 0, area.right, area.bottom};
-    std::wstring caption = forms::widen(layout::sourceCaptions[source].text);
-    forms::SelectedObject font(dc, captionFont_.handle());
+    std::wstring caption = win32::widen(layout::sourceCaptions[source].text);
+    win32::SelectedObject font(dc, captionFont_.handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, layout::black);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_TOP | DT_WORDBREAK);
@@ -477,7 +468,7 @@ void SettingsDialog::paintSource(int source, HDC dc, const RECT& area) const {
 }
 
 void SettingsDialog::paintBannerBox(int side, HDC dc, const RECT& area) const {
-    forms::fillRectangle(dc, area, layout::black);
+    win32::fillRectangle(dc, area, layout::black);
     if (bannerShown_[side]) {
         bannerShown_[side]->draw(dc, 0, 0);
     }
@@ -546,7 +537,7 @@ void SettingsDialog::chooseSource(int source) {
 }
 
 void SettingsDialog::setCaptionText(HWND control, const std::string& text) {
-    SetWindowTextW(control, forms::widen(text).c_str());
+    SetWindowTextW(control, win32::widen(text).c_str());
     repaint(control);
 }
 
@@ -557,13 +548,13 @@ void SettingsDialog::showCount() {
 void SettingsDialog::save() {
     std::int16_t repeat = settings_.repeatTrack;
     ConfirmResult result =
-        saveDialogSettings(store_, countValue_, settings_.musicSource, forms::windowText(trackBox_),
+        saveDialogSettings(store_, countValue_, settings_.musicSource, win32::windowText(trackBox_),
                            settings_.musicFile, repeat);
     if (result == ConfirmResult::TrackOutOfRange) {
         // Nothing was written; the user corrects the track and tries again,
         // in the box that holds it, enabled for that even when another
         // source is chosen.
-        MessageBoxW(handle(), forms::widen(trackRangeMessage()).c_str(), L"Kalendra",
+        MessageBoxW(handle(), win32::widen(trackRangeMessage()).c_str(), L"Kalendra",
                     MB_OK | MB_ICONEXCLAMATION);
         EnableWindow(trackBox_, TRUE);
         SendMessageW(handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(trackBox_), TRUE);
@@ -590,7 +581,7 @@ void SettingsDialog::chooseFile() {
     // the code page cannot spell goes in as its short form, or not at all.
     StoredMusicPath stored = storedMusicPath(*chosen);
     if (stored.kind == StoredPathKind::Refused) {
-        MessageBoxW(handle(), forms::widen(unspellablePathMessage()).c_str(), L"Kalendra",
+        MessageBoxW(handle(), win32::widen(unspellablePathMessage()).c_str(), L"Kalendra",
                     MB_OK | MB_ICONEXCLAMATION);
         return;
     }

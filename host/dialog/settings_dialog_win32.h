@@ -70,9 +70,9 @@ class SettingsDialog : public ModalDialog {
     int selectedMark_ = -1;
     int captionOffset_[3] = {}; // a source's caption right of its mark
 
-    forms::Font captionFont_;
-    forms::Font trackFont_;
-    forms::MemoryCanvas background_;
+    win32::Font captionFont_;
+    win32::Font trackFont_;
+    win32::MemoryCanvas background_;
     HWND sources_[3] = {};
     HWND trackBox_ = nullptr;
     HWND fileButton_ = nullptr;
@@ -85,12 +85,12 @@ class SettingsDialog : public ModalDialog {
     // One for each control we paint; they outlive the windows.
     DrawnControl drawn_[24];
     int drawnCount_ = 0;
-    forms::PictureRef bannerShown_[2];
-    forms::PictureRef bannerFrames_[bannerFrameCount];
-    forms::PictureRef markOff_;
-    forms::PictureRef markOn_;
-    forms::PictureRef icon_;
-    forms::PictureRef hand_;
+    win32::PictureRef bannerShown_[2];
+    win32::PictureRef bannerFrames_[bannerFrameCount];
+    win32::PictureRef markOff_;
+    win32::PictureRef markOn_;
+    win32::PictureRef icon_;
+    win32::PictureRef hand_;
 };
 
 } // namespace dialog

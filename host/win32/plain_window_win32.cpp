@@ -22,7 +22,7 @@ bool PlainWindow::create(const wchar_t* className, const std::string& titleUtf8,
     info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     info.lpszClassName = className;
     RegisterClassExW(&info); // a class registered already stays as it is
-    window_ = CreateWindowExW(0, className, forms::widen(titleUtf8).c_str(), style, place.left,
+    window_ = CreateWindowExW(0, className, win32::widen(titleUtf8).c_str(), style, place.left,
                               place.top, place.right - place.left, place.bottom - place.top, parent,
                               nullptr, GetModuleHandleW(nullptr), this);
     return window_ != nullptr;

@@ -44,9 +44,9 @@ class ParentWindow {
 // The top-down 0x00RRGGBB pixels of a window's client area as it paints them,
 // on a canvas first filled with 0x123456 so unpainted pixels show.
 std::vector<std::uint32_t> paintedPixels(HWND window, int width, int height) {
-    forms::MemoryCanvas canvas(width, height);
+    win32::MemoryCanvas canvas(width, height);
     RECT all = {0, 0, width, height};
-    forms::GdiObject<HBRUSH> unpainted(CreateSolidBrush(RGB(0x12, 0x34, 0x56)));
+    win32::GdiObject<HBRUSH> unpainted(CreateSolidBrush(RGB(0x12, 0x34, 0x56)));
     FillRect(canvas.dc(), &all, unpainted.get());
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
     std::vector<std::uint32_t> pixels;
@@ -78,7 +78,7 @@ void drainQuit() {
 }
 
 TEST(PreviewForm, CarriesA152By112Picture) {
-    forms::PictureRef picture = forms::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW");
+    win32::PictureRef picture = win32::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW");
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width(), 152);
     EXPECT_EQ(picture->height(), 112);
@@ -86,7 +86,7 @@ TEST(PreviewForm, CarriesA152By112Picture) {
 
 TEST(PreviewForm, FillsItsParentWithThePictureAtTheTopLeft) {
     std::vector<std::uint8_t> file =
-        forms::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")->fileBytes();
+        win32::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")->fileBytes();
     for (auto [width, height] : {std::pair{152, 112}, std::pair{240, 180}, std::pair{100, 80}}) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         ParentWindow parent(width, height);

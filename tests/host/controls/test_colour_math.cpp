@@ -1,3 +1,4 @@
+#include "button_look.h"
 #include "colour_math.h"
 
 #include <gtest/gtest.h>
@@ -68,4 +69,19 @@ TEST(ColourMath, GradientRunsFromBottomToTopInSinglePrecision) {
     EXPECT_EQ(gradientColour(rgb(1, 0, 0), 0, 6, 3), rgb(0, 0, 0));
     // One row has no step: the bottom colour.
     EXPECT_EQ(gradientColour(top, bottom, 0, 0), bottom);
+}
+
+// The button's look from Windows' own state: disabled wins, then pressed,
+// then the pointer, then focus or default.
+TEST(ButtonLook, FollowsTheButtonsStateInOrder) {
+    using controls::ButtonState;
+    EXPECT_EQ(controls::buttonLook(ButtonState{}), controls::StateNormal);
+    EXPECT_EQ(controls::buttonLook({false, true, true, true, true}), controls::StateDisabled);
+    EXPECT_EQ(controls::buttonLook({true, true, true, true, false}), controls::StatePressed);
+    EXPECT_EQ(controls::buttonLook({true, false, true, true, false}), controls::StateHot);
+    EXPECT_EQ(controls::buttonLook({true, false, false, false, true}), controls::StateFocused);
+    // The dotted rectangle only on the focused button, never in the plain looks.
+    EXPECT_TRUE(controls::showsFocusRect({true, false, false, true, true}));
+    EXPECT_FALSE(controls::showsFocusRect({true, false, false, false, true}));
+    EXPECT_FALSE(controls::showsFocusRect({false, false, false, true, false}));
 }

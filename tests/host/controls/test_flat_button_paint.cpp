@@ -21,7 +21,7 @@ const std::uint32_t K3 = rgb(82, 125, 165);
 
 // A bitmap font, so caption pixels carry exactly the text colour.
 struct TestFont {
-    forms::GdiObject<HFONT> font{CreateFontW(
+    win32::GdiObject<HFONT> font{CreateFontW(
         -12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"DejaVu Sans")};
 };
@@ -34,7 +34,7 @@ FlatButtonLook lookWith(const TestFont& font, const std::string& caption = "OK")
     return look;
 }
 
-void expectOutlineAndCorners(const forms::MemoryCanvas& s, std::uint32_t outline, std::uint32_t k1,
+void expectOutlineAndCorners(const win32::MemoryCanvas& s, std::uint32_t outline, std::uint32_t k1,
                              std::uint32_t k2, std::uint32_t k3) {
     for (int x = 3; x <= W - 4; ++x) {
         ASSERT_EQ(s.pixel(x, 0), outline) << x;
@@ -64,7 +64,7 @@ void expectOutlineAndCorners(const forms::MemoryCanvas& s, std::uint32_t outline
 }
 
 // Every pixel of the face border rows and side columns in one colour.
-void expectFlatFace(const forms::MemoryCanvas& s, std::uint32_t face) {
+void expectFlatFace(const win32::MemoryCanvas& s, std::uint32_t face) {
     for (int x = 2; x <= W - 3; ++x) {
         for (int y : {1, 2, H - 3, H - 2}) {
             ASSERT_EQ(s.pixel(x, y), face) << x << "," << y;
@@ -77,7 +77,7 @@ void expectFlatFace(const forms::MemoryCanvas& s, std::uint32_t face) {
     }
 }
 
-int countPixels(const forms::MemoryCanvas& s, std::uint32_t colour) {
+int countPixels(const win32::MemoryCanvas& s, std::uint32_t colour) {
     int count = 0;
     for (int y = 0; y < s.height(); ++y) {
         for (int x = 0; x < s.width(); ++x) {
@@ -91,7 +91,7 @@ int countPixels(const forms::MemoryCanvas& s, std::uint32_t colour) {
 
 TEST(FlatButtonPaint, NormalLookOutlineLinesAndGradients) {
     TestFont font;
-    forms::MemoryCanvas s(W, H);
+    win32::MemoryCanvas s(W, H);
     ASSERT_TRUE(s.valid());
     paintFlatButton(s.dc(), W, H, 1, lookWith(font));
     expectOutlineAndCorners(s, Outline, K1, K2, K3);
@@ -119,7 +119,7 @@ TEST(FlatButtonPaint, NormalLookOutlineLinesAndGradients) {
 
 TEST(FlatButtonPaint, HotAndFocusedGlowBands) {
     TestFont font;
-    forms::MemoryCanvas s(W, H);
+    win32::MemoryCanvas s(W, H);
     paintFlatButton(s.dc(), W, H, 3, lookWith(font));
     expectOutlineAndCorners(s, Outline, K1, K2, K3);
     EXPECT_EQ(s.pixel(5, 1), rgb(255, 243, 206));
@@ -143,7 +143,7 @@ TEST(FlatButtonPaint, HotAndFocusedGlowBands) {
 
 TEST(FlatButtonPaint, DisabledAndPressedLooksAreFlat) {
     TestFont font;
-    forms::MemoryCanvas s(W, H);
+    win32::MemoryCanvas s(W, H);
     FlatButtonLook look = lookWith(font, "&OK");
     look.enabled = false;
     paintFlatButton(s.dc(), W, H, 0, look);
@@ -165,11 +165,11 @@ TEST(FlatButtonPaint, DisabledAndPressedLooksAreFlat) {
 
 TEST(FlatButtonPaint, CaptionHonoursAccessKeyPrefixes) {
     TestFont font;
-    const auto paint = [&](const std::string& caption, forms::MemoryCanvas& s) {
+    const auto paint = [&](const std::string& caption, win32::MemoryCanvas& s) {
         paintFlatButton(s.dc(), W, H, 4, lookWith(font, caption));
     };
     // What DrawText shows for a text taken literally.
-    const auto literal = [&](const wchar_t* text, forms::MemoryCanvas& s) {
+    const auto literal = [&](const wchar_t* text, win32::MemoryCanvas& s) {
         paintFlatButton(s.dc(), W, H, 4, lookWith(font, ""));
         HGDIOBJ old = SelectObject(s.dc(), font.font.get());
         SetBkMode(s.dc(), TRANSPARENT);
@@ -178,7 +178,7 @@ TEST(FlatButtonPaint, CaptionHonoursAccessKeyPrefixes) {
         DrawTextW(s.dc(), text, -1, &area, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
         SelectObject(s.dc(), old);
     };
-    const auto same = [](const forms::MemoryCanvas& a, const forms::MemoryCanvas& b) {
+    const auto same = [](const win32::MemoryCanvas& a, const win32::MemoryCanvas& b) {
         for (int y = 0; y < H; ++y) {
             for (int x = 0; x < W; ++x) {
                 if (a.pixel(x, y) != b.pixel(x, y)) {
@@ -188,7 +188,7 @@ TEST(FlatButtonPaint, CaptionHonoursAccessKeyPrefixes) {
         }
         return true;
     };
-    forms::MemoryCanvas doubled(W, H), single(W, H), keyed(W, H), plain(W, H);
+    win32::MemoryCanvas doubled(W, H), single(W, H), keyed(W, H), plain(W, H);
     paint("A&&B", doubled);
     literal(L"A&B", single);
     EXPECT_TRUE(same(doubled, single)) << "\"&&\" shows one ampersand";
@@ -201,7 +201,7 @@ TEST(FlatButtonPaint, CaptionHonoursAccessKeyPrefixes) {
 
 TEST(FlatButtonPaint, FocusRectangleSitsOnTheTextArea) {
     TestFont font;
-    forms::MemoryCanvas with(W, H), without(W, H);
+    win32::MemoryCanvas with(W, H), without(W, H);
     FlatButtonLook look = lookWith(font, "");
     paintFlatButton(without.dc(), W, H, 2, look);
     look.focusRect = true;
@@ -222,7 +222,7 @@ TEST(FlatButtonPaint, FocusRectangleSitsOnTheTextArea) {
 }
 
 TEST(FlatButtonPaint, WindowRegionIsTheRoundedOutline) {
-    forms::GdiObject<HRGN> region = flatButtonRegion(W, H);
+    win32::GdiObject<HRGN> region = flatButtonRegion(W, H);
     ASSERT_TRUE(region);
     EXPECT_TRUE(PtInRegion(region.get(), W / 2, H / 2));
     EXPECT_TRUE(PtInRegion(region.get(), W - 1, H / 2));

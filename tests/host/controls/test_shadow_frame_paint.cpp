@@ -46,7 +46,7 @@ std::uint32_t expectedSquare(int x, int y, const int ringColours[8], Colour bg) 
     return static_cast<std::uint32_t>(bg);
 }
 
-std::set<std::uint32_t> coloursIn(const forms::MemoryCanvas& s, int x0, int y0, int x1, int y1) {
+std::set<std::uint32_t> coloursIn(const win32::MemoryCanvas& s, int x0, int y0, int x1, int y1) {
     std::set<std::uint32_t> colours;
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
@@ -59,7 +59,7 @@ std::set<std::uint32_t> coloursIn(const forms::MemoryCanvas& s, int x0, int y0, 
 } // namespace
 
 TEST(ShadowFramePaint, DialogFrameHasSevenVisibleRingsAlongRightAndBottom) {
-    forms::MemoryCanvas s(W, H);
+    win32::MemoryCanvas s(W, H);
     ASSERT_TRUE(s.valid());
     paintFrame(s.dc(), dialogFrame(), W, H, W, H, Grey);
 
@@ -90,7 +90,7 @@ TEST(ShadowFramePaint, DialogFrameHasSevenVisibleRingsAlongRightAndBottom) {
 }
 
 TEST(ShadowFramePaint, OpacityDecidesTheDarkestRing) {
-    forms::MemoryCanvas s(W, H);
+    win32::MemoryCanvas s(W, H);
     ShadowFrameProps p = dialogFrame();
     p.shadowOpacity = 100;
     paintFrame(s.dc(), p, W, H, W, H, Grey);
@@ -109,7 +109,7 @@ TEST(ShadowFramePaint, OpacityDecidesTheDarkestRing) {
 }
 
 TEST(ShadowFramePaint, UnknownStyleShowsOnlyTheBackground) {
-    forms::MemoryCanvas s(120, 60);
+    win32::MemoryCanvas s(120, 60);
     ShadowFrameProps p = dialogFrame();
     p.frameStyle = 2;
     paintFrame(s.dc(), p, 120, 60, 120, 60, Grey);
@@ -123,7 +123,7 @@ TEST(ShadowFramePaint, UnknownStyleShowsOnlyTheBackground) {
 }
 
 TEST(ShadowFramePaint, WithoutShadowTheFaceCoversEverythingUnsmoothed) {
-    forms::MemoryCanvas s(W, H);
+    win32::MemoryCanvas s(W, H);
     ShadowFrameProps p = dialogFrame();
     p.frameStyle = frameStyleRounded;
     p.showShadow = false;
@@ -145,7 +145,7 @@ TEST(ShadowFramePaint, WithoutShadowTheFaceCoversEverythingUnsmoothed) {
 }
 
 TEST(ShadowFramePaint, RoundedShadowIsSmoothedOnlyInItsThreeCorners) {
-    forms::MemoryCanvas s(W, H);
+    win32::MemoryCanvas s(W, H);
     ShadowFrameProps p = dialogFrame();
     p.frameStyle = frameStyleRounded;
     paintFrame(s.dc(), p, W, H, W, H, Grey);
@@ -180,7 +180,7 @@ TEST(ShadowFramePaint, RoundedShadowIsSmoothedOnlyInItsThreeCorners) {
 }
 
 TEST(ShadowFramePaint, ShadowFollowsTheContainerBackground) {
-    forms::MemoryCanvas s(W, H);
+    win32::MemoryCanvas s(W, H);
     const Colour blue = rgb(0, 128, 255);
     paintFrame(s.dc(), dialogFrame(), W, H, W, H, blue);
     EXPECT_EQ(s.pixel(W - 1, 0), static_cast<std::uint32_t>(blue));
@@ -191,8 +191,8 @@ TEST(ShadowFramePaint, ShadowFollowsTheContainerBackground) {
 }
 
 TEST(ShadowFrameSmoothing, AveragesGapsInPlaceColumnByColumn) {
-    forms::MemoryCanvas s(40, 40);
-    forms::fillRectangle(s.dc(), RECT{0, 0, s.width(), s.height()}, greyPixel(224));
+    win32::MemoryCanvas s(40, 40);
+    win32::fillRectangle(s.dc(), RECT{0, 0, s.width(), s.height()}, greyPixel(224));
     const COLORREF red = RGB(255, 0, 0);
     SetPixelV(s.dc(), 33, 33, red); // bottom-right pass
     SetPixelV(s.dc(), 20, 20, red); // outside every pass
@@ -220,8 +220,8 @@ TEST(ShadowFrameSmoothing, AveragesGapsInPlaceColumnByColumn) {
 TEST(ShadowFrameSmoothing, PixelsAtTheSurfaceEdgeAreLeftAlone) {
     // Corner depth and shadow depth larger than the surface: the passes would
     // reach beyond it.
-    forms::MemoryCanvas s(12, 12);
-    forms::fillRectangle(s.dc(), RECT{0, 0, s.width(), s.height()}, greyPixel(224));
+    win32::MemoryCanvas s(12, 12);
+    win32::fillRectangle(s.dc(), RECT{0, 0, s.width(), s.height()}, greyPixel(224));
     smoothShadowCorners(s.dc(), 12, 12, 10, 3, Grey);
     EXPECT_EQ(coloursIn(s, 0, 0, 11, 11), std::set<std::uint32_t>({greyPixel(224)}));
 }

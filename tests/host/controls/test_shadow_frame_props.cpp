@@ -2,22 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <utility>
-
 using namespace controls;
 
 namespace {
 
 constexpr Colour DialogGrey = rgb(224, 224, 224);
-
-ShadowFrameProps read(std::initializer_list<std::pair<const char*, const char*>> stored) {
-    forms::PropertyBag bag;
-    for (const auto& [key, value] : stored) {
-        bag.setText(key, value);
-    }
-    return readShadowFrameProps(bag, DialogGrey);
-}
 
 } // namespace
 
@@ -47,40 +36,6 @@ TEST(ShadowFrameProps, SettersClampToTheirRanges) {
     EXPECT_EQ(clampShadowDepth(40), 40);
     EXPECT_EQ(clampShadowDepth(41), 40);
     EXPECT_EQ(clampShadowDepth(100000), 40);
-}
-
-TEST(ShadowFrameProps, TheDialogsStoredDataReadsBackAsDepthSevenAndDefaults) {
-    const ShadowFrameProps p = read({{"shadowdepth", "7"}});
-    EXPECT_EQ(p.shadowDepth, 7);
-    EXPECT_EQ(p.faceColour, DialogGrey);
-    EXPECT_EQ(p.customBackColour, DialogGrey);
-    EXPECT_EQ(p.frameStyle, frameStyleSquare);
-    EXPECT_EQ(p.shadowOpacity, 50);
-    EXPECT_TRUE(p.showShadow);
-    EXPECT_EQ(p.backColourSource, backColourAmbient);
-    EXPECT_EQ(p.borderColour, 0u);
-    EXPECT_EQ(p.cornerDepth, 10);
-}
-
-TEST(ShadowFrameProps, EveryKeyIsReadAndKeptAsStored) {
-    const ShadowFrameProps p = read({{"ShadowDepth", "0"},
-                                     {"ShadowOpacity", "150"},
-                                     {"CornerDepth", "90"},
-                                     {"FrameStyle", "2"},
-                                     {"ShowShadow", "False"},
-                                     {"FillColour", "&H00F8F8F8"},
-                                     {"BackColour", "&H00102030"},
-                                     {"BackColourIs", "5"},
-                                     {"BorderColour", "-1"}});
-    EXPECT_EQ(p.shadowDepth, 0);
-    EXPECT_EQ(p.shadowOpacity, 150);
-    EXPECT_EQ(p.cornerDepth, 90);
-    EXPECT_EQ(p.frameStyle, 2);
-    EXPECT_FALSE(p.showShadow);
-    EXPECT_EQ(p.faceColour, rgb(0xF8, 0xF8, 0xF8));
-    EXPECT_EQ(p.customBackColour, rgb(0x30, 0x20, 0x10));
-    EXPECT_EQ(p.backColourSource, 5);
-    EXPECT_EQ(p.borderColour, static_cast<Colour>(-1));
 }
 
 TEST(ShadowFrameProps, BackgroundIsTheContainersUnlessCustom) {
