@@ -2,7 +2,8 @@
 
 #include "settings.h"
 
-#include <fstream>
+#include <cstdio>
+#include <memory>
 
 std::string textureFilePath(int kind, bool mask) {
     return contract::textureFilePrefix + std::to_string(kind) +
@@ -14,12 +15,14 @@ std::string textureResourceName(int kind, bool mask) {
 }
 
 bool writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    // C streams rather than std::ofstream: its stream and locale machinery would add 700 KB
+    // to the saver's file.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
+                                                         &std::fclose);
     if (!file) {
         return false;
     }
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return static_cast<bool>(file);
+    bool written =
+        bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    return std::fclose(file.release()) == 0 && written;
 }

@@ -67,18 +67,13 @@ bool addDialogPictures(std::vector<AssetFile>& files, int percent) {
         const std::optional<RgbImage> picture = drawBannerFrame(frame, percent);
         if (!picture)
             return false;
-        // The larger frames hold a score of colours: a palette keeps them exactly at a third
-        // of the bytes. The 100 % frames keep the 24-bit form they have always had.
-        std::vector<std::uint8_t> bytes;
-        if (percent == 100) {
-            bytes = encodeRgbBmp(*picture);
-        } else {
-            const std::optional<IndexedImage> indexed =
-                toIndexed(*picture, Mask(picture->width(), picture->height(), 0), 256);
-            if (!indexed || !sameColours(*indexed, *picture))
-                return false;
-            bytes = encodeIndexedBmp(*indexed);
-        }
+        // A score of colours on a mostly black field: a palette keeps them exactly, and the
+        // rows' long runs of one colour shrink to a few bytes each.
+        const std::optional<IndexedImage> indexed =
+            toIndexed(*picture, Mask(picture->width(), picture->height(), 0), 256);
+        if (!indexed || !sameColours(*indexed, *picture))
+            return false;
+        std::vector<std::uint8_t> bytes = encodeRunLengthBmp(*indexed);
         files.push_back({name(numbered("banner", frame, ""), ".bmp"), std::move(bytes)});
     }
     return true;

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-// Uncompressed Windows bitmap files, rows stored bottom-up, 40-byte info header.
+// Windows bitmap files, rows stored bottom-up, 40-byte info header; uncompressed unless
+// said otherwise.
 
 // 8 bits per pixel with a 256-entry grey-ramp colour table (entry i is grey i), so each
 // byte is the grey level itself. `trailingZeros` zero bytes follow the pixel data.
@@ -17,5 +18,7 @@ std::vector<std::uint8_t> encodeGreyBmp(const GreyImage& image, std::size_t trai
 std::vector<std::uint8_t> encodeRgbBmp(const RgbImage& image);
 
 // 8 bits per pixel through the image's palette (at most 256 entries, all of them in the
-// colour table); the transparency mask is not stored.
-std::vector<std::uint8_t> encodeIndexedBmp(const IndexedImage& image);
+// colour table), the rows run-length encoded (BI_RLE8): each repetition of an index stored
+// once with its count, other stretches as they are. Every pixel is given, so nothing is left
+// to a decoder's choice; the transparency mask is not stored.
+std::vector<std::uint8_t> encodeRunLengthBmp(const IndexedImage& image);

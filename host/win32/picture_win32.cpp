@@ -3,6 +3,7 @@
 #include "gdi_win32.h"
 #include "picture_format.h"
 #include "program_win32.h"
+#include "rle_bitmap.h"
 
 #include <cstring>
 
@@ -53,20 +54,23 @@ Picture::~Picture() {
 }
 
 bool Picture::makeBitmap() {
-    auto layout = inspectBitmapFile(bytes_.data(), bytes_.size());
+    // A run-length-encoded bitmap is expanded first: a DIB section holds plain rows.
+    auto expanded = expandRle8Bitmap(bytes_.data(), bytes_.size());
+    const std::vector<std::uint8_t>& file = expanded ? *expanded : bytes_;
+    auto layout = inspectBitmapFile(file.data(), file.size());
     if (!layout) {
         return false;
     }
     // The info block is copied to aligned memory before the system reads it.
     std::vector<std::uint32_t> info((layout->infoSize + 3) / 4 + 1, 0);
-    std::memcpy(info.data(), bytes_.data() + layout->infoOffset, layout->infoSize);
+    std::memcpy(info.data(), file.data() + layout->infoOffset, layout->infoSize);
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()),
                                DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap_ || !bits) {
         return false;
     }
-    std::memcpy(bits, bytes_.data() + layout->pixelOffset, layout->pixelSize);
+    std::memcpy(bits, file.data() + layout->pixelOffset, layout->pixelSize);
     GdiFlush();
     width_ = layout->width;
     height_ = layout->height < 0 ? -layout->height : layout->height;

@@ -1,5 +1,7 @@
 #include "asset_bytes.h"
 
+#include "rle_bitmap.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -25,6 +27,10 @@ std::int32_t les32(const Bytes& bytes, std::size_t offset) {
 }
 
 RgbPicture decodeRgbBmp(const Bytes& bytes) {
+    if (le32(bytes, 30) == 1) {
+        const auto plain = expandRle8Bitmap(bytes.data(), bytes.size());
+        return plain ? decodeRgbBmp(*plain) : RgbPicture{};
+    }
     RgbPicture picture;
     const std::uint32_t bits = le16(bytes, 28);
     if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M' || (bits != 24 && bits != 8) ||

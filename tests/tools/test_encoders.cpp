@@ -4,6 +4,7 @@
 #include "bmp_file.h"
 #include "icon_file.h"
 #include "indexed_image.h"
+#include "rle_bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,47 @@ TEST(BmpWriter, GreyHasARampTableAndCountsTrailingBytesInTheFileSize) {
     EXPECT_EQ(b[54 + 4 * 200], 200);
     EXPECT_EQ(b[54 + 4 * 200 + 3], 0);
     EXPECT_EQ(Bytes(b.begin() + offset, b.end()), (Bytes{7, 0, 0, 0, 0, 0, 200, 0, 0, 0}));
+}
+
+TEST(BmpWriter, RunLengthRowsStoreEachRunOnceAndOtherPixelsAsTheyAre) {
+    // One row pinned byte for byte: a run, an odd stretch with its pad byte, a pair, the end.
+    IndexedImage row{{{0, 0, 0}, {9, 9, 9}, {1, 2, 3}, {4, 5, 6}, {7, 8, 9}},
+                     Raster<std::uint8_t>(8, 1),
+                     Mask(8, 1)};
+    const std::uint8_t indices[] = {4, 4, 4, 1, 2, 3, 0, 0};
+    for (int x = 0; x < 8; ++x)
+        row.indices.at(x, 0) = indices[x];
+    const Bytes b = encodeRunLengthBmp(row);
+    const std::size_t offset = 54 + 5 * 4;
+    ASSERT_EQ(b.size(), offset + 12);
+    EXPECT_EQ(le32(b, 2), b.size());
+    EXPECT_EQ(le32(b, 10), offset);
+    EXPECT_EQ(le16(b, 28), 8u);
+    EXPECT_EQ(le32(b, 30), 1u); // BI_RLE8
+    EXPECT_EQ(le32(b, 34), 12u);
+    EXPECT_EQ(le32(b, 46), 5u);
+    EXPECT_EQ(b[54 + 4 * 2], 3); // blue of entry 2
+    EXPECT_EQ(Bytes(b.begin() + offset, b.end()), (Bytes{3, 4, 0, 3, 1, 2, 3, 0, 2, 0, 0, 1}));
+
+    // Runs and stretches longer than one record holds, and lone pixels between pairs: the
+    // host's expansion gives every index back.
+    IndexedImage wide{
+        {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}}, Raster<std::uint8_t>(600, 3), Mask(600, 3)};
+    for (int x = 0; x < 600; ++x) {
+        wide.indices.at(x, 0) = 1;
+        wide.indices.at(x, 1) = static_cast<std::uint8_t>(x % 4);
+        wide.indices.at(x, 2) = static_cast<std::uint8_t>(x % 7 == 0 ? 3 : (x / 2) % 3);
+    }
+    const Bytes encoded = encodeRunLengthBmp(wide);
+    const auto plain = expandRle8Bitmap(encoded.data(), encoded.size());
+    ASSERT_TRUE(plain);
+    const std::size_t plainOffset = le32(*plain, 10);
+    ASSERT_EQ(plain->size(), plainOffset + 600 * 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 600; ++x)
+            ASSERT_EQ((*plain)[plainOffset + static_cast<std::size_t>((2 - y) * 600 + x)],
+                      wide.indices.at(x, y))
+                << x << "," << y;
 }
 
 IndexedImage smallIndexed() {
