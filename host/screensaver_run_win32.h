@@ -32,6 +32,8 @@ class ScreensaverRun : public forms::Form {
   private:
     void writeTextureFiles();
     void watchRenderer();
+    bool rendererAnswered(HWND window);
+    void endRenderer();
 
     LoadedSettings settings_;
     bool cursorHidden_;
@@ -42,6 +44,10 @@ class ScreensaverRun : public forms::Form {
     forms::Timer rendererWatchTimer_{*this, 500, true}; // renderer watch
     std::optional<forms::StartedProgram> renderer_;
     std::uint64_t rendererStartMs_ = 0;
+    // The window last asked whether it answers, and the number of that
+    // question.
+    HWND askedWindow_ = nullptr;
+    ULONG_PTR question_ = 0;
     RendererWatch watch_;
     MonitorCovers covers_;
 };
