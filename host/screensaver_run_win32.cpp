@@ -8,6 +8,25 @@
 
 #include <windows.h>
 
+namespace {
+
+// The host's own running time in milliseconds: a sleep of the whole machine
+// does not count.
+std::uint64_t runningTimeMs() {
+    ULONGLONG unbiased = 0; // in 100 ns
+    QueryUnbiasedInterruptTime(&unbiased);
+    return unbiased / 10000;
+}
+
+// The number of the latest question the renderer's window has answered.
+ULONG_PTR answeredQuestion = 0;
+
+void CALLBACK questionAnswered(HWND, UINT, ULONG_PTR question, LRESULT) {
+    answeredQuestion = question;
+}
+
+} // namespace
+
 ScreensaverRun::ScreensaverRun(const LoadedSettings& settings, bool cursorHidden)
     : settings_(settings), cursorHidden_(cursorHidden), music_(mciPort_) {
     music_.repeatTrack = settings.repeatTrack;
@@ -48,7 +67,7 @@ bool ScreensaverRun::load() {
     markStartupPhase("texture files written");
     renderer_ = win32::startProgram(win32::programFolder() + "\\" + contract::rendererFileName);
     markStartupPhase("renderer process created");
-    rendererStartMs_ = GetTickCount64();
+    rendererStartMs_ = runningTimeMs();
 
     const music::MusicWatch watch = music_.startMusic(settings_.musicSource, settings_.musicFile);
     mp3WatchTimer_.setEnabled(watch == music::MusicWatch::Mp3);
@@ -75,10 +94,40 @@ void ScreensaverRun::watchRenderer() {
     covers_.followRenderer(rendererWindow);
     bool windowPresent = rendererWindow != nullptr;
     bool processEnded = !renderer_ || renderer_->hasEnded();
-    auto elapsed = static_cast<std::int64_t>(GetTickCount64() - rendererStartMs_);
-    if (watch_.runIsOver(windowPresent, processEnded, elapsed)) {
+    bool answered = rendererAnswered(rendererWindow);
+    auto elapsed = static_cast<std::int64_t>(runningTimeMs() - rendererStartMs_);
+    if (watch_.runIsOver(windowPresent, processEnded, elapsed, answered)) {
         rendererWatchTimer_.setEnabled(false);
+        if (watch_.rendererToEnd()) {
+            endRenderer();
+        }
         end();
+    }
+}
+
+bool ScreensaverRun::rendererAnswered(HWND window) {
+    if (!window) {
+        return true;
+    }
+    // The question waits in the renderer's queue until its thread reads its
+    // messages, so the host never blocks on a hung renderer. One question is
+    // out at a time; a new window starts afresh.
+    bool answered = window != askedWindow_ || answeredQuestion == question_;
+    if (answered) {
+        askedWindow_ = window;
+        ++question_;
+        if (!SendMessageCallbackW(window, WM_NULL, 0, 0, questionAnswered, question_)) {
+            answeredQuestion = question_; // not asked, so not waited for
+        }
+    }
+    return answered;
+}
+
+void ScreensaverRun::endRenderer() {
+    if (renderer_) {
+        TerminateProcess(renderer_->handle(), 1);
+        // Gone before the host ends, so nothing of the run is left behind.
+        WaitForSingleObject(renderer_->handle(), 5000);
     }
 }
 

@@ -35,6 +35,8 @@ class ScreensaverRun : public win32::PlainWindow {
     void end();
     void writeTextureFiles();
     void watchRenderer();
+    bool rendererAnswered(HWND window);
+    void endRenderer();
 
     LoadedSettings settings_;
     bool cursorHidden_;
@@ -45,6 +47,10 @@ class ScreensaverRun : public win32::PlainWindow {
     win32::WindowTimer rendererWatchTimer_{*this, 500, true}; // renderer watch
     std::optional<win32::StartedProgram> renderer_;
     std::uint64_t rendererStartMs_ = 0;
+    // The window last asked whether it answers, and the number of that
+    // question.
+    HWND askedWindow_ = nullptr;
+    ULONG_PTR question_ = 0;
     RendererWatch watch_;
     MonitorCovers covers_;
 };

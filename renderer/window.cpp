@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include "contract.h"
+#include "frame_pacing.h"
 #include "frame_probe.h"
 #include "platform.h"
 #include "scene.h"
@@ -22,6 +23,7 @@ namespace {
 constexpr unsigned char escapeKey = 27;
 std::unique_ptr<FrameProbe> frameProbe;
 bool framesPaced = false;
+FramePacing framePacing;
 } // namespace
 
 void initWindow(int* argc, char** argv) {
@@ -33,6 +35,7 @@ void initWindow(int* argc, char** argv) {
     glutFullScreen();
     markStartupPhase("window created");
     framesPaced = paceFramesToDisplay();
+    framePacing.start();
 
     glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
     glEnable(GL_DEPTH_TEST);
@@ -73,6 +76,8 @@ void onReshape(int width, int height) {
 
 void onDisplay() {
     static bool firstFrame = true;
+    if (!framePacing.drawing())
+        return;
     if (frameProbe) {
         const std::int64_t start = performanceCounter();
         updateFlock();
@@ -92,9 +97,12 @@ void onDisplay() {
         // now, they do not hold back the first frame.
         createMenus();
     }
+    framePacing.frameSwapped();
 }
 
 void onIdle() {
+    if (framePacing.resting())
+        return;
     glutPostRedisplay();
 }
 
@@ -115,6 +123,7 @@ void quit(int status) {
         std::fprintf(stderr, "%s\n",
                      framesPaced ? "swap interval 1: paced to the display"
                                  : "no swap interval offered: not paced to the display");
+        std::fprintf(stderr, "%s\n", framePacing.describe());
         std::fprintf(stderr, "%s\n", frameProbe->report().c_str());
     }
     releaseTextures();
