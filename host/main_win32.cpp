@@ -9,6 +9,7 @@
 #include "settings_dialog_win32.h"
 #include "settings_file_win32.h"
 #include "startup_profile.h"
+#include "system_dlls.h"
 
 #include "message_loop_win32.h"
 #include "program_win32.h"
@@ -86,6 +87,7 @@ std::unique_ptr<forms::Form> formForThisStart() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    loadDllsFromSystemFolderOnly();
     markStartupPhase("host started");
     std::unique_ptr<forms::Form> form = formForThisStart();
     forms::runMessageLoop();
