@@ -12,6 +12,8 @@ else()
 endif()
 set(KALENDRA_RELEASE_ZIP
   ${CMAKE_BINARY_DIR}/release/${KALENDRA_PRODUCT_NAME}-${PROJECT_VERSION}-${KALENDRA_ARCH}.zip)
+set(KALENDRA_RELEASE_MSI
+  ${CMAKE_BINARY_DIR}/release/${KALENDRA_PRODUCT_NAME}-${PROJECT_VERSION}-${KALENDRA_ARCH}.msi)
 
 # kalendra_version_info(TARGET DESCRIPTION): gives the program its version
 # resource (the project's version, its own file name and description) and the
@@ -32,14 +34,16 @@ endfunction()
 
 # kalendra_release_archive(): the target 'release', part of every build of a
 # Windows tree: release/Kalendra-<version>-<arch>.zip with both programs, the
-# read-me and the licence. It runs on every build (zipping takes a moment) so
-# that the entries' date always follows the current commit.
+# read-me and the licence, and release/Kalendra-<version>-<arch>.msi, the
+# Windows Installer package of both programs. It runs on every build (it takes
+# a moment) so that the dates inside always follow the current commit.
 function(kalendra_release_archive)
   add_custom_target(release ALL
     COMMAND bash ${KALENDRA_TOP}/scripts/pack-release ${KALENDRA_RELEASE_ZIP} ${PROJECT_VERSION} ${KALENDRA_ARCH} $<TARGET_FILE:host> $<TARGET_FILE:renderer>
-    BYPRODUCTS ${KALENDRA_RELEASE_ZIP}
+    COMMAND bash ${KALENDRA_TOP}/scripts/pack-msi ${KALENDRA_RELEASE_MSI} ${PROJECT_VERSION} ${KALENDRA_ARCH} $<TARGET_FILE:host> $<TARGET_FILE:renderer>
+    BYPRODUCTS ${KALENDRA_RELEASE_ZIP} ${KALENDRA_RELEASE_MSI}
     WORKING_DIRECTORY ${KALENDRA_TOP}
-    COMMENT "Release archive"
+    COMMENT "Release archive and installer package"
     VERBATIM)
   add_dependencies(release host renderer)
 endfunction()

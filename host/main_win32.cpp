@@ -9,6 +9,7 @@
 #include "settings_dialog_win32.h"
 #include "settings_file_win32.h"
 #include "startup_profile.h"
+#include "system_dlls.h"
 
 #include "program_win32.h"
 #include "screen_win32.h"
@@ -88,6 +89,7 @@ std::unique_ptr<win32::PlainWindow> windowForThisStart() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    loadDllsFromSystemFolderOnly();
     markStartupPhase("host started");
     std::unique_ptr<win32::PlainWindow> window = windowForThisStart();
     MSG message;
