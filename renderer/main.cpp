@@ -1,3 +1,5 @@
+#include "contract.h"
+#include "platform.h"
 #include "scene.h"
 #include "startup_profile.h"
 #include "window.h"
@@ -6,8 +8,11 @@
 
 int main(int argc, char** argv) {
     markStartupPhase("renderer main entered");
-    initWindow(&argc, argv);
-    loadScene();
+    Scene scene;
+    initWindow(&argc, argv, scene);
+    const int flockSize = readProfileInt(contract::settingsSection, contract::keyNum100,
+                                         contract::defaultNum100, contract::settingsFile);
+    loadScene(scene, flockSize, readKindPictureFiles);
     markStartupPhase("scene loaded");
     registerCallbacks();
     glutMainLoop();
