@@ -6,7 +6,26 @@
 
 #include <GL/freeglut.h>
 
+#ifdef KALENDRA_HACK_MODE
+#include "hack_mode.h"
+#include "hack_options.h"
+
+#include <cstdio>
+#include <cstdlib>
+#endif
+
 int main(int argc, char** argv) {
+#ifdef KALENDRA_HACK_MODE
+    // Started by xscreensaver (or as it would): draw into its window.
+    const HackCommand hack = parseHackCommand(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
+    if (hack.wanted) {
+        if (!hack.error.empty()) {
+            std::fprintf(stderr, "kalendra: %s\n%s", hack.error.c_str(), hackUsage);
+            return 1;
+        }
+        return runHackMode(hack.options);
+    }
+#endif
     markStartupPhase("renderer main entered");
     Scene scene;
     initWindow(&argc, argv, scene);
