@@ -23,24 +23,20 @@ TEST(HackCommand, DisplayModeOnlyWithAWindowToDrawInto) {
     EXPECT_FALSE(parse({"--count", "10", "--fps"}).wanted);
     EXPECT_FALSE(parse({}, "").wanted);
 
+    // --root alone: the root window and a fresh run's settings.
     const HackCommand root = parse({"--root"});
     EXPECT_TRUE(root.wanted);
     EXPECT_EQ(root.options.window, 0ul);
+    EXPECT_EQ(root.options.count, 500);
+    EXPECT_EQ(root.options.cameraPreset, ObliqueFar);
+    EXPECT_EQ(root.options.trailMode, TrailFade);
+    EXPECT_FALSE(root.options.randomColours || root.options.showFps);
     EXPECT_EQ(parse({"-window-id", "0x2a"}).options.window, 42ul);
     EXPECT_EQ(parse({"--window-id=42"}).options.window, 42ul);
     // xscreensaver names its window in the environment; --window-id wins.
     EXPECT_EQ(parse({"--root"}, "0x400008").options.window, 0x400008ul);
     EXPECT_TRUE(parse({}, "77").wanted);
     EXPECT_EQ(parse({"--window-id", "5"}, "77").options.window, 5ul);
-}
-
-TEST(HackCommand, DefaultsAreThoseOfAFreshRun) {
-    const HackOptions options = parse({"--root"}).options;
-    EXPECT_EQ(options.count, 500);
-    EXPECT_EQ(options.cameraPreset, ObliqueFar);
-    EXPECT_EQ(options.trailMode, TrailFade);
-    EXPECT_FALSE(options.randomColours);
-    EXPECT_FALSE(options.showFps);
 }
 
 TEST(HackCommand, OptionsWithOneOrTwoDashes) {
