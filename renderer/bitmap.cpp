@@ -1,6 +1,7 @@
 #include "bitmap.h"
 
 #include "file_reader.h"
+#include "memory_reader.h"
 
 #include <climits>
 #include <cstring>
@@ -9,9 +10,11 @@
 
 namespace {
 
+// The reading below takes a FileReader or a MemoryReader alike.
+
 // Little-endian fields read one by one from the file, whatever the host's
 // byte order.
-bool readU16(FileReader& file, std::uint16_t& value) {
+template <typename Reader> bool readU16(Reader& file, std::uint16_t& value) {
     std::uint8_t b[2];
     if (!file.read(b, sizeof b))
         return false;
@@ -19,7 +22,7 @@ bool readU16(FileReader& file, std::uint16_t& value) {
     return true;
 }
 
-bool readU32(FileReader& file, std::uint32_t& value) {
+template <typename Reader> bool readU32(Reader& file, std::uint32_t& value) {
     std::uint8_t b[4];
     if (!file.read(b, sizeof b))
         return false;
@@ -28,7 +31,7 @@ bool readU32(FileReader& file, std::uint32_t& value) {
     return true;
 }
 
-bool readI32(FileReader& file, std::int32_t& value) {
+template <typename Reader> bool readI32(Reader& file, std::int32_t& value) {
     std::uint32_t raw = 0;
     if (!readU32(file, raw))
         return false;
@@ -47,7 +50,7 @@ struct BitmapHeader {
 };
 
 // The 54 bytes of the file header and the classic info header, in order.
-bool readHeader(FileReader& file, BitmapHeader& header) {
+template <typename Reader> bool readHeader(Reader& file, BitmapHeader& header) {
     std::uint8_t b = 0;
     std::uint8_t m = 0;
     std::uint32_t ignored32 = 0;
@@ -100,17 +103,8 @@ void convertRow(const std::uint8_t* source, std::uint8_t* target, std::uint32_t 
     }
 }
 
-} // namespace
-
-bool readBmp(const char* path, Image* image) {
-    if (image == nullptr)
-        return false;
-    image->release();
-
-    FileReader file;
-    if (!file.open(path))
-        return false;
-
+// The bitmap from the start of file into image, which is empty.
+template <typename Reader> bool readBitmap(Reader& file, Image* image) {
     BitmapHeader header;
     if (!readHeader(file, header))
         return false;
@@ -155,4 +149,24 @@ bool readBmp(const char* path, Image* image) {
                    image->pixels() + std::size_t{i} * image->rowBytes, width, header.bitsPerPixel);
     }
     return true;
+}
+
+} // namespace
+
+bool readBmp(const char* path, Image* image) {
+    if (image == nullptr)
+        return false;
+    image->release();
+    FileReader file;
+    if (!file.open(path))
+        return false;
+    return readBitmap(file, image);
+}
+
+bool readBmpBytes(const std::uint8_t* bytes, std::size_t size, Image* image) {
+    if (image == nullptr)
+        return false;
+    image->release();
+    MemoryReader reader(bytes, size);
+    return readBitmap(reader, image);
 }

@@ -2,6 +2,8 @@
 
 #include "image.h"
 
+#include <cstddef>
+
 // The largest width or height the bitmap reader accepts.
 constexpr std::int32_t maxBitmapSide = 16384;
 
@@ -11,3 +13,5 @@ constexpr std::int32_t maxBitmapSide = 16384;
 // each byte is the grey level itself. Any unreadable, unsupported or
 // implausible file gives false and an empty image.
 bool readBmp(const char* path, Image* image);
+// The same for the bytes of a bitmap file held in memory.
+bool readBmpBytes(const std::uint8_t* bytes, std::size_t size, Image* image);

@@ -2,6 +2,8 @@
 
 #include "vector3.h"
 
+class TextureHandle;
+
 // One member of the flock: flies a jittering straight line at its own speed,
 // turns back at the walls of a cube of +-50 units and beats its wings from
 // its own phase.
@@ -12,8 +14,9 @@ class Butterfly {
 
     // One simulation step of dt seconds (three generator draws).
     void update(float dt);
-    // Immediate-mode GL drawing (butterfly_draw.cpp).
-    void draw() const;
+    // Immediate-mode GL drawing with the kind's texture, or with whatever
+    // texture is bound when none is given (butterfly_draw.cpp).
+    void draw(const TextureHandle* texture) const;
     // natural: every corner takes the kind's colour; otherwise twelve random
     // components, corner by corner.
     void applyColorScheme(bool natural);

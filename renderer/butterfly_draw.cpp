@@ -1,6 +1,6 @@
 #include "butterfly.h"
 #include "butterfly_pose.h"
-#include "scene.h"
+#include "texture.h"
 
 #include <GL/freeglut.h>
 
@@ -18,12 +18,13 @@ void sendWing(const Vector3 (&corners)[4], const Vector3 (&colors)[4]) {
 
 } // namespace
 
-void Butterfly::draw() const {
+void Butterfly::draw(const TextureHandle* texture) const {
     const float angle = wingAngle(age, phaseOffset);
     const float yaw = yawDegrees(heading);
 
     glEnable(GL_TEXTURE_2D);
-    bindKindTexture(kind);
+    if (texture != nullptr)
+        texture->bind();
 
     glPushMatrix();
     glMultMatrixf(figureToWorld(position, yaw).m);

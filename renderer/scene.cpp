@@ -3,40 +3,16 @@
 #include "bitmap.h"
 #include "camera.h"
 #include "contract.h"
-#include "flock.h"
-#include "frame_clock.h"
 #include "image.h"
 #include "platform.h"
-#include "texture.h"
 
 #include <GL/freeglut.h>
 
-#include <memory>
 #include <string>
-
-int flockSize = 500;
-int trailMode = TrailFade;
-int cameraPreset = ObliqueFar;
 
 static_assert(kindCount == contract::textureKindCount, "one texture pair per butterfly kind");
 
 namespace {
-
-std::unique_ptr<FrameClock> frameClock;
-TextureHandle textures[kindCount];
-Flock flock;
-
-void loadKindTexture(int kind) {
-    std::string colourName =
-        contract::textureFilePrefix + std::to_string(kind) + contract::textureSuffix;
-    std::string alphaName =
-        contract::textureFilePrefix + std::to_string(kind) + contract::maskSuffix;
-    Image colour;
-    Image alpha;
-    colour.load(nativePath(colourName.c_str()).c_str(), readBmp);
-    alpha.load(nativePath(alphaName.c_str()).c_str(), readBmp);
-    textures[kind - 1].build(colour, &alpha);
-}
 
 // A 5 % black veil over the whole viewport: the background reads 0.95 blue.
 void drawFadeQuad() {
@@ -64,30 +40,64 @@ void drawFadeQuad() {
 
 } // namespace
 
-void loadScene() {
-    flockSize = readProfileInt(contract::settingsSection, contract::keyNum100,
-                               contract::defaultNum100, contract::settingsFile);
-    frameClock = std::make_unique<FrameClock>();
-    for (int kind = 1; kind <= kindCount; ++kind)
-        loadKindTexture(kind);
-    flock.build(flockSize);
-    flockSize = flock.size();
+void readKindPictureFiles(int kind, Image& colour, Image& alpha) {
+    std::string colourName =
+        contract::textureFilePrefix + std::to_string(kind) + contract::textureSuffix;
+    std::string alphaName =
+        contract::textureFilePrefix + std::to_string(kind) + contract::maskSuffix;
+    colour.load(nativePath(colourName.c_str()).c_str(), readBmp);
+    alpha.load(nativePath(alphaName.c_str()).c_str(), readBmp);
 }
 
-void updateFlock() {
-    frameClock->tick();
-    flock.update(frameClock->interval());
+void initScene(Scene& scene) {
+    glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    scene.cameraPreset = ObliqueFar;
+    scene.trailMode = TrailFade;
 }
 
-void drawScene() {
+void loadScene(Scene& scene, int requestedFlockSize, KindPicturesReader readPictures) {
+    scene.frameClock = std::make_unique<FrameClock>();
+    for (int kind = 1; kind <= kindCount; ++kind) {
+        Image colour;
+        Image alpha;
+        readPictures(kind, colour, alpha);
+        scene.textures[kind - 1].build(colour, &alpha);
+    }
+    scene.flock.build(requestedFlockSize);
+}
+
+void reshapeScene(Scene& scene, int width, int height) {
+    scene.width = width;
+    scene.height = height;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // A window of zero height (minimised) keeps a finite projection: the
+    // aspect is taken as if the height were one pixel.
+    const double aspect = static_cast<double>(width) / static_cast<double>(height > 0 ? height : 1);
+    gluPerspective(static_cast<double>(fieldOfViewY), aspect, static_cast<double>(nearPlane),
+                   static_cast<double>(farPlane));
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void updateFlock(Scene& scene) {
+    scene.frameClock->tick();
+    scene.flock.update(scene.frameClock->interval());
+}
+
+void drawScene(const Scene& scene) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     glLoadIdentity();
-    if (trailMode == TrailFade)
+    if (scene.trailMode == TrailFade)
         drawFadeQuad();
 
-    const Vector3& eye = cameraEyes[cameraPreset];
-    const Vector3& up = cameraUps[cameraPreset];
+    const Vector3& eye = cameraEyes[scene.cameraPreset];
+    const Vector3& up = cameraUps[scene.cameraPreset];
     gluLookAt(eye.x, eye.y, eye.z, 0.0, 0.0, 0.0, up.x, up.y, up.z);
 
     // No depth test: butterflies blend in array order, later over earlier.
@@ -96,55 +106,15 @@ void drawScene() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
-    for (const Butterfly& b : flock)
-        b.draw();
+    for (const Butterfly& b : scene.flock) {
+        const bool known = b.kind >= 1 && b.kind <= kindCount;
+        b.draw(known ? &scene.textures[b.kind - 1] : nullptr);
+    }
 
     glPopMatrix();
-    glutSwapBuffers();
 }
 
-void releaseTextures() {
-    for (TextureHandle& t : textures)
+void releaseTextures(Scene& scene) {
+    for (TextureHandle& t : scene.textures)
         t.release();
 }
-
-void bindKindTexture(int kind) {
-    if (kind >= 1 && kind <= kindCount)
-        textures[kind - 1].bind();
-}
-
-void createMenus() {
-    const int colorMenu = glutCreateMenu(onColorSchemeMenu);
-    glutAddMenuEntry("Natural", 0);
-    glutAddMenuEntry("Random", 1);
-
-    const int trailsMenu = glutCreateMenu(onTrailsMenu);
-    glutAddMenuEntry("None", TrailNone);
-    glutAddMenuEntry("Solid", TrailSolid);
-    glutAddMenuEntry("Fade", TrailFade);
-
-    const int cameraMenu = glutCreateMenu(onCameraMenu);
-    for (int i = 0; i < cameraPresetCount; ++i)
-        glutAddMenuEntry(cameraNames[i], i);
-
-    glutCreateMenu(onMainMenu);
-    glutAddSubMenu("Color Scheme", colorMenu);
-    glutAddSubMenu("Trails", trailsMenu);
-    glutAddSubMenu("Camera", cameraMenu);
-    glutAttachMenu(GLUT_RIGHT_BUTTON);
-}
-
-void onColorSchemeMenu(int value) {
-    flock.applyColorScheme(value == 0);
-}
-
-void onTrailsMenu(int value) {
-    trailMode = value;
-}
-
-void onCameraMenu(int value) {
-    if (value >= 0 && value < cameraPresetCount)
-        cameraPreset = value;
-}
-
-void onMainMenu(int) {}

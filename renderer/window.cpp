@@ -3,6 +3,7 @@
 #include "contract.h"
 #include "frame_pacing.h"
 #include "frame_probe.h"
+#include "menu.h"
 #include "platform.h"
 #include "scene.h"
 #include "startup_profile.h"
@@ -13,23 +14,20 @@
 #include <cstdlib>
 #include <memory>
 
-int windowWidth = 1024;
-int windowHeight = 768;
-const float fieldOfViewY = 60.0f;
-const float nearPlane = 1.0f;
-const float farPlane = 200000.0f;
-
 namespace {
 constexpr unsigned char escapeKey = 27;
+// The scene the callbacks drive (GLUT callbacks carry no data).
+Scene* windowScene = nullptr;
 std::unique_ptr<FrameProbe> frameProbe;
 bool framesPaced = false;
 FramePacing framePacing;
 } // namespace
 
-void initWindow(int* argc, char** argv) {
+void initWindow(int* argc, char** argv, Scene& scene) {
+    windowScene = &scene;
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
-    glutInitWindowSize(windowWidth, windowHeight);
+    glutInitWindowSize(scene.width, scene.height);
     glutInitWindowPosition(0, 0);
     glutCreateWindow(contract::rendererWindowTitle);
     glutFullScreen();
@@ -37,12 +35,7 @@ void initWindow(int* argc, char** argv) {
     framesPaced = paceFramesToDisplay();
     framePacing.start();
 
-    glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
-    glEnable(GL_DEPTH_TEST);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-
-    cameraPreset = ObliqueFar;
-    trailMode = TrailFade;
+    initScene(scene);
     showPointer(false);
     if (frameProbeWanted())
         frameProbe = std::make_unique<FrameProbe>(performanceFrequency());
@@ -59,19 +52,7 @@ void registerCallbacks() {
 }
 
 void onReshape(int width, int height) {
-    windowWidth = width;
-    windowHeight = height;
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    // A window of zero height (minimised) keeps a finite projection: the
-    // aspect is taken as if the height were one pixel.
-    const double aspect = static_cast<double>(width) / static_cast<double>(height > 0 ? height : 1);
-    gluPerspective(static_cast<double>(fieldOfViewY), aspect, static_cast<double>(nearPlane),
-                   static_cast<double>(farPlane));
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    reshapeScene(*windowScene, width, height);
 }
 
 void onDisplay() {
@@ -80,22 +61,24 @@ void onDisplay() {
         return;
     if (frameProbe) {
         const std::int64_t start = performanceCounter();
-        updateFlock();
+        updateFlock(*windowScene);
         const std::int64_t updated = performanceCounter();
-        drawScene();
+        drawScene(*windowScene);
+        glutSwapBuffers();
         // The frame counts as drawn when the driver has finished it.
         glFinish();
         frameProbe->addFrame(start, updated, performanceCounter());
     } else {
-        updateFlock();
-        drawScene();
+        updateFlock(*windowScene);
+        drawScene(*windowScene);
+        glutSwapBuffers();
     }
     if (firstFrame) {
         firstFrame = false;
         markStartupPhase("first frame swapped");
         // Each freeglut menu is a window with a GL context of its own: made
         // now, they do not hold back the first frame.
-        createMenus();
+        createMenus(*windowScene);
     }
     framePacing.frameSwapped();
 }
@@ -126,6 +109,6 @@ void quit(int status) {
         std::fprintf(stderr, "%s\n", framePacing.describe());
         std::fprintf(stderr, "%s\n", frameProbe->report().c_str());
     }
-    releaseTextures();
+    releaseTextures(*windowScene);
     std::exit(status);
 }

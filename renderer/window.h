@@ -1,14 +1,11 @@
 #pragma once
 
-// The renderer's window, its fixed GL state and the GLUT callbacks.
+struct Scene;
 
-extern int windowWidth;
-extern int windowHeight;
-extern const float fieldOfViewY;
-extern const float nearPlane;
-extern const float farPlane;
+// The renderer's freeglut window: full screen, its GLUT callbacks drive
+// scene, which must live until quit.
 
-void initWindow(int* argc, char** argv);
+void initWindow(int* argc, char** argv, Scene& scene);
 void registerCallbacks();
 
 void onReshape(int width, int height);

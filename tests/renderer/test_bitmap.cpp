@@ -33,9 +33,21 @@ BitmapFileBuilder small24() {
     return b;
 }
 
+// Reads the bytes as a file into image, and from memory: the two readers
+// must give the same result and the same picture.
 bool readBytes(const std::string& name, const Bytes& bytes, Image& image) {
     TempFile file(name, bytes);
-    return readBmp(file.path().c_str(), &image);
+    Image fromMemory;
+    const bool memoryResult = readBmpBytes(bytes.data(), bytes.size(), &fromMemory);
+    const bool fileResult = readBmp(file.path().c_str(), &image);
+    EXPECT_EQ(memoryResult, fileResult) << name;
+    EXPECT_EQ(fromMemory.width, image.width) << name;
+    EXPECT_EQ(fromMemory.height, image.height) << name;
+    EXPECT_EQ(fromMemory.bitsPerPixel, image.bitsPerPixel) << name;
+    if (fileResult && memoryResult) {
+        EXPECT_EQ(memoryOf(fromMemory), memoryOf(image)) << name;
+    }
+    return fileResult;
 }
 
 } // namespace
@@ -296,6 +308,9 @@ TEST(ReadBmp, MissingFileOrNoImage) {
     TempFile file("valid.bmp", small24().bytes());
     EXPECT_FALSE(readBmp(file.path().c_str(), nullptr));
     EXPECT_FALSE(readBmp(nullptr, &image));
+    EXPECT_FALSE(readBmpBytes(nullptr, 0, &image));
+    const Bytes bytes = small24().bytes();
+    EXPECT_FALSE(readBmpBytes(bytes.data(), bytes.size(), nullptr));
 }
 
 TEST(ReadBmp, ThroughImageLoad) {
