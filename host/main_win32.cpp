@@ -10,6 +10,7 @@
 #include "settings_file_win32.h"
 #include "startup_profile.h"
 #include "system_dlls.h"
+#include "window_titles.h"
 
 #include "program_win32.h"
 #include "screen_win32.h"
@@ -21,13 +22,9 @@
 
 namespace {
 
-// While a window with either title exists nothing else starts: the first
-// is the guard's, the second the settings dialog's.
-constexpr char guardCaption[] = "Butterfly_Main";
-
 bool anotherCopyIsBusy() {
-    return FindWindowA(nullptr, guardCaption) != nullptr ||
-           FindWindowW(nullptr, win32::widen(dialog::layout::title).c_str()) != nullptr;
+    return FindWindowA(nullptr, titles::startGuard) != nullptr ||
+           FindWindowW(nullptr, win32::widen(titles::settingsDialog).c_str()) != nullptr;
 }
 
 void saveScreenSize(SettingsStore& store) {

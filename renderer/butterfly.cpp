@@ -13,9 +13,9 @@ Butterfly::Butterfly() {
     phaseOffset = randomRange(-180.0f, 180.0f);
     wingSpan = 2.0f;
     bodyLength = 1.0f;
-    for (Vector3& c : cornerColors)
+    for (Vector3& c : cornerColours)
         set(c, 0.0f, 0.0f, 0.0f);
-    applyColorScheme(true);
+    applyColourScheme(true);
 }
 
 namespace {
@@ -75,36 +75,36 @@ void updateButterflies(Butterfly* first, int count, float dt) {
     }
 }
 
-bool naturalColor(int kind, Vector3& color) {
+bool naturalColour(int kind, Vector3& colour) {
     switch (kind) {
     case 1:
-        set(color, 1.0f, 1.0f, 1.0f);
+        set(colour, 1.0f, 1.0f, 1.0f);
         return true;
     case 2:
-        set(color, 1.0f, 1.0f, 0.0f);
+        set(colour, 1.0f, 1.0f, 0.0f);
         return true;
     case 3:
-        set(color, 1.0f, 0.0f, 0.0f);
+        set(colour, 1.0f, 0.0f, 0.0f);
         return true;
     case 4:
     case 5:
-        set(color, 1.0f, 0.0f, 1.0f);
+        set(colour, 1.0f, 0.0f, 1.0f);
         return true;
     default:
         return false;
     }
 }
 
-void Butterfly::applyColorScheme(bool natural) {
+void Butterfly::applyColourScheme(bool natural) {
     if (natural) {
-        Vector3 color{};
-        if (!naturalColor(kind, color))
+        Vector3 colour{};
+        if (!naturalColour(kind, colour))
             return;
-        for (Vector3& c : cornerColors)
-            c = color;
+        for (Vector3& c : cornerColours)
+            c = colour;
         return;
     }
-    for (Vector3& c : cornerColors) {
+    for (Vector3& c : cornerColours) {
         c.x = randomRange(0.0f, 1.0f);
         c.y = randomRange(0.0f, 1.0f);
         c.z = randomRange(0.0f, 1.0f);

@@ -19,7 +19,7 @@ class Butterfly {
     void draw(const TextureHandle* texture) const;
     // natural: every corner takes the kind's colour; otherwise twelve random
     // components, corner by corner.
-    void applyColorScheme(bool natural);
+    void applyColourScheme(bool natural);
 
     int kind;
     Vector3 position;
@@ -30,7 +30,7 @@ class Butterfly {
     float phaseOffset;
     float wingSpan;
     float bodyLength;
-    Vector3 cornerColors[4];
+    Vector3 cornerColours[4];
 };
 
 constexpr int kindCount = 5;
@@ -41,4 +41,4 @@ constexpr float boxHalfSize = 50.0f;
 void updateButterflies(Butterfly* first, int count, float dt);
 
 // The natural colour of a kind 1..5; nothing for any other kind.
-bool naturalColor(int kind, Vector3& color);
+bool naturalColour(int kind, Vector3& colour);

@@ -6,10 +6,10 @@
 
 namespace {
 
-void sendWing(const Vector3 (&corners)[4], const Vector3 (&colors)[4]) {
+void sendWing(const Vector3 (&corners)[4], const Vector3 (&colours)[4]) {
     glBegin(GL_QUADS);
     for (int i = 0; i < 4; ++i) {
-        glColor3fv(&colors[i].x);
+        glColor3fv(&colours[i].x);
         glTexCoord2f(wingTexCoords[i][0], wingTexCoords[i][1]);
         glVertex3f(corners[i].x, corners[i].y, corners[i].z);
     }
@@ -29,7 +29,7 @@ void Butterfly::draw(const TextureHandle* texture) const {
     glPushMatrix();
     glMultMatrixf(figureToWorld(position, yaw).m);
     const WingCorners wings = wingCorners(angle, wingSpan, bodyLength);
-    sendWing(wings.first, cornerColors);
-    sendWing(wings.second, cornerColors);
+    sendWing(wings.first, cornerColours);
+    sendWing(wings.second, cornerColours);
     glPopMatrix();
 }

@@ -25,7 +25,7 @@ void Flock::update(float dt) {
     updateButterflies(begin(), count_, dt > maxFlockStep ? maxFlockStep : dt);
 }
 
-void Flock::applyColorScheme(bool natural) {
+void Flock::applyColourScheme(bool natural) {
     for (Butterfly& b : *this)
-        b.applyColorScheme(natural);
+        b.applyColourScheme(natural);
 }

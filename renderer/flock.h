@@ -28,7 +28,7 @@ class Flock {
     // One step of every butterfly in index order; dt above maxFlockStep
     // counts as maxFlockStep.
     void update(float dt);
-    void applyColorScheme(bool natural);
+    void applyColourScheme(bool natural);
 
     int size() const { return count_; }
     Butterfly* begin() { return birds_.get(); }

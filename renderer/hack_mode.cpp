@@ -152,7 +152,7 @@ int runHackMode(const HackOptions& options) {
     scene.trailMode = options.trailMode;
     loadScene(scene, options.count, readEmbeddedKindPictures);
     if (options.randomColours)
-        scene.flock.applyColorScheme(false);
+        scene.flock.applyColourScheme(false);
     reshapeScene(scene, attributes.width, attributes.height);
     std::optional<FpsOverlay> fps;
     if (options.showFps)

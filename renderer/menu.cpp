@@ -12,7 +12,7 @@ Scene* menuScene = nullptr;
 
 void createMenus(Scene& scene) {
     menuScene = &scene;
-    const int colorMenu = glutCreateMenu(onColorSchemeMenu);
+    const int colourMenu = glutCreateMenu(onColourSchemeMenu);
     glutAddMenuEntry("Natural", 0);
     glutAddMenuEntry("Random", 1);
 
@@ -26,14 +26,14 @@ void createMenus(Scene& scene) {
         glutAddMenuEntry(cameraNames[i], i);
 
     glutCreateMenu(onMainMenu);
-    glutAddSubMenu("Color Scheme", colorMenu);
+    glutAddSubMenu("Color Scheme", colourMenu);
     glutAddSubMenu("Trails", trailsMenu);
     glutAddSubMenu("Camera", cameraMenu);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
-void onColorSchemeMenu(int value) {
-    menuScene->flock.applyColorScheme(value == 0);
+void onColourSchemeMenu(int value) {
+    menuScene->flock.applyColourScheme(value == 0);
 }
 
 void onTrailsMenu(int value) {

@@ -6,7 +6,7 @@ struct Scene;
 // and camera of scene, which must outlive the menu.
 void createMenus(Scene& scene);
 
-void onColorSchemeMenu(int value);
+void onColourSchemeMenu(int value);
 void onTrailsMenu(int value);
 void onCameraMenu(int value);
 void onMainMenu(int value);

@@ -1,5 +1,7 @@
 #include "banner_link_win32.h"
 
+#include "handle_win32.h"
+
 #include "banner_text.h"
 #include "contract.h"
 #include "program_win32.h"
@@ -18,14 +20,14 @@ bool writeHelpPage(const wchar_t* path) {
     if (size == 0) {
         return false;
     }
-    HANDLE file =
-        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    win32::UniqueHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
         return false;
     }
     DWORD written = 0;
-    bool ok = WriteFile(file, page.data(), size, &written, nullptr) && written == size;
-    return CloseHandle(file) && ok;
+    bool ok = WriteFile(file.get(), page.data(), size, &written, nullptr) && written == size;
+    return CloseHandle(file.release()) && ok;
 }
 
 bool shellOpen(HWND owner, const wchar_t* target) {

@@ -24,7 +24,6 @@ struct Caption {
     bool sizedToText = false; // as wide as its text in the caption font
 };
 
-constexpr char title[] = "■Kalendra■";
 constexpr int clientWidth = 7455;
 constexpr int clientHeight = 3990;
 constexpr std::uint32_t backColour = 0x00E0E0E0; // &H00BBGGRR

@@ -1,23 +1,16 @@
 #include "settings_dialog_win32.h"
 
 #include "banner_link_win32.h"
-#include "banner_text.h"
 #include "dialog_logic.h"
 #include "dialog_pictures_win32.h"
 #include "music_file_chooser_win32.h"
 #include "save_failure_win32.h"
 #include "settings_file_win32.h"
-
-#include "button_look.h"
-#include "flat_button_paint_win32.h"
-#include "shadow_frame_paint_win32.h"
-#include "shadow_frame_props.h"
+#include "window_titles.h"
 
 #include "screen_win32.h"
 #include "text_win32.h"
 #include "twips.h"
-
-#include <windowsx.h>
 
 #include <algorithm>
 #include <optional>
@@ -33,31 +26,6 @@ constexpr int trackListHeight = 200;
 
 std::string bannerFrameName(int index) {
     return "banner" + std::string(index < 9 ? "0" : "") + std::to_string(index + 1);
-}
-
-// The width of a caption in its font, as a label sized to its text has:
-// the layout's widths were measured with the fonts of the system it was
-// drawn on, and a wider substitute font would wrap the last characters
-// onto a line the label cannot show.
-int textWidth(const std::string& text, HFONT font) {
-    std::wstring wide = win32::widen(text);
-    win32::WindowDc dc;
-    SIZE size = {};
-    if (!dc.get()) {
-        return 0;
-    }
-    win32::SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font)
-                                            : GetStockObject(DEFAULT_GUI_FONT));
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    return size.cx;
-}
-
-int pixelsX(int twips) {
-    return win32::twipsToPixels(twips, win32::Screen::twipsPerPixelX());
-}
-
-int pixelsY(int twips) {
-    return win32::twipsToPixels(twips, win32::Screen::twipsPerPixelY());
 }
 
 } // namespace
@@ -79,110 +47,12 @@ void SettingsDialog::show() {
     showModal(dialogStyle);
 }
 
-RECT SettingsDialog::pixels(const layout::Box& box, bool onFrame) const {
-    RECT rect;
-    rect.left = pixelsX(box.left) + (onFrame ? pixelsX(layout::frame.left) : 0);
-    rect.top = pixelsY(box.top) + (onFrame ? pixelsY(layout::frame.top) : 0);
-    rect.right = rect.left + pixelsX(box.width);
-    rect.bottom = rect.top + pixelsY(box.height);
-    return rect;
-}
-
-HWND SettingsDialog::addControl(const wchar_t* windowClass, const std::string& text, DWORD style,
-                                const RECT& place, int id) {
-    return CreateWindowExW(
-        0, windowClass, win32::widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
-        place.top, place.right - place.left, place.bottom - place.top, handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-}
-
-// A caption: a static control (so that a screen reader names the control
-// after it) that the dialog paints transparently over the frame.
-HWND SettingsDialog::addCaption(const layout::Caption& caption, int id, DWORD extraStyle) {
-    RECT place = pixels(caption.box, true);
-    if (caption.sizedToText) {
-        place.right = place.left + textWidth(caption.text, captionFont_.handle());
-    }
-    HWND control = addControl(L"STATIC", caption.text,
-                              (caption.centred ? SS_CENTER : SS_LEFT) | extraStyle, place, id);
-    const bool centred = caption.centred;
-    const bool border = (extraStyle & WS_BORDER) != 0;
-    if (border) {
-        // The border is painted with the text, as part of the caption.
-        SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) & ~WS_BORDER);
-        SetWindowPos(control, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    }
-    DrawnControl& drawn = drawn_[drawnCount_++];
-    drawn.paint = [this, control, centred, border](HDC dc, const RECT& area) {
-        paintCaption(control, dc, area, centred, border);
-    };
-    drawControlWith(control, drawn);
-    return control;
-}
-
-void SettingsDialog::addPushButton(HWND& button, const layout::Caption& caption, int id,
-                                   bool isDefault) {
-    const bool onFrame = id == layout::id::fileButton;
-    RECT place = pixels(caption.box, onFrame);
-    button = addControl(L"BUTTON", caption.text,
-                        WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), place, id);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.handle()), FALSE);
-    SetWindowRgn(
-        button,
-        controls::flatButtonRegion(place.right - place.left, place.bottom - place.top).release(),
-        FALSE);
-    DrawnControl& drawn = drawn_[drawnCount_++];
-    HWND window = button;
-    drawn.paint = [this, window](HDC dc, const RECT& area) { paintPushButton(window, dc, area); };
-    drawControlWith(button, drawn);
-}
-
-// A music source: a radio button over its option mark and its caption. A
-// press of any mouse button chooses it at once, as the mark and the caption
-// always did; the arrow keys choose within the group.
-void SettingsDialog::addSource(int source) {
-    const layout::Caption& caption = layout::sourceCaptions[source];
-    RECT mark = pixels(layout::sourceMarks[source], true);
-    RECT text = pixels(caption.box, true);
-    text.right = text.left + textWidth(caption.text, captionFont_.handle());
-    RECT place = {mark.left, std::min(mark.top, text.top), std::max(mark.right, text.right),
-                  std::max(mark.bottom, text.bottom)};
-    captionOffset_[source] = text.left - mark.left;
-    const bool first = source == bgmAudioCd;
-    HWND button = addControl(L"BUTTON", caption.text, BS_AUTORADIOBUTTON | (first ? WS_GROUP : 0),
-                             place, layout::id::firstSource + source);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.handle()), FALSE);
-    sources_[source] = button;
-    DrawnControl& drawn = drawn_[drawnCount_++];
-    drawn.paint = [this, source](HDC dc, const RECT& area) { paintSource(source, dc, area); };
-    drawn.press = [this, source](UINT) {
-        chooseSource(source);
-        return true;
-    };
-    drawControlWith(button, drawn);
-}
-
-// A banner box: a picture that answers a click, and Enter or Space while it
-// has the focus, by opening the help or web page.
-void SettingsDialog::addBannerBox(int side) {
-    const char* name = kalendraWebAddress[0] ? layout::bannerBoxNameWeb : layout::bannerBoxNameHelp;
-    HWND box =
-        addControl(L"STATIC", name, SS_OWNERDRAW | SS_NOTIFY | WS_TABSTOP,
-                   pixels(layout::bannerBoxes[side], false), layout::id::firstBannerBox + side);
-    bannerBoxes_[side] = box;
-    DrawnControl& drawn = drawn_[drawnCount_++];
-    drawn.paint = [this, side](HDC dc, const RECT& area) { paintBannerBox(side, dc, area); };
-    drawn.keyPress = [this] { openWebPage(); };
-    drawControlWith(box, drawn);
-}
-
 // The windows in keyboard order: the music sources as one stop, the track
 // box, "...", "設定", "ｷｬﾝｾﾙ", the banner boxes, the scroll bar. Each
 // caption comes right before the control it names.
 bool SettingsDialog::onOpen() {
     HWND window = handle();
-    SetWindowTextW(window, win32::widen(layout::title).c_str());
+    SetWindowTextW(window, win32::widen(titles::settingsDialog).c_str());
     if (icon_ && icon_->icon()) {
         SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->icon()));
         SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_->icon()));
@@ -190,7 +60,7 @@ bool SettingsDialog::onOpen() {
 
     // Size and place: centred across the screen, a third of the free
     // height down, the title bar counting towards the dialog's height.
-    RECT outer = {0, 0, pixelsX(layout::clientWidth), pixelsY(layout::clientHeight)};
+    RECT outer = pixels({0, 0, layout::clientWidth, layout::clientHeight}, false);
     AdjustWindowRectEx(&outer, GetWindowLongW(window, GWL_STYLE), FALSE,
                        GetWindowLongW(window, GWL_EXSTYLE));
     const float perPixelX = win32::Screen::twipsPerPixelX();
@@ -352,125 +222,6 @@ bool SettingsDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     }
     default:
         return false;
-    }
-}
-
-// The dialog's own picture: background, frame with its engraved caption
-// boxes. Controls painted by us show it where they are transparent.
-void SettingsDialog::paintBackground() {
-    RECT client = {};
-    GetClientRect(handle(), &client);
-    background_ = win32::MemoryCanvas(client.right, client.bottom);
-    if (!background_.valid()) {
-        return;
-    }
-    win32::fillRectangle(background_.dc(), client, layout::backColour);
-
-    RECT frame = pixels(layout::frame, false);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    win32::MemoryCanvas face(width, height);
-    if (!face.valid()) {
-        return;
-    }
-    controls::ShadowFrameProps props = controls::defaultShadowFrameProps(layout::backColour);
-    props.shadowDepth = layout::frameShadowDepth;
-    controls::paintFrame(face.dc(), controls::paintableShadowFrame(props), width, height, width,
-                         height, layout::backColour);
-    // Each white outline one pixel right of and below its black one.
-    auto outline = [&](const layout::Box& box, int offset, win32::Colour colour) {
-        RECT place = pixels({box.left + offset, box.top + offset, box.width, box.height}, false);
-        win32::SelectedObject pen(face.dc(), GetStockObject(DC_PEN));
-        win32::SelectedObject brush(face.dc(), GetStockObject(NULL_BRUSH));
-        SetDCPenColor(face.dc(), colour);
-        Rectangle(face.dc(), place.left, place.top, place.right, place.bottom);
-    };
-    for (const layout::Box* box : {&layout::musicBoxBlack, &layout::countBoxBlack}) {
-        outline(*box, 0, layout::black);
-        outline(*box, engraveOffsetTwips, layout::white);
-    }
-    BitBlt(background_.dc(), frame.left, frame.top, width, height, face.dc(), 0, 0, SRCCOPY);
-}
-
-void SettingsDialog::paintBackgroundBehind(HWND control, HDC dc) const {
-    RECT place = {};
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&place), 2);
-    BitBlt(dc, 0, 0, place.right - place.left, place.bottom - place.top, background_.dc(),
-           place.left, place.top, SRCCOPY);
-}
-
-void SettingsDialog::paintCaption(HWND control, HDC dc, const RECT& area, bool centred,
-                                  bool border) const {
-    paintBackgroundBehind(control, dc);
-    RECT text = area;
-    if (border) {
-        FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        InflateRect(&text, -2, -2);
-    }
-    std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    caption.resize(static_cast<size_t>(
-        GetWindowTextW(control, caption.data(), static_cast<int>(caption.size()))));
-    const bool prefix = (GetWindowLongPtrW(control, GWL_STYLE) & SS_NOPREFIX) == 0;
-    UINT format =
-        DT_TOP | DT_WORDBREAK | (centred ? DT_CENTER : DT_LEFT) | (prefix ? 0 : DT_NOPREFIX);
-    win32::SelectedObject font(dc, captionFont_.handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, layout::black);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
-}
-
-// One of the button's five looks, from the button's own state.
-void SettingsDialog::paintPushButton(HWND button, HDC dc, const RECT& area) const {
-    controls::ButtonState state;
-    state.enabled = IsWindowEnabled(button) != FALSE;
-    state.pushed = (SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-    POINT pointer = {};
-    state.hot = GetCursorPos(&pointer) && WindowFromPoint(pointer) == button;
-    state.focused = GetFocus() == button;
-    state.isDefault = (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    const controls::ButtonDrawState look = controls::buttonLook(state);
-    controls::FlatButtonLook paint;
-    std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
-    caption.resize(static_cast<size_t>(
-        GetWindowTextW(button, caption.data(), static_cast<int>(caption.size()))));
-    paint.caption = win32::narrow(caption);
-    paint.font = captionFont_.handle();
-    paint.captionColour = layout::black;
-    paint.enabled = look != controls::StateDisabled;
-    paint.focusRect = controls::showsFocusRect(state);
-    paint.backColour = layout::backColour;
-    controls::paintFlatButton(dc, area.right, area.bottom, look, paint);
-}
-
-void SettingsDialog::paintSource(int source, HDC dc, const RECT& area) const {
-    HWND button = sources_[source];
-    paintBackgroundBehind(button, dc);
-    const win32::PictureRef& mark = source == selectedMark_ ? markOn_ : markOff_;
-    RECT markArea = pixels(layout::sourceMarks[source], true);
-    if (mark) {
-        const int saved = SaveDC(dc);
-        IntersectClipRect(dc, 0, 0, markArea.right - markArea.left, markArea.bottom - markArea.top);
-        mark->draw(dc, 0, 0);
-        RestoreDC(dc, saved);
-    }
-    RECT text = {captionOffset_[source], 0, area.right, area.bottom};
-    std::wstring caption = win32::widen(layout::sourceCaptions[source].text);
-    win32::SelectedObject font(dc, captionFont_.handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, layout::black);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_TOP | DT_WORDBREAK);
-    // The focus cue follows Windows' rule: hidden until the keyboard is used.
-    const LRESULT cues = SendMessageW(button, WM_QUERYUISTATE, 0, 0);
-    if (GetFocus() == button && !(cues & UISF_HIDEFOCUS)) {
-        DrawFocusRect(dc, &text);
-    }
-}
-
-void SettingsDialog::paintBannerBox(int side, HDC dc, const RECT& area) const {
-    win32::fillRectangle(dc, area, layout::black);
-    if (bannerShown_[side]) {
-        bannerShown_[side]->draw(dc, 0, 0);
     }
 }
 

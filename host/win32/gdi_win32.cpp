@@ -4,7 +4,7 @@
 
 namespace win32 {
 
-COLORREF colorRefOf(Colour colour) {
+COLORREF colourRefOf(Colour colour) {
     if (isSystemColour(colour)) {
         return GetSysColor(static_cast<int>(colour & 0xFF));
     }
@@ -12,7 +12,7 @@ COLORREF colorRefOf(Colour colour) {
 }
 
 void fillRectangle(HDC dc, const RECT& area, Colour colour) {
-    COLORREF previous = SetBkColor(dc, colorRefOf(colour));
+    COLORREF previous = SetBkColor(dc, colourRefOf(colour));
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
     SetBkColor(dc, previous);
 }

@@ -10,7 +10,7 @@
 namespace win32 {
 
 // A colour for GDI: system colours become the system's current value.
-COLORREF colorRefOf(Colour colour);
+COLORREF colourRefOf(Colour colour);
 void fillRectangle(HDC dc, const RECT& area, Colour colour);
 
 // The painting messages of a window that paints its whole client area

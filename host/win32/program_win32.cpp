@@ -68,7 +68,7 @@ std::optional<StartedProgram> startProgram(const std::string& pathUtf8) {
                         nullptr, nullptr, &startup, &started)) {
         return std::nullopt;
     }
-    CloseHandle(started.hThread);
+    UniqueHandle thread(started.hThread);
     // Lets the new program's window come to the front.
     AllowSetForegroundWindow(started.dwProcessId);
     return StartedProgram(started.hProcess);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "handle_win32.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -21,7 +23,7 @@ std::wstring argumentsOf(std::wstring_view commandLine);
 // A program started by startProgram; the handle is closed with it.
 class StartedProgram {
   public:
-    explicit StartedProgram(HANDLE process) : process_(process, CloseHandle) {}
+    explicit StartedProgram(HANDLE process) : process_(process) {}
 
     HANDLE handle() const { return process_.get(); }
     bool hasEnded() const;
@@ -29,7 +31,7 @@ class StartedProgram {
     std::optional<DWORD> exitCode() const;
 
   private:
-    std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)> process_;
+    UniqueHandle process_;
 };
 
 // Starts a program by path, without arguments, and returns at once. Its

@@ -41,7 +41,7 @@ TEST(Butterfly, FirstTwoOfEveryRunAreFixed) {
     EXPECT_EQ(first.bodyLength, 1.0f);
     EXPECT_NEAR(length(first.position), 15.0f, 1e-5f);
     EXPECT_NEAR(length(first.heading), 1.0f, 1e-6f);
-    for (const Vector3& c : first.cornerColors)
+    for (const Vector3& c : first.cornerColours)
         expectNear(c, 1.0f, 1.0f, 1.0f, 0.0f);
 
     Butterfly second;
@@ -134,33 +134,33 @@ TEST(Butterfly, ExactlyOnTheWallCountsAsInside) {
     EXPECT_NE(b.heading.x, 0.0f);
 }
 
-TEST(Butterfly, ColorSchemes) {
+TEST(Butterfly, ColourSchemes) {
     resetRandom();
     Butterfly b;
     b.kind = 3;
-    b.applyColorScheme(false);
-    const Vector3 firstRandom = b.cornerColors[0];
-    b.applyColorScheme(false);
-    EXPECT_FALSE(firstRandom.x == b.cornerColors[0].x && firstRandom.y == b.cornerColors[0].y &&
-                 firstRandom.z == b.cornerColors[0].z);
-    for (const Vector3& c : b.cornerColors) {
+    b.applyColourScheme(false);
+    const Vector3 firstRandom = b.cornerColours[0];
+    b.applyColourScheme(false);
+    EXPECT_FALSE(firstRandom.x == b.cornerColours[0].x && firstRandom.y == b.cornerColours[0].y &&
+                 firstRandom.z == b.cornerColours[0].z);
+    for (const Vector3& c : b.cornerColours) {
         EXPECT_GE(c.x, 0.0f);
         EXPECT_LE(c.z, 1.0f);
     }
-    b.applyColorScheme(true);
-    for (const Vector3& c : b.cornerColors)
+    b.applyColourScheme(true);
+    for (const Vector3& c : b.cornerColours)
         expectNear(c, 1, 0, 0, 0.0f);
 
     const float expected[6][3] = {{0, 0, 0}, {1, 1, 1}, {1, 1, 0}, {1, 0, 0}, {1, 0, 1}, {1, 0, 1}};
     for (int kind = 1; kind <= 5; ++kind) {
         b.kind = kind;
-        b.applyColorScheme(true);
-        expectNear(b.cornerColors[2], expected[kind][0], expected[kind][1], expected[kind][2], 0);
+        b.applyColourScheme(true);
+        expectNear(b.cornerColours[2], expected[kind][0], expected[kind][1], expected[kind][2], 0);
     }
     // A kind outside 1..5 keeps its colours.
     b.kind = 9;
-    b.applyColorScheme(true);
-    expectNear(b.cornerColors[0], 1, 0, 1, 0.0f);
+    b.applyColourScheme(true);
+    expectNear(b.cornerColours[0], 1, 0, 1, 0.0f);
 }
 
 TEST(Butterfly, KindsOneToFourEquallyLikelyAndFiveSlightlyRarer) {
@@ -201,16 +201,16 @@ TEST(Flock, ColourChoiceReachesEveryButterfly) {
     resetRandom();
     Flock flock;
     flock.build(50);
-    flock.applyColorScheme(false);
+    flock.applyColourScheme(false);
     int tinted = 0;
     for (const Butterfly& b : flock)
-        tinted += b.cornerColors[0].x < 1.0f ? 1 : 0;
+        tinted += b.cornerColours[0].x < 1.0f ? 1 : 0;
     EXPECT_GT(tinted, 40);
-    flock.applyColorScheme(true);
+    flock.applyColourScheme(true);
     for (const Butterfly& b : flock) {
         Vector3 natural{};
-        ASSERT_TRUE(naturalColor(b.kind, natural));
-        EXPECT_EQ(b.cornerColors[3].y, natural.y);
+        ASSERT_TRUE(naturalColour(b.kind, natural));
+        EXPECT_EQ(b.cornerColours[3].y, natural.y);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "handle_win32.h"
+
 #include <windows.h>
 
 // What the preview takes from the window it is shown in.
@@ -22,7 +24,7 @@ class OwnerProcessWatch {
   private:
     void stop();
 
-    HANDLE process_ = nullptr;
+    win32::UniqueHandle process_;
     HANDLE wait_ = nullptr;
 };
 

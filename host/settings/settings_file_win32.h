@@ -12,8 +12,8 @@ class SettingsFile final : public SettingsStore {
 
     // At most 255 bytes of the value: what fits a 256-byte buffer.
     std::string readValue(std::string_view section, std::string_view key) override;
-    // Section and key names longer than 128 bytes are cut to 128; the
-    // result goes to lastApiResult.
+    // Section and key names longer than 128 bytes are cut to 128; a failure
+    // keeps Windows' reason for writeFailureCode().
     bool writeValue(std::string_view section, std::string_view key,
                     std::string_view value) override;
     unsigned long writeFailureCode() const override { return writeFailureCode_; }

@@ -20,10 +20,7 @@ void OwnerProcessWatch::stop() {
         UnregisterWaitEx(wait_, INVALID_HANDLE_VALUE);
         wait_ = nullptr;
     }
-    if (process_) {
-        CloseHandle(process_);
-        process_ = nullptr;
-    }
+    process_.reset();
 }
 
 void OwnerProcessWatch::watch(HWND window) {
@@ -33,9 +30,9 @@ void OwnerProcessWatch::watch(HWND window) {
         processId == GetCurrentProcessId()) {
         return;
     }
-    process_ = OpenProcess(SYNCHRONIZE, FALSE, processId);
-    if (process_ && !RegisterWaitForSingleObject(&wait_, process_, ownerEnded, nullptr, INFINITE,
-                                                 WT_EXECUTEONLYONCE)) {
+    process_.reset(OpenProcess(SYNCHRONIZE, FALSE, processId));
+    if (process_ && !RegisterWaitForSingleObject(&wait_, process_.get(), ownerEnded, nullptr,
+                                                 INFINITE, WT_EXECUTEONLYONCE)) {
         wait_ = nullptr;
         stop();
     }

@@ -2,6 +2,7 @@
 
 #include "gdi_win32.h"
 #include "program_win32.h"
+#include "window_titles.h"
 
 PreviewWindow::PreviewWindow()
     : picture_(win32::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")) {
@@ -23,7 +24,7 @@ bool PreviewWindow::setUp(HWND parent) {
     // Nothing is sent to the preview area's thread when our window goes: that
     // thread may be shutting down and no longer answer, and the preview would
     // wait for it instead of ending.
-    if (!create(L"KalendraPreview", "Preview Window", WS_POPUP | WS_CLIPCHILDREN, RECT{})) {
+    if (!create(L"KalendraPreview", titles::preview, WS_POPUP | WS_CLIPCHILDREN, RECT{})) {
         return false;
     }
     parent_ = parent;

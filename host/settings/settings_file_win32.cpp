@@ -1,6 +1,6 @@
 #include "settings_file_win32.h"
 
-#include "last_api_result.h"
+#include "handle_win32.h"
 
 #include <utility>
 
@@ -32,9 +32,8 @@ bool SettingsFile::writeValue(std::string_view section, std::string_view key,
     const std::string sectionName(section.substr(0, nameLimit));
     const std::string keyName(key.substr(0, nameLimit));
     const std::string valueText(value);
-    lastApiResult = WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(),
-                                               valueText.c_str(), path_.c_str());
-    if (lastApiResult != 0)
+    if (WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(), valueText.c_str(),
+                                   path_.c_str()))
         return true;
     writeFailureCode_ = GetLastError();
     return false;
@@ -47,12 +46,10 @@ bool SettingsFile::fileExists(std::string_view path) {
     const DWORD attributes = GetFileAttributesA(name.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return false;
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    win32::UniqueHandle file(CreateFileA(name.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.get() != INVALID_HANDLE_VALUE;
 }
 
 bool isAnsiLeadByte(unsigned char byte) {

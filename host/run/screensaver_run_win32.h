@@ -25,10 +25,6 @@ class ScreensaverRun : public win32::PlainWindow {
     // could not be made.
     bool load();
 
-    // The title of the run's window. The start guard looks for
-    // "Butterfly_Main", not for this title, so a run does not block others.
-    static constexpr char caption[] = "Tesmar_Main";
-
   private:
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     // Stops the music and ends the process.

@@ -2,6 +2,7 @@
 
 #include "startup_profile.h"
 #include "texture_files.h"
+#include "window_titles.h"
 
 #include "picture_win32.h"
 #include "text_win32.h"
@@ -56,7 +57,7 @@ void ScreensaverRun::writeTextureFiles() {
 
 bool ScreensaverRun::load() {
     // Hidden: it only carries the run's timers.
-    if (!create(L"KalendraRun", caption, WS_OVERLAPPED, RECT{})) {
+    if (!create(L"KalendraRun", titles::run, WS_OVERLAPPED, RECT{})) {
         return false;
     }
     rendererWatchTimer_.start();
