@@ -8,6 +8,7 @@
 #include "settings_file_win32.h"
 #include "window_titles.h"
 
+#include "gdi_win32.h"
 #include "screen_win32.h"
 #include "text_win32.h"
 #include "twips.h"
@@ -142,18 +143,14 @@ bool SettingsDialog::onOpen() {
 }
 
 bool SettingsDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
-    case WM_PAINT: {
-        PAINTSTRUCT paintInfo;
-        HDC dc = BeginPaint(handle(), &paintInfo);
-        BitBlt(dc, 0, 0, background_.width(), background_.height(), background_.dc(), 0, 0,
-               SRCCOPY);
-        EndPaint(handle(), &paintInfo);
+    // The dialog's own picture behind its controls.
+    if (win32::handlePaintMessage(handle(), message, wParam, result, [this](HDC dc) {
+            BitBlt(dc, 0, 0, background_.width(), background_.height(), background_.dc(), 0, 0,
+                   SRCCOPY);
+        })) {
         return true;
     }
+    switch (message) {
     case WM_DRAWITEM: {
         // The banner boxes are owner-drawn statics: their painting is ours.
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
