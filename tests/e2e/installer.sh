@@ -39,7 +39,8 @@ bash "$(dirname "$0")/../../scripts/pack-msi" "$scratch/newer/Kalendra-$newer_ve
 
 wine() { "$wine_run" "$prefix" "$@"; }
 
-# msiexec with the arguments that follow; sets msi_status.
+# msiexec with the arguments that follow; sets msi_status (the low byte of
+# Windows Installer's result: 1603, a refusal, is 67).
 msi_status=
 msiexec() {
   msi_status=0
