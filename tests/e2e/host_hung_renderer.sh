@@ -30,7 +30,8 @@ await_file() {
   host_now_ms
 }
 
-# Starts a run of the stand-in in mode $1; prints when it stopped answering.
+# Starts a run of the stand-in in mode $1; sets stopped to the time (ms) it
+# stopped answering.
 start_stand_in() {
   host_program=$folder/Kalendra.scr
   host_clean_workdir

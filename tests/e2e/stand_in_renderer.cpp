@@ -4,9 +4,9 @@
 // environment variable KALENDRA_STAND_IN says:
 //   hang   stops reading its messages for good;
 //   stall  stops reading them for four seconds and then goes on.
-// The moment it stops it writes the file "stand_in_stopped" into the folder
-// named by its first argument or else C:\tolvek_temp, and when it goes on,
-// "stand_in_resumed". A close request ends it.
+// The moment it stops it writes the file "stand_in_stopped" into
+// C:\tolvek_temp, and when it goes on, "stand_in_resumed". A close request
+// ends it.
 #include <windows.h>
 
 #include <cstdio>
@@ -15,10 +15,8 @@
 
 namespace {
 
-std::string folder = "C:\\tolvek_temp";
-
 void mark(const char* name) {
-    if (FILE* file = std::fopen((folder + "\\" + name).c_str(), "wb"))
+    if (FILE* file = std::fopen((std::string("C:\\tolvek_temp\\") + name).c_str(), "wb"))
         std::fclose(file);
 }
 
@@ -50,9 +48,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc > 1)
-        folder = argv[1];
+int main() {
     const char* mode = std::getenv("KALENDRA_STAND_IN");
     const std::string how = mode ? mode : "hang";
 
