@@ -2,6 +2,7 @@
 
 #include "embedded_textures.h"
 #include "fps_overlay.h"
+#include "frame_cap.h"
 #include "hack_options.h"
 #include "platform.h"
 #include "scene.h"
@@ -11,12 +12,10 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <thread>
 
 namespace {
 
@@ -158,12 +157,9 @@ int runHackMode(const HackOptions& options) {
     if (options.showFps)
         fps.emplace(x);
 
-    // Frames are paced by a sleep to about 60 a second (and by the swap
-    // interval where the driver offers it). This is the place for the
-    // display's own frame cap.
-    using Clock = std::chrono::steady_clock;
-    constexpr auto framePeriod = std::chrono::microseconds(1000000 / 60);
-    auto nextFrame = Clock::now();
+    // Frames are capped at the display's refresh rate, as in the renderer's
+    // own window, whatever the driver does with the swap interval.
+    FrameCap cap(displayRefreshRate(), performanceFrequency());
     while (!stopRequested && !windowLost) {
         handleWindowEvents(x, window, scene);
         if (windowLost)
@@ -179,13 +175,7 @@ int runHackMode(const HackOptions& options) {
         else
             glFlush();
         XSync(x, False);
-
-        nextFrame += framePeriod;
-        const auto now = Clock::now();
-        if (nextFrame < now)
-            nextFrame = now;
-        else
-            std::this_thread::sleep_until(nextFrame);
+        waitForCounter(cap.nextFrameAt(performanceCounter()));
     }
     return 0;
 }

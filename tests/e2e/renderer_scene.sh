@@ -14,6 +14,9 @@ menu_y=300
 
 e2e_ensure_display --bare
 mkdir -p "$workdir"
+# The real textures, whatever an earlier or a concurrent test left there:
+# the colour checks below expect the natural wings.
+cp "$(dirname "$0")"/../../assets/textures/Butterfly0*.bmp "$workdir/"
 shot=$(mktemp --suffix=.png)
 e2e_on_exit "rm -f $shot"
 
