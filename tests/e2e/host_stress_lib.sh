@@ -99,7 +99,7 @@ stress_fail_with_state() {
     wait "$host_pid" || status=$?
     host_state="ended with status $status"
   fi
-  e2e_fail "$1; host $host_state, Kalendra processes: $(stress_kalendra_pids | tr '\n' ' ')windows: $(stress_window_names | tr '\n' '|')"
+  host_fail "$1; host $host_state, Kalendra processes: $(stress_kalendra_pids | tr '\n' ' ')windows: $(stress_window_names | tr '\n' '|')"
 }
 
 # One screensaver run: starts the host with /s, waits for the renderer's
