@@ -66,9 +66,7 @@ void SettingsDialog::paintCaption(HWND control, HDC dc, const RECT& area, bool c
         FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&text, -2, -2);
     }
-    std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    caption.resize(static_cast<size_t>(
-        GetWindowTextW(control, caption.data(), static_cast<int>(caption.size()))));
+    const std::wstring caption = win32::widen(win32::windowText(control));
     const bool prefix = (GetWindowLongPtrW(control, GWL_STYLE) & SS_NOPREFIX) == 0;
     UINT format =
         DT_TOP | DT_WORDBREAK | (centred ? DT_CENTER : DT_LEFT) | (prefix ? 0 : DT_NOPREFIX);
@@ -89,10 +87,7 @@ void SettingsDialog::paintPushButton(HWND button, HDC dc, const RECT& area) cons
     state.isDefault = (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     const controls::ButtonDrawState look = controls::buttonLook(state);
     controls::FlatButtonLook paint;
-    std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
-    caption.resize(static_cast<size_t>(
-        GetWindowTextW(button, caption.data(), static_cast<int>(caption.size()))));
-    paint.caption = win32::narrow(caption);
+    paint.caption = win32::windowText(button);
     paint.font = captionFont_.handle();
     paint.captionColour = layout::black;
     paint.enabled = look != controls::StateDisabled;

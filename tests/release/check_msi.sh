@@ -13,14 +13,7 @@ scr=$4
 dll=$5
 icon=$6
 tab=$'\t'
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/check_lib.sh"
 
 # Rows of table $1 without the three header lines, CR removed.
 table() {

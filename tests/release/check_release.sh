@@ -10,14 +10,7 @@ scr=$3
 scr_description=$4
 dll=$5
 dll_description=$6
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/check_lib.sh"
 
 # The archive: exactly these entries in this order, the programs as built,
 # the texts with CRLF line ends only.

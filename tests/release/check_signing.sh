@@ -12,14 +12,7 @@ dll=$(realpath "$4")
 unsigned_zip=$(realpath "$5")
 unsigned_msi=$(realpath "$6")
 top=$(cd "$(dirname "$0")/../.." && pwd)
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/check_lib.sh"
 cd "$work"
 
 openssl req -x509 -newkey rsa:2048 -nodes -keyout key.pem -out cert.pem -days 2 \
