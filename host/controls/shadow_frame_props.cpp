@@ -12,15 +12,7 @@ ShadowFrameProps defaultShadowFrameProps(Colour containerBackColour) {
 }
 
 std::int16_t clampShadowOpacity(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, 0, maxShadowOpacity));
-}
-
-std::int16_t clampShadowDepth(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, minShadowDepth, maxShadowDepth));
-}
-
-std::int16_t clampCornerDepth(int value) {
-    return static_cast<std::int16_t>(std::clamp(value, 0, maxCornerDepth));
+    return static_cast<std::int16_t>(std::clamp(value, 0, 100));
 }
 
 Colour frameBackground(const ShadowFrameProps& props, Colour containerBackColour) {

@@ -1,10 +1,9 @@
 #pragma once
 
-// The decorated frame's nine properties: defaults, the limits their setters
-// apply, persistence, and the values painting may safely use.
+// The decorated frame's nine properties: defaults, and the values painting
+// may safely use.
 
 #include "colour_math.h"
-
 
 #include <cstdint>
 
@@ -14,12 +13,6 @@ constexpr std::int32_t frameStyleRounded = 0;
 constexpr std::int32_t frameStyleSquare = 1;
 constexpr std::int32_t backColourAmbient = 0;
 constexpr std::int32_t backColourCustom = 1;
-
-// Setter limits. A depth set above the cap is stored as the cap itself.
-constexpr int minShadowDepth = 2;
-constexpr int maxShadowDepth = 40;
-constexpr int maxShadowOpacity = 100;
-constexpr int maxCornerDepth = 50;
 
 struct ShadowFrameProps {
     std::int32_t frameStyle = frameStyleSquare;
@@ -36,10 +29,8 @@ struct ShadowFrameProps {
 // A new instance: the two colours come from the container's background.
 ShadowFrameProps defaultShadowFrameProps(Colour containerBackColour);
 
-// What the setters store for a requested value.
-std::int16_t clampShadowOpacity(int value); // 0..100
-std::int16_t clampShadowDepth(int value);   // 2..40
-std::int16_t clampCornerDepth(int value);   // 0..50
+// An opacity limited to 0..100 percent.
+std::int16_t clampShadowOpacity(int value);
 
 // The background the frame is painted on.
 Colour frameBackground(const ShadowFrameProps& props, Colour containerBackColour);

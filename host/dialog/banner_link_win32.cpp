@@ -7,6 +7,8 @@
 #include "program_win32.h"
 #include "text_win32.h"
 
+#include <shellapi.h>
+
 #include <string>
 
 namespace dialog {
@@ -31,11 +33,9 @@ bool writeHelpPage(const wchar_t* path) {
 }
 
 bool shellOpen(HWND owner, const wchar_t* target) {
-    using ShellOpen = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-    auto open = win32::systemFunction<ShellOpen>(L"shell32.dll", "ShellExecuteW");
     // ShellExecute reports success with a value above 32.
-    return open && reinterpret_cast<INT_PTR>(
-                       open(owner, L"open", target, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+    return reinterpret_cast<INT_PTR>(
+               ShellExecuteW(owner, L"open", target, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 } // namespace

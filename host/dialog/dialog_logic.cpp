@@ -70,4 +70,12 @@ std::string musicFileFilter() {
     return "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0\0"s;
 }
 
+std::string pictureResourceName(std::string_view name, int dotsPerInch) {
+    std::string resource = "DIALOG_";
+    for (char c : name) {
+        resource += upperAscii(c);
+    }
+    return resource + (dotsPerInch >= 192 ? "_200" : dotsPerInch >= 144 ? "_150" : "");
+}
+
 } // namespace dialog

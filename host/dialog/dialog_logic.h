@@ -55,4 +55,10 @@ std::string saveFailureMessage(bool partly);
 std::string musicFileFilter();
 constexpr char musicFileChooserTitle[] = "ﾌｧｲﾙを開く";
 
+// The resource of a dialog picture ("mark_on", "banner07"...) drawn for the
+// display scale at dotsPerInch: "DIALOG_" and the name in capitals, with
+// "_150" from 144 and "_200" from 192 dots per inch on; the largest scale
+// not above the screen's, so a picture never outgrows its place.
+std::string pictureResourceName(std::string_view name, int dotsPerInch);
+
 } // namespace dialog

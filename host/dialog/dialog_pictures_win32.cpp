@@ -1,41 +1,31 @@
 #include "dialog_pictures_win32.h"
 
-#include "picture_scale.h"
+#include "dialog_logic.h"
 #include "screen_win32.h"
 #include "text_win32.h"
-
-#include <windows.h>
-
-#include <string>
 
 namespace dialog {
 
 namespace {
 
-win32::PictureRef pictureResource(std::string_view name) {
-    std::string resource = "DIALOG_";
-    for (char c : name) {
-        // Only names a layout can hold: letters, digits and underscores.
-        bool plain =
-            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-        if (!plain) {
-            return nullptr;
-        }
-        resource += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    return win32::Picture::fromResource(GetModuleHandleW(nullptr), win32::widen(resource).c_str());
+template <class Load> auto loadScaled(std::string_view name, Load load) {
+    static const int dotsPerInch = win32::Screen::dotsPerInch();
+    auto picture = load(win32::widen(pictureResourceName(name, dotsPerInch)).c_str());
+    return picture ? std::move(picture) : load(win32::widen(pictureResourceName(name, 96)).c_str());
 }
 
 } // namespace
 
-win32::PictureRef dialogPicture(std::string_view name) {
-    static const int percent = pictureScalePercent(win32::Screen::dotsPerInch());
-    if (percent != 100) {
-        if (win32::PictureRef scaled = pictureResource(scaledPictureName(name, percent))) {
-            return scaled;
-        }
-    }
-    return pictureResource(name);
+win32::GdiObject<HBITMAP> dialogBitmap(std::string_view name) {
+    return loadScaled(name, [](const wchar_t* resource) {
+        return win32::loadBitmap(GetModuleHandleW(nullptr), resource);
+    });
+}
+
+HICON dialogIcon(std::string_view name, bool cursor) {
+    return loadScaled(name, [cursor](const wchar_t* resource) {
+        return win32::loadIcon(GetModuleHandleW(nullptr), resource, cursor);
+    });
 }
 
 } // namespace dialog

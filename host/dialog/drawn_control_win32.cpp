@@ -1,5 +1,7 @@
 #include "drawn_control_win32.h"
 
+#include "gdi_win32.h"
+
 #include <commctrl.h>
 
 namespace dialog {
@@ -8,28 +10,18 @@ namespace {
 
 constexpr UINT_PTR subclassId = 1;
 
-void paintNow(HWND window, HDC dc, DrawnControl& drawn) {
-    RECT area = {};
-    GetClientRect(window, &area);
-    drawn.paint(dc, area);
-}
-
 LRESULT CALLBACK drawnControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                   DWORD_PTR data) {
     auto& drawn = *reinterpret_cast<DrawnControl*>(data);
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paintInfo;
-        HDC dc = BeginPaint(window, &paintInfo);
-        paintNow(window, dc, drawn);
-        EndPaint(window, &paintInfo);
-        return 0;
+    LRESULT painted = 0;
+    if (win32::handlePaintMessage(window, message, wParam, painted, [&](HDC dc) {
+            RECT area = {};
+            GetClientRect(window, &area);
+            drawn.paint(dc, area);
+        })) {
+        return painted;
     }
-    case WM_PRINTCLIENT:
-        paintNow(window, reinterpret_cast<HDC>(wParam), drawn);
-        return 0;
+    switch (message) {
     case WM_MOUSEMOVE:
         if (!drawn.hot) {
             drawn.hot = true;

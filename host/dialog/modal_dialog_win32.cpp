@@ -42,21 +42,10 @@ INT_PTR CALLBACK ModalDialog::procedure(HWND window, UINT message, WPARAM wParam
     if (!self || !self->onMessage(message, wParam, lParam, result)) {
         return FALSE;
     }
-    // Messages that answer with a value of their own (colours, cursors,
-    // painting) return it directly; the others through DWLP_MSGRESULT.
-    switch (message) {
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_QUERYDRAGICON:
-        return static_cast<INT_PTR>(result);
-    default:
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
+    // The answer goes through DWLP_MSGRESULT: no dialog here answers the
+    // messages whose answer is returned directly (WM_CTLCOLOR...).
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 } // namespace dialog

@@ -51,10 +51,7 @@ std::optional<std::string> chooseMusicFile(HWND owner, const std::string& ansiFo
     // No flags: the read-only box shows, and a typed name of a file that
     // does not exist yet is taken as it is.
     request.Flags = 0;
-    // comdlg32 is loaded at first use, not at every screensaver start.
-    using OpenFileChooser = BOOL(WINAPI*)(LPOPENFILENAMEW);
-    auto open = win32::systemFunction<OpenFileChooser>(L"comdlg32.dll", "GetOpenFileNameW");
-    if (!open || !open(&request)) {
+    if (!GetOpenFileNameW(&request)) {
         return std::nullopt;
     }
     return win32::narrow(std::wstring(file, wcsnlen(file, capacity)));

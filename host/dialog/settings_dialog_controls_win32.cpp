@@ -63,21 +63,16 @@ HWND SettingsDialog::addControl(const wchar_t* windowClass, const std::string& t
 
 // A caption: a static control (so that a screen reader names the control
 // after it) that the dialog paints transparently over the frame.
-HWND SettingsDialog::addCaption(const layout::Caption& caption, int id, DWORD extraStyle) {
+// A border, when asked for, is painted with the text, as part of the caption.
+HWND SettingsDialog::addCaption(const layout::Caption& caption, int id, DWORD extraStyle,
+                                bool border) {
     RECT place = pixels(caption.box, true);
     if (caption.sizedToText) {
-        place.right = place.left + textWidth(caption.text, captionFont_.handle());
+        place.right = place.left + textWidth(caption.text, captionFont_.get());
     }
     HWND control = addControl(L"STATIC", caption.text,
                               (caption.centred ? SS_CENTER : SS_LEFT) | extraStyle, place, id);
     const bool centred = caption.centred;
-    const bool border = (extraStyle & WS_BORDER) != 0;
-    if (border) {
-        // The border is painted with the text, as part of the caption.
-        SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) & ~WS_BORDER);
-        SetWindowPos(control, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    }
     DrawnControl& drawn = drawn_[drawnCount_++];
     drawn.paint = [this, control, centred, border](HDC dc, const RECT& area) {
         paintCaption(control, dc, area, centred, border);
@@ -92,7 +87,7 @@ void SettingsDialog::addPushButton(HWND& button, const layout::Caption& caption,
     RECT place = pixels(caption.box, onFrame);
     button = addControl(L"BUTTON", caption.text,
                         WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), place, id);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.handle()), FALSE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
     SetWindowRgn(
         button,
         controls::flatButtonRegion(place.right - place.left, place.bottom - place.top).release(),
@@ -110,14 +105,14 @@ void SettingsDialog::addSource(int source) {
     const layout::Caption& caption = layout::sourceCaptions[source];
     RECT mark = pixels(layout::sourceMarks[source], true);
     RECT text = pixels(caption.box, true);
-    text.right = text.left + textWidth(caption.text, captionFont_.handle());
+    text.right = text.left + textWidth(caption.text, captionFont_.get());
     RECT place = {mark.left, std::min(mark.top, text.top), std::max(mark.right, text.right),
                   std::max(mark.bottom, text.bottom)};
     captionOffset_[source] = text.left - mark.left;
     const bool first = source == bgmAudioCd;
     HWND button = addControl(L"BUTTON", caption.text, BS_AUTORADIOBUTTON | (first ? WS_GROUP : 0),
                              place, layout::id::firstSource + source);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.handle()), FALSE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
     sources_[source] = button;
     DrawnControl& drawn = drawn_[drawnCount_++];
     drawn.paint = [this, source](HDC dc, const RECT& area) { paintSource(source, dc, area); };

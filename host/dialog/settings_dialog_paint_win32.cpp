@@ -70,7 +70,7 @@ void SettingsDialog::paintCaption(HWND control, HDC dc, const RECT& area, bool c
     const bool prefix = (GetWindowLongPtrW(control, GWL_STYLE) & SS_NOPREFIX) == 0;
     UINT format =
         DT_TOP | DT_WORDBREAK | (centred ? DT_CENTER : DT_LEFT) | (prefix ? 0 : DT_NOPREFIX);
-    win32::SelectedObject font(dc, captionFont_.handle());
+    win32::SelectedObject font(dc, captionFont_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, layout::black);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
@@ -88,7 +88,7 @@ void SettingsDialog::paintPushButton(HWND button, HDC dc, const RECT& area) cons
     const controls::ButtonDrawState look = controls::buttonLook(state);
     controls::FlatButtonLook paint;
     paint.caption = win32::windowText(button);
-    paint.font = captionFont_.handle();
+    paint.font = captionFont_.get();
     paint.captionColour = layout::black;
     paint.enabled = look != controls::StateDisabled;
     paint.focusRect = controls::showsFocusRect(state);
@@ -99,17 +99,14 @@ void SettingsDialog::paintPushButton(HWND button, HDC dc, const RECT& area) cons
 void SettingsDialog::paintSource(int source, HDC dc, const RECT& area) const {
     HWND button = sources_[source];
     paintBackgroundBehind(button, dc);
-    const win32::PictureRef& mark = source == selectedMark_ ? markOn_ : markOff_;
     RECT markArea = pixels(layout::sourceMarks[source], true);
-    if (mark) {
-        const int saved = SaveDC(dc);
-        IntersectClipRect(dc, 0, 0, markArea.right - markArea.left, markArea.bottom - markArea.top);
-        mark->draw(dc, 0, 0);
-        RestoreDC(dc, saved);
-    }
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, 0, 0, markArea.right - markArea.left, markArea.bottom - markArea.top);
+    win32::drawBitmap(dc, (source == selectedMark_ ? markOn_ : markOff_).get(), 0, 0);
+    RestoreDC(dc, saved);
     RECT text = {captionOffset_[source], 0, area.right, area.bottom};
     std::wstring caption = win32::widen(layout::sourceCaptions[source].text);
-    win32::SelectedObject font(dc, captionFont_.handle());
+    win32::SelectedObject font(dc, captionFont_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, layout::black);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_TOP | DT_WORDBREAK);
@@ -122,9 +119,7 @@ void SettingsDialog::paintSource(int source, HDC dc, const RECT& area) const {
 
 void SettingsDialog::paintBannerBox(int side, HDC dc, const RECT& area) const {
     win32::fillRectangle(dc, area, layout::black);
-    if (bannerShown_[side]) {
-        bannerShown_[side]->draw(dc, 0, 0);
-    }
+    win32::drawBitmap(dc, bannerShown_[side], 0, 0);
 }
 
 } // namespace dialog

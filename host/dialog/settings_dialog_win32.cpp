@@ -33,15 +33,16 @@ std::string bannerFrameName(int index) {
 
 SettingsDialog::SettingsDialog(LoadedSettings& settings, SettingsStore& store)
     : settings_(settings), store_(store),
-      captionFont_(win32::FontDescription{layout::fontName, layout::fontPoints, layout::fontWeight,
-                                          false, false, false, layout::fontCharset}) {
+      captionFont_(win32::createFont(layout::fontName, layout::fontPoints, layout::fontWeight,
+                                     layout::fontCharset)),
+      trackFont_(win32::createFont("Tahoma", 8.25, 400, DEFAULT_CHARSET)) {
     for (int i = 0; i < bannerFrameCount; ++i) {
-        bannerFrames_[i] = dialogPicture(bannerFrameName(i));
+        bannerFrames_[i] = dialogBitmap(bannerFrameName(i));
     }
-    markOff_ = dialogPicture("mark_off");
-    markOn_ = dialogPicture("mark_on");
-    icon_ = dialogPicture("icon");
-    hand_ = dialogPicture("hand");
+    markOff_ = dialogBitmap("mark_off");
+    markOn_ = dialogBitmap("mark_on");
+    icon_ = dialogIcon("icon", false);
+    hand_ = dialogIcon("hand", true);
 }
 
 void SettingsDialog::show() {
@@ -54,9 +55,9 @@ void SettingsDialog::show() {
 bool SettingsDialog::onOpen() {
     HWND window = handle();
     SetWindowTextW(window, win32::widen(titles::settingsDialog).c_str());
-    if (icon_ && icon_->icon()) {
-        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->icon()));
-        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_->icon()));
+    if (icon_) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     }
 
     // Size and place: centred across the screen, a third of the free
@@ -84,11 +85,10 @@ bool SettingsDialog::onOpen() {
     trackBox_ =
         addControl(L"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, track,
                    layout::id::trackBox);
-    SendMessageW(trackBox_, WM_SETFONT, reinterpret_cast<WPARAM>(trackFont_.handle()), FALSE);
+    SendMessageW(trackBox_, WM_SETFONT, reinterpret_cast<WPARAM>(trackFont_.get()), FALSE);
     addPushButton(fileButton_, layout::fileButton, layout::id::fileButton, false);
     // A path is data: an "&" in it is a character, not an access key.
-    fileLabel_ =
-        addCaption({layout::fileLabel, ""}, layout::id::fileLabel, SS_NOPREFIX | WS_BORDER);
+    fileLabel_ = addCaption({layout::fileLabel, ""}, layout::id::fileLabel, SS_NOPREFIX, true);
     addPushButton(saveButton_, layout::saveButton, layout::id::save, true);
     addPushButton(cancelButton_, layout::cancelButton, layout::id::cancel, false);
     addBannerBox(0);
@@ -166,8 +166,8 @@ bool SettingsDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == bannerBoxes_[0] ||
             reinterpret_cast<HWND>(wParam) == bannerBoxes_[1]) {
-            if (hand_ && hand_->cursor() && LOWORD(lParam) == HTCLIENT) {
-                SetCursor(hand_->cursor());
+            if (hand_ && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(hand_);
                 result = TRUE;
                 return true;
             }
@@ -350,7 +350,7 @@ void SettingsDialog::advanceBanner() {
         return;
     }
     const int side = static_cast<int>(step.box);
-    bannerShown_[side] = bannerFrames_[step.frame - 1];
+    bannerShown_[side] = bannerFrames_[step.frame - 1].get();
     repaint(bannerBoxes_[side]);
 }
 

@@ -38,7 +38,7 @@ class SettingsDialog : public ModalDialog {
     HWND addControl(const wchar_t* windowClass, const std::string& text, DWORD style,
                     const RECT& place, int id);
     HWND addCaption(const layout::Caption& caption, int id = layout::id::caption,
-                    DWORD extraStyle = 0);
+                    DWORD extraStyle = 0, bool border = false);
     void addPushButton(HWND& button, const layout::Caption& caption, int id, bool isDefault);
     void addSource(int source);
     void addBannerBox(int side);
@@ -70,8 +70,8 @@ class SettingsDialog : public ModalDialog {
     int selectedMark_ = -1;
     int captionOffset_[3] = {}; // a source's caption right of its mark
 
-    win32::Font captionFont_;
-    win32::Font trackFont_;
+    win32::GdiObject<HFONT> captionFont_;
+    win32::GdiObject<HFONT> trackFont_; // the track box's
     win32::MemoryCanvas background_;
     HWND sources_[3] = {};
     HWND trackBox_ = nullptr;
@@ -85,12 +85,12 @@ class SettingsDialog : public ModalDialog {
     // One for each control we paint; they outlive the windows.
     DrawnControl drawn_[24];
     int drawnCount_ = 0;
-    win32::PictureRef bannerShown_[2];
-    win32::PictureRef bannerFrames_[bannerFrameCount];
-    win32::PictureRef markOff_;
-    win32::PictureRef markOn_;
-    win32::PictureRef icon_;
-    win32::PictureRef hand_;
+    win32::GdiObject<HBITMAP> bannerFrames_[bannerFrameCount];
+    HBITMAP bannerShown_[2] = {};
+    win32::GdiObject<HBITMAP> markOff_;
+    win32::GdiObject<HBITMAP> markOn_;
+    HICON icon_ = nullptr;
+    HCURSOR hand_ = nullptr;
 };
 
 } // namespace dialog

@@ -66,12 +66,6 @@ std::int32_t MusicPlayer::sendPlay(const std::string& device, const std::string&
     return sendCommand(command, lastReply);
 }
 
-std::uint32_t MusicPlayer::sendWithoutReply(const std::string& command) {
-    const std::uint32_t code = port_.sendString(command, nullptr, 0);
-    lastApiResult = static_cast<std::int32_t>(code);
-    return code;
-}
-
 void MusicPlayer::cdOpen() {
     sendWithoutReply("open cdaudio");
     sendWithoutReply("set cdaudio time format tmsf");
@@ -90,8 +84,7 @@ void MusicPlayer::cdTick() {
         return;
     }
     std::array<char, cdModeBufferSize> modeBuffer{};
-    lastApiResult = static_cast<std::int32_t>(
-        port_.sendString("status cdaudio mode", modeBuffer.data(), cdModeBufferSize));
+    port_.sendString("status cdaudio mode", modeBuffer.data(), cdModeBufferSize);
     const bool stopped = textOf(modeBuffer).compare(0, 7, "stopped") == 0;
 
     if (repeatTrack != 0) {
@@ -127,8 +120,7 @@ void MusicPlayer::mp3Open() {
 
 bool MusicPlayer::mp3IsPlaying() {
     std::array<char, mp3ModeBufferSize> modeBuffer{};
-    lastApiResult = static_cast<std::int32_t>(
-        port_.sendString("status MP3Play mode", modeBuffer.data(), mp3ModeBufferSize));
+    port_.sendString("status MP3Play mode", modeBuffer.data(), mp3ModeBufferSize);
     return textOf(modeBuffer).compare(0, 7, "playing") == 0;
 }
 
@@ -146,11 +138,11 @@ void MusicPlayer::mp3Close() {
 
 void MusicPlayer::wavPlay() {
     if (port_.waveOutDeviceCount() > 0)
-        lastApiResult = port_.playSound(musicFile.c_str(), wavPlayFlags);
+        port_.playSound(musicFile.c_str(), wavPlayFlags);
 }
 
 void MusicPlayer::wavStop() {
-    lastApiResult = port_.playSound(nullptr, 0);
+    port_.playSound(nullptr, 0);
 }
 
 MusicFileType musicFileType(std::string_view file) {

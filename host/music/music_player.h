@@ -10,8 +10,8 @@ namespace music {
 
 // Background music while the screensaver runs: an audio CD (played on, or one
 // track repeated) and MP3 files through MCI command strings, WAV files through
-// the sound function in a loop. Music problems are never shown: results are
-// kept in lastApiResult or turned into text in lastReply, and nothing throws.
+// the sound function in a loop. Music problems are never shown: a failed
+// command is turned into text in lastReply at most, and nothing throws.
 //
 // The running-screensaver form owns the timers:
 //   load:      enable the MP3 or the CD watch as startMusic(source, file) says;
@@ -55,8 +55,6 @@ class MusicPlayer {
     // The system's texts come in its ANSI code page, sendCommand's own two texts
     // in UTF-8; nothing shows them, they only serve the ERR test.
     std::string lastReply;
-    // Result of the last multimedia call whose result nobody tests.
-    std::int32_t lastApiResult = 0;
 
     // Sends command; reply receives the device's reply, or the error's text
     // when the command failed. Returns the MCI error code, 0 for success,
@@ -96,7 +94,9 @@ class MusicPlayer {
     void stopMusic(bool cdWatchRunning, std::int16_t kind, const std::string& file);
 
   private:
-    std::uint32_t sendWithoutReply(const std::string& command);
+    std::uint32_t sendWithoutReply(const std::string& command) {
+        return port_.sendString(command, nullptr, 0);
+    }
 
     MciPort& port_;
 };

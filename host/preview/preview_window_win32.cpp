@@ -5,7 +5,7 @@
 #include "window_titles.h"
 
 PreviewWindow::PreviewWindow()
-    : picture_(win32::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")) {
+    : picture_(win32::loadBitmap(GetModuleHandleW(nullptr), L"PREVIEW")) {
     parentWatch_.onTick = [this] {
         if (!IsWindow(parent_)) {
             win32::endProgram(0);
@@ -49,10 +49,8 @@ void PreviewWindow::paint(HDC dc) const {
     RECT client = {};
     GetClientRect(handle(), &client);
     win32::fillRectangle(dc, client, 0x000000);
-    if (picture_) {
-        IntersectClipRect(dc, 0, 0, client.right, client.bottom);
-        picture_->draw(dc, 0, 0);
-    }
+    IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+    win32::drawBitmap(dc, picture_.get(), 0, 0);
 }
 
 bool PreviewWindow::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {

@@ -24,7 +24,7 @@ class PreviewWindow : public win32::PlainWindow {
     void paint(HDC dc) const;
 
     HWND parent_ = nullptr;
-    win32::PictureRef picture_;
+    win32::GdiObject<HBITMAP> picture_;
     // Ends the process once the preview area is gone, even if its owner
     // never destroyed our window with it.
     win32::WindowTimer parentWatch_{*this, 250, false};

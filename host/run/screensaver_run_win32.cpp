@@ -4,7 +4,7 @@
 #include "texture_files.h"
 #include "window_titles.h"
 
-#include "picture_win32.h"
+#include "program_win32.h"
 #include "text_win32.h"
 
 #include <windows.h>
@@ -45,11 +45,11 @@ void ScreensaverRun::writeTextureFiles() {
     for (int kind = 1; kind <= textureKindCount; ++kind) {
         for (bool mask : {false, true}) {
             std::wstring name = win32::widen(textureResourceName(kind, mask));
-            win32::PictureRef picture = win32::Picture::fromResource(program, name.c_str());
-            // A picture that cannot be written is skipped; the renderer
-            // then finds an older copy or none.
-            if (picture) {
-                writeFileBytes(textureFilePath(kind, mask), picture->fileBytes());
+            std::string_view file = win32::resourceBytes(program, name.c_str());
+            // A file that cannot be written is skipped; the renderer then
+            // finds an older copy or none.
+            if (!file.empty()) {
+                writeFileBytes(textureFilePath(kind, mask), {file.begin(), file.end()});
             }
         }
     }

@@ -8,22 +8,13 @@
 
 namespace win32 {
 
-Font::Font(const FontDescription& description) : description_(description) {
-    int dotsPerInch = Screen::dotsPerInch();
+GdiObject<HFONT> createFont(const std::string& face, double points, int weight, int charset) {
     LOGFONTW font = {};
-    font.lfHeight = -static_cast<LONG>(std::lround(description.size * dotsPerInch / 72.0));
-    font.lfWeight = description.weight;
-    font.lfItalic = description.italic;
-    font.lfUnderline = description.underline;
-    font.lfStrikeOut = description.strikethrough;
-    font.lfCharSet = static_cast<BYTE>(description.charset);
-    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::wstring face = widen(description.name);
-    std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    handle_.reset(CreateFontIndirectW(&font));
+    font.lfHeight = -static_cast<LONG>(std::lround(points * Screen::dotsPerInch() / 72.0));
+    font.lfWeight = weight;
+    font.lfCharSet = static_cast<BYTE>(charset);
+    std::wcsncpy(font.lfFaceName, widen(face).c_str(), LF_FACESIZE - 1);
+    return GdiObject<HFONT>(CreateFontIndirectW(&font));
 }
 
 } // namespace win32

@@ -1,25 +1,14 @@
 #pragma once
 
-#include "font_description.h"
 #include "gdi_win32.h"
 
-#include <windows.h>
+#include <string>
 
 namespace win32 {
 
-// A GDI font made from a description; the size in points is turned into
-// pixels with the screen's vertical resolution.
-class Font {
-  public:
-    Font() : Font(FontDescription()) {}
-    explicit Font(const FontDescription& description);
-
-    const FontDescription& description() const { return description_; }
-    HFONT handle() const { return handle_.get(); }
-
-  private:
-    FontDescription description_;
-    GdiObject<HFONT> handle_;
-};
+// A GDI font: face (UTF-8), size in points turned into pixels with the
+// screen's vertical resolution, weight (400 normal, 700 bold) and character
+// set (1 default, 128 Shift-JIS).
+GdiObject<HFONT> createFont(const std::string& face, double points, int weight, int charset);
 
 } // namespace win32

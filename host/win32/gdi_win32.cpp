@@ -4,15 +4,8 @@
 
 namespace win32 {
 
-COLORREF colourRefOf(Colour colour) {
-    if (isSystemColour(colour)) {
-        return GetSysColor(static_cast<int>(colour & 0xFF));
-    }
-    return static_cast<COLORREF>(colour & 0x00FFFFFF);
-}
-
 void fillRectangle(HDC dc, const RECT& area, Colour colour) {
-    COLORREF previous = SetBkColor(dc, colourRefOf(colour));
+    COLORREF previous = SetBkColor(dc, colour & 0x00FFFFFF);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
     SetBkColor(dc, previous);
 }

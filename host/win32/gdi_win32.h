@@ -6,11 +6,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 
 namespace win32 {
 
-// A colour for GDI: system colours become the system's current value.
-COLORREF colourRefOf(Colour colour);
 void fillRectangle(HDC dc, const RECT& area, Colour colour);
 
 // The painting messages of a window that paints its whole client area
@@ -39,38 +38,11 @@ bool handlePaintMessage(HWND window, UINT message, WPARAM wParam, LRESULT& resul
 }
 
 // Owns one GDI object (bitmap, brush, pen, font, region).
-template <class Handle> class GdiObject {
-  public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(other.release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            reset(other.release());
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { reset(); }
-
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    Handle release() {
-        Handle handle = handle_;
-        handle_ = nullptr;
-        return handle;
-    }
-    void reset(Handle handle = nullptr) {
-        if (handle_) {
-            DeleteObject(handle_);
-        }
-        handle_ = handle;
-    }
-
-  private:
-    Handle handle_ = nullptr;
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+template <class Handle>
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
 
 // The device context of a window's client area (the screen's for nullptr),
 // released at the end of its scope.
@@ -110,7 +82,7 @@ class SelectedObject {
 };
 
 // A memory device context drawing into a 32-bit top-down DIB section: the
-// back buffers of forms and user controls, and captures in tests.
+// dialog's background picture, and captures in tests.
 class MemoryCanvas {
   public:
     MemoryCanvas() = default;

@@ -74,20 +74,6 @@ std::optional<StartedProgram> startProgram(const std::string& pathUtf8) {
     return StartedProgram(started.hProcess);
 }
 
-FARPROC systemProcedure(const wchar_t* dll, const char* name) {
-    HMODULE module = GetModuleHandleW(dll);
-    if (!module) {
-        // By full path: never a same-named DLL from the program's folder.
-        wchar_t folder[MAX_PATH];
-        UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) {
-            return nullptr;
-        }
-        module = LoadLibraryW((std::wstring(folder, length) + L"\\" + dll).c_str());
-    }
-    return module ? GetProcAddress(module, name) : nullptr;
-}
-
 std::string_view resourceBytes(HMODULE module, const wchar_t* name, const wchar_t* type) {
     HRSRC resource = FindResourceW(module, name, type);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;

@@ -39,14 +39,6 @@ class StartedProgram {
 // no console at all, so no console window either.
 std::optional<StartedProgram> startProgram(const std::string& pathUtf8);
 
-// A function of a DLL in the system folder, loaded at its first use, so that
-// DLLs only the settings dialog needs are not loaded at every screensaver
-// start. Null when the DLL or the function is missing.
-FARPROC systemProcedure(const wchar_t* dll, const char* name);
-template <typename Function> Function systemFunction(const wchar_t* dll, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(systemProcedure(dll, name)));
-}
-
 // The bytes of a resource of the program (RCDATA by default); empty when
 // it has none of that name.
 std::string_view resourceBytes(HMODULE module, const wchar_t* name,

@@ -6,6 +6,7 @@
 
 #include "gdi_win32.h"
 #include "picture_win32.h"
+#include "program_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -60,13 +61,15 @@ std::vector<std::uint32_t> paintedPixels(HWND window, int width, int height) {
     return pixels;
 }
 
-// Pixel (x, y) of the 24-bit bottom-up preview file.
-std::uint32_t previewPixel(const std::vector<std::uint8_t>& file, int x, int y) {
-    std::uint32_t offset = file[10] | file[11] << 8 | file[12] << 16 | file[13] << 24;
-    int width = file[18] | file[19] << 8;
-    int height = file[22] | file[23] << 8;
+// Pixel (x, y) of the preview's 24-bit bottom-up bitmap resource: the file
+// without its file header.
+std::uint32_t previewPixel(std::string_view bitmap, int x, int y) {
+    const auto* file = reinterpret_cast<const std::uint8_t*>(bitmap.data());
+    std::uint32_t offset = file[0] | file[1] << 8;
+    int width = file[4] | file[5] << 8;
+    int height = file[8] | file[9] << 8;
     std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
-    const std::uint8_t* p = file.data() + offset + stride * (height - 1 - y) + x * 3;
+    const std::uint8_t* p = file + offset + stride * (height - 1 - y) + x * 3;
     return p[2] << 16 | p[1] << 8 | p[0];
 }
 
@@ -78,15 +81,15 @@ void drainQuit() {
 }
 
 TEST(PreviewForm, CarriesA152By112Picture) {
-    win32::PictureRef picture = win32::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW");
+    auto picture = win32::loadBitmap(GetModuleHandleW(nullptr), L"PREVIEW");
     ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->width(), 152);
-    EXPECT_EQ(picture->height(), 112);
+    EXPECT_EQ(win32::bitmapSize(picture.get()).cx, 152);
+    EXPECT_EQ(win32::bitmapSize(picture.get()).cy, 112);
 }
 
 TEST(PreviewForm, FillsItsParentWithThePictureAtTheTopLeft) {
-    std::vector<std::uint8_t> file =
-        win32::Picture::fromResource(GetModuleHandleW(nullptr), L"PREVIEW")->fileBytes();
+    std::string_view file = win32::resourceBytes(nullptr, L"PREVIEW", RT_BITMAP);
+    ASSERT_GT(file.size(), 40u);
     for (auto [width, height] : {std::pair{152, 112}, std::pair{240, 180}, std::pair{100, 80}}) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         ParentWindow parent(width, height);

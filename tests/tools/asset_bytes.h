@@ -29,7 +29,7 @@ struct Pixel {
 };
 
 // An uncompressed 24-bit or 8-bit (palette) bottom-up bitmap, or an 8-bit run-length-encoded
-// one as the host expands it, row 0 at the top; empty when the file is not one.
+// one (rle_bitmap.h), row 0 at the top; empty when the file is not one.
 struct RgbPicture {
     int width = 0;
     int height = 0;

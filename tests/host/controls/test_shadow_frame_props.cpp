@@ -23,21 +23,6 @@ TEST(ShadowFrameProps, NewInstanceTakesTheContainerColour) {
     EXPECT_EQ(p.cornerDepth, 10);
 }
 
-TEST(ShadowFrameProps, SettersClampToTheirRanges) {
-    EXPECT_EQ(clampShadowOpacity(150), 100);
-    EXPECT_EQ(clampShadowOpacity(-5), 0);
-    EXPECT_EQ(clampShadowOpacity(37), 37);
-    EXPECT_EQ(clampCornerDepth(60), 50);
-    EXPECT_EQ(clampCornerDepth(-3), 0);
-    EXPECT_EQ(clampCornerDepth(50), 50);
-    EXPECT_EQ(clampShadowDepth(1), 2);
-    EXPECT_EQ(clampShadowDepth(-40000), 2);
-    EXPECT_EQ(clampShadowDepth(7), 7);
-    EXPECT_EQ(clampShadowDepth(40), 40);
-    EXPECT_EQ(clampShadowDepth(41), 40);
-    EXPECT_EQ(clampShadowDepth(100000), 40);
-}
-
 TEST(ShadowFrameProps, BackgroundIsTheContainersUnlessCustom) {
     ShadowFrameProps p = defaultShadowFrameProps(DialogGrey);
     p.customBackColour = rgb(10, 20, 30);

@@ -1,6 +1,5 @@
 // What the settings dialog computes at load and on the user's actions.
 #include "dialog_logic.h"
-#include "picture_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -78,14 +77,15 @@ TEST(DialogLogic, RefusalNamesTheRangeAndTheFilterEndsTwice) {
 }
 
 TEST(DialogLogic, PicksThePicturesOfTheLargestScaleNotAboveTheScreens) {
-    const std::pair<int, int> cases[] = {{72, 100},  {96, 100},  {120, 100}, {143, 100}, {144, 150},
-                                         {168, 150}, {191, 150}, {192, 200}, {288, 200}};
-    for (auto [dotsPerInch, percent] : cases) {
-        EXPECT_EQ(pictureScalePercent(dotsPerInch), percent) << dotsPerInch;
+    const std::pair<int, const char*> cases[] = {{72, ""},      {96, ""},      {143, ""},
+                                                 {144, "_150"}, {168, "_150"}, {191, "_150"},
+                                                 {192, "_200"}, {288, "_200"}};
+    for (auto [dotsPerInch, suffix] : cases) {
+        EXPECT_EQ(pictureResourceName("banner07", dotsPerInch),
+                  std::string("DIALOG_BANNER07") + suffix)
+            << dotsPerInch;
     }
-    EXPECT_EQ(scaledPictureName("mark_on", 100), "mark_on");
-    EXPECT_EQ(scaledPictureName("banner07", 150), "banner07_150");
-    EXPECT_EQ(scaledPictureName("hand", 200), "hand_200");
+    EXPECT_EQ(pictureResourceName("mark_on", 96), "DIALOG_MARK_ON");
 }
 
 } // namespace dialog

@@ -113,15 +113,3 @@ TEST(Program, CreatesADirectoryOnceAndReportsOneThatExists) {
     EXPECT_FALSE(win32::createDirectory(folder + "\\missing parent\\child"));
     EXPECT_TRUE(RemoveDirectoryW(win32::widen(folder).c_str()));
 }
-
-// Functions of DLLs the program does not import come from the system folder
-// at their first use.
-TEST(Program, FindsSystemFunctionsOnFirstUse) {
-    using Beep = BOOL(WINAPI*)(UINT);
-    EXPECT_EQ(GetModuleHandleW(L"comdlg32.dll"), nullptr);
-    EXPECT_NE(win32::systemProcedure(L"comdlg32.dll", "GetOpenFileNameA"), nullptr);
-    EXPECT_NE(GetModuleHandleW(L"comdlg32.dll"), nullptr);
-    EXPECT_EQ(win32::systemFunction<Beep>(L"user32.dll", "MessageBeep"), &MessageBeep);
-    EXPECT_EQ(win32::systemProcedure(L"user32.dll", "NoSuchFunction"), nullptr);
-    EXPECT_EQ(win32::systemProcedure(L"no such library.dll", "Anything"), nullptr);
-}

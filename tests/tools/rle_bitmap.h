@@ -5,9 +5,10 @@
 #include <optional>
 #include <vector>
 
-// A Windows bitmap file whose rows are run-length encoded with 8 bits per
-// pixel (BI_RLE8), the compact form the dialog's banner frames are stored
-// in, expanded to the same picture as an uncompressed bitmap file: a 40-byte
+// The tests' own reading of a Windows bitmap file whose rows are run-length
+// encoded with 8 bits per pixel (BI_RLE8), the compact form the dialog's
+// banner frames are stored in, independent of the system's: expanded to the
+// same picture as an uncompressed bitmap file: a 40-byte
 // info header, the file's colour table, then bottom-up rows padded to four
 // bytes. Pixels the encoding skips (end of line, delta) have index 0.
 //
