@@ -143,7 +143,6 @@ TEST(Win32MciPort, AWavFileLoopsOnlyWithAWaveDevice) {
     Win32MciPort port;
     EXPECT_EQ(port.waveOutDeviceCount() > 0, waveDeviceExpected());
     MusicPlayer music(port);
-    MusicPlayer& bgm = music;
 
     if (!waveDeviceExpected()) {
         EXPECT_EQ(music.startMusic(bgmMusicFile, file), MusicWatch::None);

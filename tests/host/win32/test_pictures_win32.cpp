@@ -31,14 +31,15 @@ BOOL CALLBACK addPictureFile(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
 // the test hold the files as they are).
 TEST(Picture, EveryDialogBitmapShowsThePixelsOfItsFile) {
     std::vector<std::wstring> names;
-    EnumResourceNamesW(nullptr, RT_RCDATA, addPictureFile, reinterpret_cast<LONG_PTR>(&names));
+    EnumResourceNamesW(nullptr, MAKEINTRESOURCEW(10) /* RCDATA */, addPictureFile,
+                       reinterpret_cast<LONG_PTR>(&names));
     ASSERT_EQ(names.size(), 78u) << "72 banner frames and 6 marks";
     for (const std::wstring& name : names) {
         SCOPED_TRACE(win32::narrow(name));
         std::string_view file = win32::resourceBytes(nullptr, (L"FILE_" + name).c_str());
         const RgbPicture expected = decodeRgbBmp(Bytes(file.begin(), file.end()));
         ASSERT_GT(expected.width, 0);
-        auto bitmap = win32::loadBitmap(nullptr, (L"DIALOG_" + name).c_str());
+        auto bitmap = win32::loadBitmap(GetModuleHandleW(nullptr), (L"DIALOG_" + name).c_str());
         ASSERT_TRUE(bitmap);
         const SIZE size = win32::bitmapSize(bitmap.get());
         ASSERT_EQ(size.cx, expected.width);
@@ -57,7 +58,7 @@ TEST(Picture, EveryDialogBitmapShowsThePixelsOfItsFile) {
         EXPECT_EQ(canvas.pixel(0, 0), RGB(3, 2, 1));
         EXPECT_EQ(canvas.pixel(size.cx + 1, size.cy + 1), RGB(3, 2, 1));
     }
-    EXPECT_FALSE(win32::loadBitmap(nullptr, L"NO_SUCH_PICTURE"));
+    EXPECT_FALSE(win32::loadBitmap(GetModuleHandleW(nullptr), L"NO_SUCH_PICTURE"));
 }
 
 TEST(Picture, IconsAndCursorsComeAtTheirOwnSize) {
@@ -65,7 +66,7 @@ TEST(Picture, IconsAndCursorsComeAtTheirOwnSize) {
         for (bool cursor : {false, true}) {
             std::wstring name = std::wstring(cursor ? L"DIALOG_HAND" : L"DIALOG_ICON") + suffix;
             SCOPED_TRACE(win32::narrow(name));
-            HICON icon = win32::loadIcon(nullptr, name.c_str(), cursor);
+            HICON icon = win32::loadIcon(GetModuleHandleW(nullptr), name.c_str(), cursor);
             ICONINFO info = {};
             ASSERT_TRUE(icon && GetIconInfo(icon, &info));
             BITMAP mask = {};
