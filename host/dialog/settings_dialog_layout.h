@@ -41,9 +41,8 @@ constexpr Box frame{180, 180, 7155, 2595};
 constexpr int frameShadowDepth = 7;
 
 // Music, the left half of the frame. Each caption box is a black outline
-// with a white one that load moves one pixel right of and below it.
+// with a white one a pixel right of and below it (engraveOffsetTwips).
 constexpr Box musicBoxBlack{300, 240, 1695, 315};
-constexpr Box musicBoxWhite{420, 360, 1695, 315};
 constexpr Caption musicCaption{{300, 300, 1665, 195}, "BGM", true};
 // Option marks and their captions, by music source (none, CD, file).
 constexpr Box sourceMarks[3] = {{420, 1080, 195, 195}, {420, 780, 195, 195}, {420, 1380, 195, 195}};
@@ -60,7 +59,6 @@ constexpr Box fileLabel{1080, 1680, 5595, 495};
 
 // Number of butterflies, the right half of the frame.
 constexpr Box countBoxBlack{4080, 240, 1695, 315};
-constexpr Box countBoxWhite{4200, 120, 1695, 315};
 constexpr Caption countCaption{{4080, 300, 1665, 195}, "蝶の数", true};
 constexpr Caption minCaption{{4080, 720, 345, 195}, "min.", false, true};
 constexpr Box countBar{4500, 720, 1635, 255};

@@ -41,14 +41,6 @@ bool StartedProgram::hasEnded() const {
     return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
 }
 
-std::optional<DWORD> StartedProgram::exitCode() const {
-    DWORD code = 0;
-    if (!hasEnded() || !GetExitCodeProcess(process_.get(), &code)) {
-        return std::nullopt;
-    }
-    return code;
-}
-
 std::optional<StartedProgram> startProgram(const std::string& pathUtf8) {
     std::wstring path = widen(pathUtf8);
     if (path.empty()) {

@@ -27,8 +27,6 @@ class StartedProgram {
 
     HANDLE handle() const { return process_.get(); }
     bool hasEnded() const;
-    // The exit status once it has ended.
-    std::optional<DWORD> exitCode() const;
 
   private:
     UniqueHandle process_;
