@@ -35,7 +35,7 @@ void saveScreenSize(SettingsStore& store) {
     }
 }
 
-// Settings loaded at the start, for the forms of this run.
+// Settings loaded at the start, for the window of this start.
 LoadedSettings loadedSettings;
 
 // Decides whether and how the host runs, and hands over to a window: the

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-// The host's text and number conversions, the way its forms code has always
-// read and written numbers.
+// The host's text and number conversions, the way the host has always read
+// and written numbers.
 //
 // Number notation, the same for every function here: optional blanks (space,
 // tab, carriage return, line feed), an optional sign, decimal digits with an

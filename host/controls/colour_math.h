@@ -1,6 +1,6 @@
 #pragma once
 
-// Colour maths of the decorated frame and the push button, on the forms'
+// Colour maths of the decorated frame and the push button, on the layout's
 // colours (0x00BBGGRR, red in the low byte).
 
 #include "colour.h"

@@ -9,7 +9,7 @@ namespace dialog {
 
 namespace {
 
-// A free length rounded to whole twips, halves to even as the forms'
+// A free length rounded to whole twips, halves to even as the host's
 // integer conversion does.
 long wholeTwips(double length) {
     return static_cast<long>(std::nearbyint(length));

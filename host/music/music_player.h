@@ -13,11 +13,11 @@ namespace music {
 // the sound function in a loop. Music problems are never shown: a failed
 // command is turned into text in lastReply at most, and nothing throws.
 //
-// The running-screensaver form owns the timers:
-//   load:      enable the MP3 or the CD watch as startMusic(source, file) says;
+// The screensaver run owns the timers:
+//   start:     enable the MP3 or the CD watch as startMusic(source, file) says;
 //   MP3 watch: mp3Tick() every 1000 ms;
 //   CD watch:  cdTick() every 200 ms, enabled while cdKeepPolling is true;
-//   unload:    stopMusic(CD watch enabled, source, file), then turn both off.
+//   end:       stopMusic(CD watch enabled, source, file), then turn both off.
 // The port must outlive the player.
 
 // Which watch timer the running screensaver turns on for its music.

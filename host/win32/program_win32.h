@@ -45,7 +45,7 @@ std::string_view resourceBytes(HMODULE module, const wchar_t* name,
 // False when the directory exists already or cannot be made.
 bool createDirectory(const std::string& pathUtf8);
 
-// Ends the process at once: no form is asked or told.
+// Ends the process at once: no window is asked or told.
 [[noreturn]] void endProgram(unsigned exitCode = 0);
 
 } // namespace win32

@@ -6,7 +6,7 @@
 
 namespace win32 {
 
-// Sizes and positions of forms and controls are kept in twips, 1440 per
+// The dialog's layout and the screen's size are given in twips, 1440 per
 // inch. A screen of 96 dots per inch has 15 twips per pixel; other
 // resolutions give other factors, not always whole numbers (7.5 at 192).
 constexpr int twipsPerInch = 1440;

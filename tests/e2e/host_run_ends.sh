@@ -49,7 +49,7 @@ end_by_message() {
   sleep 1
   local answer
   answer=$("$host_wine_run" "$host_prefix" "$host_test_window" --post Tesmar_Main "$message" 2>/dev/null | tr -d '\r')
-  [ "$answer" = sent ] || e2e_fail "the hidden form was not found ($message): $answer"
+  [ "$answer" = sent ] || e2e_fail "the hidden window was not found ($message): $answer"
   e2e_wait_exit "$host_pid" 5 || e2e_fail "the host still runs 5 s after $message"
   [ "$e2e_status" -eq 0 ] || e2e_fail "the host ended with status $e2e_status ($message)"
   grep -qF 'mciSendStringW (L"close MP3Play"' "$trace" || e2e_fail "the music was not closed ($message)"
@@ -57,7 +57,7 @@ end_by_message() {
     e2e_fail "pointer show counts with '$argument': '$(host_pointer_counts "$trace")', not '$counts'"
   # The renderer is not the host's to end here; the next run needs the screen.
   kill -9 $(host_renderer_pids) 2>/dev/null || true
-  e2e_note "$message to the hidden form ('$argument'): music closed, host ended, pointer counts '$counts'"
+  e2e_note "$message to the hidden window ('$argument'): music closed, host ended, pointer counts '$counts'"
 }
 
 end_by_message close /s "-1 0"

@@ -1,4 +1,4 @@
-// The preview form in a window of this process, where its painting can be
+// The preview window in a window of this process, where its painting can be
 // read back (a child of another process's window has no drawing surface
 // under Wine).
 
@@ -80,14 +80,14 @@ void drainQuit() {
     }
 }
 
-TEST(PreviewForm, CarriesA152By112Picture) {
+TEST(PreviewWindow, CarriesA152By112Picture) {
     auto picture = win32::loadBitmap(GetModuleHandleW(nullptr), L"PREVIEW");
     ASSERT_TRUE(picture);
     EXPECT_EQ(win32::bitmapSize(picture.get()).cx, 152);
     EXPECT_EQ(win32::bitmapSize(picture.get()).cy, 112);
 }
 
-TEST(PreviewForm, FillsItsParentWithThePictureAtTheTopLeft) {
+TEST(PreviewWindow, FillsItsParentWithThePictureAtTheTopLeft) {
     std::string_view file = win32::resourceBytes(nullptr, L"PREVIEW", RT_BITMAP);
     ASSERT_GT(file.size(), 40u);
     for (auto [width, height] : {std::pair{152, 112}, std::pair{240, 180}, std::pair{100, 80}}) {
@@ -119,15 +119,15 @@ TEST(PreviewForm, FillsItsParentWithThePictureAtTheTopLeft) {
         }
         EXPECT_EQ(wrong, 0);
 
-        // The preview area goes: the form is unloaded with it.
+        // The preview area goes: the preview goes with it.
         parent.destroy();
         EXPECT_EQ(preview.handle(), nullptr);
         drainQuit();
     }
 }
 
-TEST(PreviewForm, TakesTheAwarenessOfItsParent) {
-    // Looked up as the form looks them up: older systems lack them.
+TEST(PreviewWindow, TakesTheAwarenessOfItsParent) {
+    // Looked up as the preview looks them up: older systems lack them.
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     auto setThread = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
         reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
@@ -147,7 +147,7 @@ TEST(PreviewForm, TakesTheAwarenessOfItsParent) {
     {
         PreviewWindow preview;
         ASSERT_TRUE(preview.setUp(parent.handle()));
-        // The thread that made the form's window took the parent's context.
+        // The thread that made the preview's window took the parent's context.
         EXPECT_TRUE(equal(ofThread(), DPI_AWARENESS_CONTEXT_UNAWARE));
         EXPECT_TRUE(equal(ofWindow(preview.handle()), DPI_AWARENESS_CONTEXT_UNAWARE));
     }
@@ -156,7 +156,7 @@ TEST(PreviewForm, TakesTheAwarenessOfItsParent) {
     setThread(before);
 }
 
-TEST(PreviewForm, RefusesWhatIsNotAWindow) {
+TEST(PreviewWindow, RefusesWhatIsNotAWindow) {
     PreviewWindow none;
     EXPECT_FALSE(none.setUp(nullptr));
     PreviewWindow wrong;

@@ -63,7 +63,7 @@ TEST(MusicRun, NoDiscStopsTheWatchAndLeavesTheCdOpen) {
     EXPECT_FALSE(music.cdKeepPolling);
     EXPECT_EQ(port.commands(), (Commands{"status cdaudio current track"}));
 
-    // The form turned the watch off; ending the run closes nothing.
+    // The run turned the watch off; ending the run closes nothing.
     port.clear();
     music.stopMusic(false, bgmAudioCd, "");
     EXPECT_TRUE(port.sent.empty());

@@ -1,12 +1,12 @@
 // A program the kit's tests start. What it does is chosen by the
-// environment variable FORMS_HELPER_MODE, which it inherits:
+// environment variable KIT_HELPER_MODE, which it inherits:
 //   exit            ends with status 7;
 //   end-while-loaded shows a window whose close and destroy handlers write
 //                   marker files, then ends the process at once with
 //                   status 5 (no marker may appear);
-//   window          shows a window titled "Forms helper window" and runs the
+//   window          shows a window titled "Kit helper window" and runs the
 //                   message loop until it is closed, then ends with 3.
-// FORMS_HELPER_DIR names the folder for marker files.
+// KIT_HELPER_DIR names the folder for marker files.
 #include "plain_window_win32.h"
 #include "program_win32.h"
 #include "text_win32.h"
@@ -24,7 +24,7 @@ std::wstring environment(const wchar_t* name) {
 }
 
 void writeMarker(const wchar_t* name) {
-    std::wstring path = environment(L"FORMS_HELPER_DIR") + L"\\" + name;
+    std::wstring path = environment(L"KIT_HELPER_DIR") + L"\\" + name;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
@@ -49,14 +49,14 @@ class ClosingWindow : public win32::PlainWindow {
 } // namespace
 
 int main() {
-    std::wstring mode = environment(L"FORMS_HELPER_MODE");
+    std::wstring mode = environment(L"KIT_HELPER_MODE");
     if (mode == L"exit") {
         return 7;
     }
     const RECT place = {100, 100, 400, 300};
     if (mode == L"end-while-loaded") {
         MarkingWindow window;
-        window.create(L"KitHelper", "Forms helper ending", WS_OVERLAPPEDWINDOW | WS_VISIBLE, place);
+        window.create(L"KitHelper", "Kit helper ending", WS_OVERLAPPEDWINDOW | WS_VISIBLE, place);
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageW(&message);
@@ -65,7 +65,7 @@ int main() {
     }
     if (mode == L"window") {
         ClosingWindow window;
-        window.create(L"KitHelper", "Forms helper window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, place);
+        window.create(L"KitHelper", "Kit helper window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, place);
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
             DispatchMessageW(&message);

@@ -36,9 +36,9 @@ std::optional<DWORD> exitCodeOf(const win32::StartedProgram& program) {
 }
 
 std::optional<DWORD> runHelper(const wchar_t* mode, DWORD waitMs = 20000) {
-    SetEnvironmentVariableW(L"FORMS_HELPER_MODE", mode);
+    SetEnvironmentVariableW(L"KIT_HELPER_MODE", mode);
     auto started = win32::startProgram(helperPath());
-    SetEnvironmentVariableW(L"FORMS_HELPER_MODE", nullptr);
+    SetEnvironmentVariableW(L"KIT_HELPER_MODE", nullptr);
     if (!started) {
         return std::nullopt;
     }
@@ -77,15 +77,15 @@ TEST(Program, StartsAProgramAndSeesItsExitStatus) {
 }
 
 TEST(Program, StartedProgramShowsItsWindowNormally) {
-    SetEnvironmentVariableW(L"FORMS_HELPER_MODE", L"window");
+    SetEnvironmentVariableW(L"KIT_HELPER_MODE", L"window");
     auto started = win32::startProgram(helperPath());
-    SetEnvironmentVariableW(L"FORMS_HELPER_MODE", nullptr);
+    SetEnvironmentVariableW(L"KIT_HELPER_MODE", nullptr);
     ASSERT_TRUE(started);
     // The window exists a moment before it is shown.
     HWND window = nullptr;
     pumpUntil(
         [&] {
-            window = FindWindowW(L"KitHelper", L"Forms helper window");
+            window = FindWindowW(L"KitHelper", L"Kit helper window");
             return window && IsWindowVisible(window);
         },
         10000);
@@ -100,11 +100,11 @@ TEST(Program, StartedProgramShowsItsWindowNormally) {
 }
 
 TEST(Program, EndingAtOnceRunsNoUnloadHandler) {
-    std::string folder = freshTempFolder("kalendra-forms-end-");
+    std::string folder = freshTempFolder("kalendra-kit-end-");
     win32::createDirectory(folder);
-    SetEnvironmentVariableW(L"FORMS_HELPER_DIR", win32::widen(folder).c_str());
+    SetEnvironmentVariableW(L"KIT_HELPER_DIR", win32::widen(folder).c_str());
     auto status = runHelper(L"end-while-loaded");
-    SetEnvironmentVariableW(L"FORMS_HELPER_DIR", nullptr);
+    SetEnvironmentVariableW(L"KIT_HELPER_DIR", nullptr);
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, 5u);
     EXPECT_FALSE(exists(folder + "\\query-unload"));
@@ -113,7 +113,7 @@ TEST(Program, EndingAtOnceRunsNoUnloadHandler) {
 }
 
 TEST(Program, CreatesADirectoryOnceAndReportsOneThatExists) {
-    std::string folder = freshTempFolder("kalendra-forms-蝶-");
+    std::string folder = freshTempFolder("kalendra-kit-蝶-");
     RemoveDirectoryW(win32::widen(folder).c_str());
     EXPECT_TRUE(win32::createDirectory(folder));
     EXPECT_TRUE(exists(folder));
