@@ -2,7 +2,7 @@
 
 #include "embedded_textures.h"
 #include "fps_overlay.h"
-#include "frame_cap.h"
+#include "frame_pacing.h"
 #include "hack_options.h"
 #include "platform.h"
 #include "scene.h"
@@ -159,7 +159,8 @@ int runHackMode(const HackOptions& options) {
 
     // Frames are capped at the display's refresh rate, as in the renderer's
     // own window, whatever the driver does with the swap interval.
-    FrameCap cap(displayRefreshRate(), performanceFrequency());
+    FramePacing pacing;
+    pacing.start();
     while (!stopRequested && !windowLost) {
         handleWindowEvents(x, window, scene);
         if (windowLost)
@@ -175,7 +176,7 @@ int runHackMode(const HackOptions& options) {
         else
             glFlush();
         XSync(x, False);
-        waitForCounter(cap.nextFrameAt(performanceCounter()));
+        pacing.frameSwapped();
     }
     return 0;
 }
